@@ -1,0 +1,19 @@
+# Settings shared by every target of the project.
+add_library(project_settings INTERFACE)
+target_compile_features(project_settings INTERFACE cxx_std_20)
+target_compile_definitions(project_settings INTERFACE
+    QT_NO_CAST_FROM_ASCII
+    QT_NO_CAST_TO_ASCII
+    QT_NO_URL_CAST_FROM_STRING
+    QT_NO_NARROWING_CONVERSIONS_IN_CONNECT
+    QT_USE_QSTRINGBUILDER)
+if(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
+    target_compile_options(project_settings INTERFACE -Wall -Wextra -pedantic)
+endif()
+
+option(WITH_SANITIZERS "Build with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
+if(WITH_SANITIZERS)
+    target_compile_options(project_settings INTERFACE
+        -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+    target_link_options(project_settings INTERFACE -fsanitize=address,undefined)
+endif()

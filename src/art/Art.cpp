@@ -1,0 +1,141 @@
+#include "Art.h"
+#include "Painters.h"
+
+#include <QHash>
+#include <QIconEngine>
+#include <QPainter>
+
+namespace art {
+namespace {
+
+using PaintFn = void (*)(QPainter &);
+using IconFn = void (*)(QPainter &, int);
+
+struct PictureEntry {
+    QSize size;
+    PaintFn paint = nullptr;
+};
+
+PictureEntry entry(Picture picture) {
+    using namespace painters;
+    switch (picture) {
+    case Picture::Photo: return {{370, 200}, photo};
+    case Picture::Emblem: return {{126, 139}, emblem};
+    case Picture::Thyristor: return {{38, 35}, thyristor};
+    case Picture::Triac: return {{43, 54}, triac};
+    case Picture::Transistor: return {{26, 42}, transistor};
+    case Picture::DotConvention: return {{141, 155}, dotConvention};
+    case Picture::MagnetisationCurve: return {{255, 184}, magnetisationCurve};
+    case Picture::Pulse10V: return {{233, 186}, pulse10V};
+    case Picture::Pulses10V5V: return {{233, 186}, pulses10V5V};
+    case Picture::SpeedDrives: return {{350, 295}, speedDrives};
+    case Picture::NoLoadAxes: return {{199, 179}, noLoadAxes};
+    case Picture::NoLoadTransformer: return {{108, 85}, noLoadTransformer};
+    case Picture::DemagAxes: return {{267, 137}, demagAxes};
+    case Picture::DiodeKo: return {{239, 96}, diodeKo};
+    case Picture::DiodeKf: return {{239, 96}, diodeKf};
+    case Picture::DiodeKfo: return {{239, 96}, diodeKfo};
+    case Picture::ZenKo: return {{239, 96}, zenKo};
+    case Picture::ZenKf: return {{239, 96}, zenKf};
+    case Picture::ZenKfo: return {{239, 96}, zenKfo};
+    case Picture::LoadCircuit: return {{295, 96}, loadCircuit};
+    case Picture::LoadCurves: return {{270, 283}, loadCurves};
+    case Picture::TriggerCircuit: return {{550, 99}, triggerCircuit};
+    case Picture::TriggerCurves: return {{530, 200}, triggerCurves};
+    case Picture::MainsPulses: return {{190, 115}, mainsPulses};
+    case Picture::PulseTrain: return {{120, 115}, pulseTrain};
+    }
+    return {};
+}
+
+IconFn iconPainter(Icon icon) {
+    switch (icon) {
+    case Icon::Bridge: return painters::bridgeIcon;
+    case Icon::ArrowUp: return painters::arrowUpIcon;
+    case Icon::ArrowDown: return painters::arrowDownIcon;
+    case Icon::Oscilloscope: return painters::oscilloscopeIcon;
+    case Icon::Book: return painters::bookIcon;
+    case Icon::Magnifier: return painters::magnifierIcon;
+    }
+    return nullptr;
+}
+
+// Draws an icon for any requested size: the 16-pixel design up to 16 pixels,
+// the 32-pixel design scaled above that, always at the device's own resolution.
+class CodeIconEngine final : public QIconEngine {
+public:
+    explicit CodeIconEngine(Icon icon) : m_icon(icon) {}
+
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode, QIcon::State) override {
+        const int design = qMin(rect.width(), rect.height()) <= 16 ? 16 : 32;
+        painter->save();
+        painter->translate(rect.topLeft());
+        painter->scale(qreal(rect.width()) / design, qreal(rect.height()) / design);
+        paintIcon(m_icon, *painter, design);
+        painter->restore();
+    }
+
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override {
+        return scaledPixmap(size, mode, state, 1.0);
+    }
+
+    QPixmap scaledPixmap(const QSize &size, QIcon::Mode mode, QIcon::State state,
+                         qreal scale) override {
+        QPixmap pm(size * scale);
+        pm.fill(Qt::transparent);
+        {
+            QPainter p(&pm);
+            paint(&p, QRect(QPoint(), pm.size()), mode, state);
+        }
+        pm.setDevicePixelRatio(scale);
+        return pm;
+    }
+
+    QSize actualSize(const QSize &size, QIcon::Mode, QIcon::State) override { return size; }
+    QIconEngine *clone() const override { return new CodeIconEngine(m_icon); }
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
+        return {{16, 16}, {32, 32}, {48, 48}, {64, 64}, {128, 128}, {256, 256}};
+    }
+
+private:
+    Icon m_icon;
+};
+
+} // namespace
+
+QSize size(Picture picture) { return entry(picture).size; }
+
+bool isDrawn(Picture picture) { return entry(picture).paint != nullptr; }
+
+void paint(Picture picture, QPainter &painter) {
+    if (const PaintFn fn = entry(picture).paint)
+        fn(painter);
+}
+
+QPixmap pixmap(Picture picture, qreal devicePixelRatio) {
+    static QHash<QPair<int, int>, QPixmap> cache;
+    const QPair<int, int> key{int(picture), qRound(devicePixelRatio * 100)};
+    if (const auto it = cache.constFind(key); it != cache.constEnd())
+        return *it;
+    const QSize logical = size(picture);
+    QPixmap pm(logical * devicePixelRatio);
+    pm.setDevicePixelRatio(devicePixelRatio);
+    pm.fill(Qt::transparent);
+    {
+        QPainter p(&pm);
+        paint(picture, p);
+    }
+    cache.insert(key, pm);
+    return pm;
+}
+
+QIcon icon(Icon which) { return QIcon(new CodeIconEngine(which)); }
+
+void paintIcon(Icon icon, QPainter &painter, int designSize) {
+    if (const IconFn fn = iconPainter(icon))
+        fn(painter, designSize);
+}
+
+bool isDrawn(Icon icon) { return iconPainter(icon) != nullptr; }
+
+} // namespace art

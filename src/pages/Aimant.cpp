@@ -1,0 +1,46 @@
+#include "Aimant.h"
+#include "Style.h"
+
+#include "Beep.h"
+
+namespace pages {
+
+Aimant::Aimant(shell::Course &course)
+    : CoursePage(course, Id, QStringLiteral("Courbe d'aimantation"), Navigation::Panel) {
+    Frame1 = new tk::Frame(this, QStringLiteral("Frame1"), {120, 120, 9255, 855});
+    TextModel = new tk::TextBox(Frame1, QStringLiteral("TextModel"), {240, 120, 8895, 615},
+                                style::text(fonts::Pt12, true));
+    Image1 = new tk::ImageBox(this, QStringLiteral("Image1"), {1200, 1080, 3825, 2760},
+                              art::Picture::MagnetisationCurve,
+                              QStringLiteral("Courbe d'aimantation"));
+    Image2 = new tk::ImageBox(this, QStringLiteral("Image2"), {6360, 1320, 2115, 2325},
+                              art::Picture::DotConvention,
+                              QStringLiteral("Transformateur d'impulsions"));
+    Frame2 = new tk::Frame(this, QStringLiteral("Frame2"), {120, 4080, 9255, 2055});
+    TextSaturation = new tk::TextBox(Frame2, QStringLiteral("TextSaturation"),
+                                     {600, 240, 8415, 1695}, style::text(fonts::Pt12, true, true));
+    TextSaturation->hide();
+    Suite = makeSuite();
+    connect(Suite, &tk::Button::activated, this, &Aimant::Suite_Click);
+    setTabOrder({Suite, Suivant, Precedent, Quitter});
+}
+
+void Aimant::enter() {
+    Suite->show();
+    showPage();
+}
+
+void Aimant::leave() {
+    TextSaturation->hide();
+    FrameBoutons->hide();
+}
+
+void Aimant::Suite_Click() {
+    tk::beep();
+    Suite->hide();
+    TextSaturation->show();
+    FrameBoutons->show();
+    Suivant->setFocus();
+}
+
+} // namespace pages

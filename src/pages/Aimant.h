@@ -1,0 +1,34 @@
+#pragma once
+
+#include "CoursePage.h"
+
+#include "ImageBox.h"
+#include "TextBox.h"
+
+namespace pages {
+
+/// \brief Page 3: the magnetisation characteristic and, after "Suite", saturation.
+class Aimant final : public shell::CoursePage {
+    Q_OBJECT
+public:
+    static constexpr shell::PageId Id = shell::PageId::Aimant;
+
+    explicit Aimant(shell::Course &course);
+
+    void enter() override;
+    void leave() override;
+    void Suite_Click();
+
+    tk::Frame *Frame1;
+    tk::TextBox *TextModel;
+    tk::ImageBox *Image1;
+    tk::ImageBox *Image2;
+    tk::Frame *Frame2;
+    tk::TextBox *TextSaturation;
+    tk::Button *Suite;
+
+protected:
+    void beforeHidingOnReturn() override { TextSaturation->hide(); }
+};
+
+} // namespace pages

@@ -1,0 +1,110 @@
+#include "Applic.h"
+#include "Style.h"
+
+#include "Beep.h"
+
+namespace pages {
+
+Applic::Applic(shell::Course &course)
+    : CoursePage(course, Id, QStringLiteral("Application:  Déclencheur de Pont mixte monophasé"),
+                 Navigation::Panel) {
+    Image1 = new tk::ImageBox(this, QStringLiteral("Image1"), {120, 120, 8250, 1485},
+                              art::Picture::TriggerCircuit);
+    Image1->setAccessibleName(QStringLiteral("Schéma du déclencheur du pont mixte"));
+    Frame = new tk::Frame(this, QStringLiteral("Frame"), {360, 1920, 8895, 2175},
+                          tk::Frame::Kind::Active);
+    TextExplication = new tk::TextBox(Frame, QStringLiteral("TextExplication"),
+                                      {480, 120, 7935, 1815}, style::Default,
+                                      tk::TextBox::Mode::Editable);
+    TextCalculs = new tk::TextBox(this, QStringLiteral("TextCalculs"), {120, 1680, 9255, 3255},
+                                  style::text(fonts::Pt9_75, true),
+                                  tk::TextBox::Mode::ReadOnlyScrolling);
+    TextCalculs->hide();
+    ImageGraphe = new tk::ImageBox(this, QStringLiteral("ImageGraphe"), {480, 2040, 7950, 3000},
+                                   art::Picture::TriggerCurves, QStringLiteral("Oscillogrammes"));
+    ImageGraphe->hide();
+    ImageImpulsions = new tk::ImageBox(this, QStringLiteral("ImageImpulsions"),
+                                       {120, 5040, 2850, 1725}, art::Picture::MainsPulses);
+    ImageImpulsions->setAccessibleName(
+        QStringLiteral("Tension du secteur, trains d'impulsions et tension du moteur"));
+    ImageImpulsions->hide();
+    ImageTrain = new tk::ImageBox(this, QStringLiteral("ImageTrain"), {2970, 4170, 1800, 1725},
+                                  art::Picture::PulseTrain,
+                                  QStringLiteral("Détail du train d'impulsions"));
+    ImageTrain->hide();
+    BPCourbes = new tk::Button(this, QStringLiteral("BPCourbes"), {8640, 120, 615, 495},
+                               art::icon(art::Icon::Oscilloscope), QStringLiteral("Oscillogrammes"));
+    BPCourbes->hide();
+    BPCalculs = new tk::Button(this, QStringLiteral("BPCalculs"), {8640, 720, 615, 495},
+                               art::icon(art::Icon::Book), QStringLiteral("Calculs"));
+    BPCalculs->hide();
+    BPLoupe = new tk::Button(this, QStringLiteral("BPLoupe"), {3000, 5160, 615, 495},
+                             art::icon(art::Icon::Magnifier),
+                             QStringLiteral("Voir le train d'impulsions"));
+    BPLoupe->hide();
+
+    connect(BPLoupe, &tk::Button::activated, this, &Applic::BPLoupe_Click);
+    connect(BPCalculs, &tk::Button::activated, this, &Applic::BPCalculs_Click);
+    connect(BPCourbes, &tk::Button::activated, this, &Applic::BPCourbes_Click);
+    setTabOrder({Suivant, Precedent, Quitter, BPCourbes, BPLoupe, BPCalculs, TextCalculs});
+}
+
+void Applic::enter() {
+    BPCalculs->hide();
+    BPCourbes->hide();
+    ImageImpulsions->show();
+    Frame->show();
+    BPLoupe->show();
+    showPage();
+    FrameBoutons->show();
+    Suivant->setFocus();
+}
+
+void Applic::leave() {
+    TextCalculs->hide();
+    ImageGraphe->hide();
+    BPCalculs->hide();
+    BPCourbes->hide();
+    ImageTrain->hide();
+}
+
+void Applic::BPLoupe_Click() {
+    tk::beep();
+    TextCalculs->hide();
+    BPLoupe->hide();
+    ImageGraphe->hide();
+    Suivant->setFocus();
+    Frame->show();
+    ImageImpulsions->show();
+    BPCourbes->show();
+    BPCalculs->show();
+    ImageTrain->show();
+}
+
+void Applic::BPCalculs_Click() {
+    tk::beep();
+    Frame->hide();
+    ImageGraphe->hide();
+    ImageImpulsions->hide();
+    ImageTrain->hide();
+    BPCalculs->hide();
+    Suivant->setFocus();
+    BPCourbes->show();
+    BPLoupe->show();
+    TextCalculs->show();
+}
+
+void Applic::BPCourbes_Click() {
+    tk::beep();
+    TextCalculs->hide();
+    ImageTrain->hide();
+    ImageImpulsions->hide();
+    Frame->hide();
+    BPCourbes->hide();
+    Suivant->setFocus();
+    BPCalculs->show();
+    BPLoupe->show();
+    ImageGraphe->show();
+}
+
+} // namespace pages

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "CoursePage.h"
+
+#include "ImageBox.h"
+#include "TextBox.h"
+
+namespace pages {
+
+/// \brief Page 11: the trigger of a mixed thyristor bridge, worked out. Three
+/// icon buttons switch between the magnified pulse train, the calculation and
+/// the oscillograms.
+class Applic final : public shell::CoursePage {
+    Q_OBJECT
+public:
+    static constexpr shell::PageId Id = shell::PageId::Applic;
+
+    explicit Applic(shell::Course &course);
+
+    /// Arrival: the arrival view, the panel shown after the page, focus on Suivant.
+    void enter() override;
+    void leave() override;
+    void BPLoupe_Click();
+    void BPCalculs_Click();
+    void BPCourbes_Click();
+
+    tk::ImageBox *Image1;
+    tk::Frame *Frame;
+    tk::TextBox *TextExplication;
+    tk::TextBox *TextCalculs;
+    tk::ImageBox *ImageGraphe;
+    tk::ImageBox *ImageImpulsions;
+    tk::ImageBox *ImageTrain;
+    tk::Button *BPCourbes;
+    tk::Button *BPCalculs;
+    tk::Button *BPLoupe;
+};
+
+} // namespace pages

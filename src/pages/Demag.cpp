@@ -1,0 +1,194 @@
+#include "Demag.h"
+#include "Style.h"
+#include "Timp.h"
+
+#include "Beep.h"
+
+namespace pages {
+namespace {
+
+const QColor DiodeTrace(255, 255, 0); // yellow
+const QColor ZenerTrace(255, 0, 0);   // red
+
+constexpr int OriginX = 17;
+constexpr int OriginY = 119;
+constexpr int PeakX = 90; // the current reaches I at tI
+
+} // namespace
+
+Demag::Demag(shell::Course &course)
+    : CoursePage(course, Id, QStringLiteral("Démagnétisation"), Navigation::Panel) {
+    const tk::Tw circuit{600, 240, 3585, 1440};
+    const QString circuitTip = QStringLiteral("Schéma du montage");
+    const auto image = [&](const char *name, art::Picture picture) {
+        auto *box = new tk::ImageBox(this, QLatin1StringView(name), circuit, picture, circuitTip);
+        box->hide();
+        return box;
+    };
+    ImageDiodeKo = image("ImageDiodeKo", art::Picture::DiodeKo);
+    ImageDiodeKf = image("ImageDiodeKf", art::Picture::DiodeKf);
+    ImageDiodeKfo = image("ImageDiodeKfo", art::Picture::DiodeKfo);
+    ImageZenKo = image("ImageZenKo", art::Picture::ZenKo);
+    ImageZenKf = image("ImageZenKf", art::Picture::ZenKf);
+    ImageZenKfo = image("ImageZenKfo", art::Picture::ZenKfo);
+
+    const tk::Tw switchPlace{1320, 1560, 495, 495};
+    BPKf = new tk::Button(this, QStringLiteral("BPKf"), switchPlace, art::icon(art::Icon::ArrowUp),
+                          QStringLiteral("Fermer K"));
+    BPKf->hide();
+    BPKo = new tk::Button(this, QStringLiteral("BPKo"), switchPlace,
+                          art::icon(art::Icon::ArrowDown), QStringLiteral("Ouvrir K"));
+    BPKo->hide();
+
+    Picture1 = new tk::PlotSurface(this, QStringLiteral("Picture1"), {5160, 240, 4005, 2055},
+                                   art::Picture::DemagAxes, QStringLiteral("Courant magnétisant"));
+    const auto label = style::singleLine(fonts::Pt9_75, true);
+    TextI[0] = new tk::TextBox(Picture1, QStringLiteral("TextI(0)"), {1320, 360, 255, 285}, label,
+                               tk::TextBox::Mode::Editable);
+    TextI[0]->setText(QStringLiteral("I"));
+    TextI[0]->hide();
+    // On the page, in front of the plot, overlapping its lower edge.
+    TextI[1] = new tk::TextBox(this, QStringLiteral("TextI(1)"), {6480, 2160, 255, 285}, label,
+                               tk::TextBox::Mode::Editable);
+    TextI[1]->setText(QStringLiteral("tI"));
+    TextI[1]->hide();
+
+    const std::array<tk::Tw, 4> frames{{{120, 2280, 4935, 375},
+                                        {120, 2760, 9135, 735},
+                                        {120, 3600, 9135, 975},
+                                        {120, 4680, 9135, 975}}};
+    const std::array<tk::Tw, 4> texts{
+        {{240, 0, 4335, 375}, {240, 0, 8775, 615}, {240, 0, 8775, 855}, {240, 0, 8775, 855}}};
+    for (int i = 0; i < 4; ++i) {
+        FrameDemag[i] = new tk::Frame(this, QStringLiteral("FrameDemag(%1)").arg(i), frames[i]);
+        TextDemag[i] = new tk::TextBox(FrameDemag[i], QStringLiteral("TextDemag(%1)").arg(i),
+                                       texts[i], style::text(fonts::Pt9_75, true));
+        TextDemag[i]->hide();
+    }
+    Suite = makeSuite();
+    Timer1 = new tk::Timer(this, QStringLiteral("Timer1"), TickMs);
+    Timer2 = new tk::Timer(this, QStringLiteral("Timer2"), TickMs);
+
+    connect(BPKf, &tk::Button::activated, this, &Demag::BPKf_Click);
+    connect(BPKo, &tk::Button::activated, this, &Demag::BPKo_Click);
+    connect(Suite, &tk::Button::activated, this, &Demag::Suite_Click);
+    connect(Timer1, &tk::Timer::tick, this, &Demag::Timer1_Timer);
+    connect(Timer2, &tk::Timer::tick, this, &Demag::Timer2_Timer);
+    setTabOrder({Suivant, Precedent, Quitter, Suite, BPKo, BPKf});
+}
+
+void Demag::swapIfShown(tk::ImageBox *hide, tk::ImageBox *show) {
+    if (!hide->isHidden()) {
+        show->show();
+        hide->hide();
+    }
+}
+
+void Demag::enter() {
+    ImageDiodeKo->show();
+    BPKf->show();
+    showPage();
+    BPKf->setFocus();
+}
+
+void Demag::InitDemag() {
+    for (tk::ImageBox *image :
+         {ImageDiodeKf, ImageDiodeKo, ImageDiodeKfo, ImageZenKf, ImageZenKo, ImageZenKfo})
+        image->hide();
+    BPKf->hide();
+    BPKo->hide();
+    for (tk::TextBox *text : TextDemag)
+        text->hide();
+    Picture1->clear();
+    FrameBoutons->hide();
+    TextI[0]->hide();
+    TextI[1]->hide();
+}
+
+void Demag::BPKf_Click() {
+    using namespace Timp;
+    tk::beep();
+    BPKf->hide();
+    TextDemag[0]->show();
+    swapIfShown(ImageDiodeKo, ImageDiodeKf);
+    swapIfShown(ImageZenKo, ImageZenKf);
+    PrevX = OriginX;
+    PrevY = OriginY;
+    CurX = PrevX;
+    CurY = PrevY;
+    Picture1->setDrawingPosition(OriginX, OriginY);
+    Timer1->setEnabled(true);
+}
+
+void Demag::Timer1_Timer() {
+    using namespace Timp;
+    Timer1->setEnabled(false);
+    if (CurX == PeakX) {
+        TextI[0]->show();
+        TextI[1]->show();
+        BPKo->show();
+        BPKo->setFocus();
+        TextDemag[1]->show();
+        return;
+    }
+    PrevX = CurX;
+    PrevY = CurY;
+    CurX += 1;
+    CurY -= 1;
+    if (!ImageDiodeKf->isHidden())
+        Picture1->drawLine(PrevX.pixel(), PrevY.pixel(), CurX.pixel(), CurY.pixel(), DiodeTrace);
+    if (!ImageZenKf->isHidden())
+        Picture1->drawLine(PrevX.pixel(), PrevY.pixel(), CurX.pixel(), CurY.pixel(), ZenerTrace);
+    Timer1->setEnabled(true);
+}
+
+void Demag::BPKo_Click() {
+    tk::beep();
+    BPKo->hide();
+    swapIfShown(ImageDiodeKf, ImageDiodeKfo);
+    swapIfShown(ImageZenKf, ImageZenKfo);
+    Timer2->setEnabled(true);
+    TextDemag[2]->show();
+}
+
+void Demag::Timer2_Timer() {
+    using namespace Timp;
+    Timer2->setEnabled(false);
+    if (CurY == OriginY) {
+        if (!ImageDiodeKfo->isHidden()) {
+            ImageDiodeKo->show();
+            ImageDiodeKfo->hide();
+            Suite->show();
+            Suite->setFocus();
+        }
+        if (!ImageZenKfo->isHidden()) {
+            ImageZenKo->show();
+            ImageZenKfo->hide();
+            FrameBoutons->show();
+        }
+        return;
+    }
+    PrevX = CurX;
+    PrevY = CurY;
+    if (!ImageDiodeKfo->isHidden())
+        CurX += 2; // through D alone the current falls at half the rate it rose
+    if (!ImageZenKfo->isHidden())
+        CurX += 1;
+    CurY += 1;
+    if (!ImageDiodeKfo->isHidden())
+        Picture1->drawLine(PrevX.pixel(), PrevY.pixel(), CurX.pixel(), CurY.pixel(), DiodeTrace);
+    if (!ImageZenKfo->isHidden())
+        Picture1->drawLine(PrevX.pixel(), PrevY.pixel(), CurX.pixel(), CurY.pixel(), ZenerTrace);
+    Timer2->setEnabled(true);
+}
+
+void Demag::Suite_Click() {
+    tk::beep();
+    BPKf->show();
+    TextDemag[3]->show();
+    ImageZenKo->show();
+    ImageDiodeKo->hide();
+    Suite->hide();
+}
+
+} // namespace pages

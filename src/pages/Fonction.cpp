@@ -1,0 +1,47 @@
+#include "Fonction.h"
+#include "Style.h"
+
+#include "Beep.h"
+
+namespace pages {
+
+Fonction::Fonction(shell::Course &course)
+    : CoursePage(course, Id, QStringLiteral("Fonction d'un transformateur d'impulsions"),
+                 Navigation::Panel) {
+    Frame1 = new tk::Frame(this, QStringLiteral("Frame1"), {120, 360, 9255, 2535});
+    TextFonction = new tk::TextBox(Frame1, QStringLiteral("TextFonction"), {240, 120, 8895, 2295},
+                                   style::text(fonts::Pt13_5, true));
+    Image1 = new tk::ImageBox(this, QStringLiteral("Image1"), {1680, 2880, 570, 525},
+                              art::Picture::Thyristor, QStringLiteral("Symbole d'un thyristor"));
+    Image2 = new tk::ImageBox(this, QStringLiteral("Image2"), {4200, 2880, 645, 810},
+                              art::Picture::Triac, QStringLiteral("Symbole d'un triac"));
+    Image3 = new tk::ImageBox(this, QStringLiteral("Image3"), {6840, 2880, 390, 630},
+                              art::Picture::Transistor, QStringLiteral("Symbole d'un transistor"));
+    Frame2 = new tk::Frame(this, QStringLiteral("Frame2"), {120, 3960, 9255, 2055});
+    TextAvantages = new tk::TextBox(Frame2, QStringLiteral("TextAvantages"),
+                                    {600, 240, 8415, 1695}, style::text(fonts::Pt12, true, true));
+    TextAvantages->hide();
+    Suite = makeSuite();
+    connect(Suite, &tk::Button::activated, this, &Fonction::Suite_Click);
+    setTabOrder({Suite, Suivant, Precedent, Quitter});
+}
+
+void Fonction::enter() {
+    Suite->show();
+    showPage();
+}
+
+void Fonction::leave() {
+    TextAvantages->hide();
+    FrameBoutons->hide();
+}
+
+void Fonction::Suite_Click() {
+    tk::beep();
+    Suite->hide();
+    TextAvantages->show();
+    FrameBoutons->show();
+    Suivant->setFocus();
+}
+
+} // namespace pages

@@ -1,0 +1,75 @@
+#include "Produit.h"
+#include "Style.h"
+
+#include "Beep.h"
+
+namespace pages {
+
+Produit::Produit(shell::Course &course)
+    : CoursePage(course, Id, QStringLiteral("Produit  E . t"), Navigation::Panel) {
+    const auto font = style::text(fonts::Pt9_75, true);
+    const auto line = style::singleLine(fonts::Pt9_75, true);
+    Frame1 = new tk::Frame(this, QStringLiteral("Frame1"), {120, 0, 9255, 1935});
+    TextProduit =
+        new tk::TextBox(Frame1, QStringLiteral("TextProduit"), {360, 240, 8895, 1455}, font);
+    Frame2 = new tk::Frame(this, QStringLiteral("Frame2"), {120, 2040, 5415, 1335});
+    TextExemple =
+        new tk::TextBox(Frame2, QStringLiteral("TextExemple"), {360, 240, 4815, 735}, font);
+    TextExemple->hide();
+    Frame3 = new tk::Frame(this, QStringLiteral("Frame3"), {120, 3480, 5415, 855});
+    Text10V = new tk::TextBox(Frame3, QStringLiteral("Text10V"), {120, 240, 5175, 495}, line);
+    Text10V->hide();
+    Frame4 = new tk::Frame(this, QStringLiteral("Frame4"), {120, 4440, 5415, 855});
+    Text5V = new tk::TextBox(Frame4, QStringLiteral("Text5V"), {120, 240, 5175, 495}, line);
+    Text5V->hide();
+
+    const tk::Tw picturePlace{5760, 2400, 3495, 2790};
+    ImageProduit1 = new tk::ImageBox(this, QStringLiteral("ImageProduit1"), picturePlace,
+                                     art::Picture::Pulse10V);
+    ImageProduit1->setAccessibleName(QStringLiteral("Impulsion de 10 V pendant 10 µs"));
+    ImageProduit1->hide();
+    ImageProduit2 = new tk::ImageBox(this, QStringLiteral("ImageProduit2"), picturePlace,
+                                     art::Picture::Pulses10V5V);
+    ImageProduit2->setAccessibleName(
+        QStringLiteral("Impulsions de 10 V pendant 10 µs et de 5 V pendant 20 µs"));
+    ImageProduit2->hide();
+
+    Suite2 = makeSuite(QStringLiteral("Suite2"));
+    Suite1 = makeSuite(QStringLiteral("Suite1"));
+    connect(Suite1, &tk::Button::activated, this, &Produit::Suite1_Click);
+    connect(Suite2, &tk::Button::activated, this, &Produit::Suite2_Click);
+    setTabOrder({Suivant, Precedent, Quitter, Suite2, Suite1});
+}
+
+void Produit::enter() {
+    Suite1->show();
+    showPage();
+}
+
+void Produit::leave() {
+    ImageProduit1->hide();
+    ImageProduit2->hide();
+    Text10V->hide();
+    Text5V->hide();
+    FrameBoutons->hide();
+    TextExemple->hide();
+}
+
+void Produit::Suite1_Click() {
+    tk::beep();
+    Suite1->hide();
+    Suite2->show();
+    TextExemple->show();
+    ImageProduit1->show();
+    Text10V->show();
+}
+
+void Produit::Suite2_Click() {
+    tk::beep();
+    Suite2->hide();
+    ImageProduit2->show();
+    Text5V->show();
+    FrameBoutons->show();
+}
+
+} // namespace pages

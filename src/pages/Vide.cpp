@@ -1,0 +1,95 @@
+#include "Vide.h"
+#include "Style.h"
+#include "Timp.h"
+
+#include "Beep.h"
+
+namespace pages {
+namespace {
+
+const QColor I1Colour(255, 0, 0);
+const QColor V1Colour(0, 128, 0);
+const QColor V2Colour(0, 0, 255);
+
+constexpr int OriginX = 19;
+constexpr int OriginY = 162;
+constexpr int V1Level = 20; // v1 = E
+constexpr int V2Level = 80; // v2 = (n2/n1) E
+constexpr int LastX = 140;
+
+} // namespace
+
+Vide::Vide(shell::Course &course)
+    : CoursePage(course, Id, QStringLiteral("Fonctionnement à vide"), Navigation::Panel) {
+    Picture1 = new tk::PlotSurface(this, QStringLiteral("Picture1"), {960, 120, 2985, 2685},
+                                   art::Picture::NoLoadAxes, QStringLiteral("Oscillogrammes"));
+    Image2 = new tk::ImageBox(this, QStringLiteral("Image2"), {6600, 120, 1620, 1275},
+                              art::Picture::NoLoadTransformer,
+                              QStringLiteral("Transformateur d'impulsions"));
+    Frame1_1 = new tk::Frame(this, QStringLiteral("Frame1(1)"), {6120, 1560, 3375, 975});
+    TextLegende = new tk::TextBox(Frame1_1, QStringLiteral("TextLegende"), {240, 120, 3135, 735},
+                                  style::Default);
+    Frame2 = new tk::Frame(this, QStringLiteral("Frame2"), {120, 3000, 9255, 1455});
+    TextVide = new tk::TextBox(Frame2, QStringLiteral("TextVide"), {600, 120, 8415, 1215},
+                               style::text(fonts::Pt9_75, true));
+    Frame3 = new tk::Frame(this, QStringLiteral("Frame3"), {120, 4560, 9255, 1575});
+    TextSaturation = new tk::TextBox(Frame3, QStringLiteral("TextSaturation"),
+                                     {600, 0, 8415, 1455}, style::text(fonts::Pt9_75, true, true));
+    TextSaturation->hide();
+    Suite = makeSuite();
+    Timer2 = new tk::Timer(this, QStringLiteral("Timer2"), TickMs);
+
+    connect(Suite, &tk::Button::activated, this, &Vide::Suite_Click);
+    connect(Timer2, &tk::Timer::tick, this, &Vide::Timer2_Timer);
+    setTabOrder({Quitter, Precedent, Suivant, Suite});
+}
+
+void Vide::enter() {
+    using namespace Timp;
+    FrameBoutons->hide();
+    PrevX = OriginX;
+    NextX = PrevX;
+    PrevY = OriginY;
+    CurY = PrevY;
+    Picture1->setDrawingPosition(PrevX.pixel(), PrevY.pixel());
+    // The rising edges of v1 and v2; whatever an earlier visit drew stays.
+    Picture1->drawLine(PrevX.pixel(), PrevY.pixel(), PrevX.pixel(), V1Level, V1Colour);
+    Picture1->drawLine(PrevX.pixel(), PrevY.pixel(), PrevX.pixel(), V2Level, V2Colour);
+    Timer2->setEnabled(true);
+    showPage();
+}
+
+void Vide::leave() { TextSaturation->hide(); }
+
+void Vide::Suite_Click() {
+    tk::beep();
+    Suite->hide();
+    TextSaturation->show();
+    FrameBoutons->show();
+    Suivant->setFocus();
+}
+
+void Vide::Timer2_Timer() {
+    using namespace Timp;
+    Timer2->setEnabled(false);
+    // One column per tick: the loop leaves the tick after each pass but the last.
+    for (CurX = NextX; CurX <= LastX; CurX += 1) {
+        const int x0 = PrevX.pixel();
+        const int x1 = CurX.pixel();
+        Picture1->drawLine(x0, PrevY.pixel(), x1, CurY.pixel(), I1Colour);
+        Picture1->drawLine(x0, V1Level, x1, V1Level, V1Colour);
+        Picture1->drawLine(x0, V2Level, x1, V2Level, V2Colour);
+        NextX += 1;
+        PrevX = CurX;
+        PrevY = CurY;
+        CurY -= 1;
+        if (CurX < LastX) {
+            Timer2->setEnabled(true);
+            return;
+        }
+    }
+    Suite->show();
+    Suite->setFocus();
+}
+
+} // namespace pages

@@ -1,0 +1,95 @@
+#include "Course.h"
+#include "CoursePage.h"
+#include "Debut.h"
+#include "FinProg.h"
+
+#include "PageWindow.h"
+#include "Screen.h"
+#include "Timer.h"
+
+namespace shell {
+namespace {
+
+// The centring rule, run once when a page is created: the outer window is
+// centred on the screen, computed in twips in single precision, with no
+// rounding to whole twips and no clamping (a page larger than the screen gets
+// a negative left or top).
+void centreOnScreen(tk::PageWindow &page) {
+    const QSize screen = tk::screenSizeTwips();
+    const QSizeF outer = page.outerSizeTwips();
+    const float left = (float(screen.width()) - float(outer.width())) / 2.0f;
+    const float top = (float(screen.height()) - float(outer.height())) / 2.0f;
+    page.setPositionTwips(left, top);
+}
+
+} // namespace
+
+Course::Course() {
+    setFactory(PageId::Debut, [](Course &course) { return new Debut(course); });
+    setFactory(PageId::FinProg, [](Course &course) { return new FinProg(course); });
+}
+
+Course::~Course() {
+    for (auto &page : m_pages)
+        delete page.data();
+}
+
+void Course::setFactory(PageId id, Factory factory) { m_factories[number(id)] = std::move(factory); }
+
+void Course::create(PageId id) {
+    const Factory &factory = m_factories[number(id)];
+    Q_ASSERT_X(factory, "Course::create", "no factory for the page");
+    tk::PageWindow *page = factory(*this);
+    page->setObjectName(formName(id));
+    m_pages[number(id)] = page;
+    m_ended = false;
+    connect(page, &tk::PageWindow::closeRequested, this, [this] { debut().Quitter(); });
+    centreOnScreen(*page);
+}
+
+tk::PageWindow &Course::page(PageId id) {
+    if (!m_pages[number(id)])
+        create(id);
+    return *m_pages[number(id)];
+}
+
+CoursePage &Course::coursePage(PageId id) {
+    Q_ASSERT(id != PageId::Debut);
+    return static_cast<CoursePage &>(page(id));
+}
+
+Debut &Course::debut() { return static_cast<Debut &>(page(PageId::Debut)); }
+
+bool Course::exists(PageId id) const { return !m_pages[number(id)].isNull(); }
+
+tk::PageWindow *Course::existing(PageId id) const { return m_pages[number(id)].data(); }
+
+void Course::destroy(PageId id) {
+    QPointer<tk::PageWindow> page = m_pages[number(id)];
+    if (!page)
+        return;
+    m_pages[number(id)] = nullptr;
+    // Its timers stop now; the window itself goes once the running handler returns.
+    for (tk::Timer *timer : page->findChildren<tk::Timer *>())
+        timer->setEnabled(false);
+    page->hide();
+    page->deleteLater();
+    const bool anyLeft =
+        std::any_of(m_pages.begin(), m_pages.end(), [](const auto &p) { return !p.isNull(); });
+    if (!anyLeft) {
+        m_ended = true;
+        emit finished();
+    }
+}
+
+void Course::loadTexts() {
+    if (m_textLoader)
+        m_textLoader(*this);
+}
+
+void Course::start() {
+    Debut &title = debut();
+    title.showPage();
+}
+
+} // namespace shell

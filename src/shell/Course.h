@@ -1,0 +1,75 @@
+#pragma once
+
+#include "PageId.h"
+
+#include <QObject>
+#include <QPointer>
+#include <functional>
+
+namespace tk {
+class PageWindow;
+}
+
+namespace shell {
+
+class CoursePage;
+class Debut;
+
+/// \brief The page registry: every page is created on first use (hidden, and
+/// centred on the screen), then only shown and hidden, until the end of the
+/// program destroys them all.
+///
+/// Destroying a page is deferred until the handler that asked for it has
+/// returned. When the last page is gone, finished() tells that the program ends.
+class Course final : public QObject {
+    Q_OBJECT
+public:
+    using Factory = std::function<tk::PageWindow *(Course &)>;
+    using TextLoader = std::function<void(Course &)>;
+
+    Course();
+    ~Course() override;
+
+    /// \brief Tells the registry how to build a page.
+    void setFactory(PageId id, Factory factory);
+    /// \brief The routine that writes every course text into the pages.
+    void setTextLoader(TextLoader loader) { m_textLoader = std::move(loader); }
+
+    /// \brief The page, created (hidden, centred) if it does not exist yet.
+    tk::PageWindow &page(PageId id);
+    /// \brief A course page (every page but the title page).
+    CoursePage &coursePage(PageId id);
+    /// \brief The title page, created hidden if it does not exist.
+    Debut &debut();
+
+    template <class T> T &page() { return static_cast<T &>(page(T::Id)); }
+
+    bool exists(PageId id) const;
+    /// \brief The page if it exists, else null.
+    tk::PageWindow *existing(PageId id) const;
+    /// \brief Destroys the page (deferred); the program ends when no page is left.
+    void destroy(PageId id);
+
+    /// \brief Writes the course texts into the pages (the title page's Messages).
+    void loadTexts();
+
+    /// \brief Start-up: creates and shows the title page.
+    void start();
+
+    /// \brief True once every page has been destroyed.
+    bool hasEnded() const { return m_ended; }
+
+signals:
+    /// No page is left: the program ends.
+    void finished();
+
+private:
+    void create(PageId id);
+
+    std::array<Factory, PageCount> m_factories;
+    std::array<QPointer<tk::PageWindow>, PageCount> m_pages;
+    TextLoader m_textLoader;
+    bool m_ended = false;
+};
+
+} // namespace shell

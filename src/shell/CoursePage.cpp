@@ -1,0 +1,108 @@
+#include "CoursePage.h"
+#include "Course.h"
+#include "Debut.h"
+
+#include "Beep.h"
+
+namespace shell {
+namespace {
+
+constexpr QSize ClientTwips(9510, 6825);
+constexpr int ButtonWidth = 1695;
+constexpr int ButtonHeight = 495;
+constexpr int ButtonTop = 6240;
+constexpr int QuitterLeft = 3840;
+constexpr int PrecedentLeft = 5760;
+constexpr int SuivantLeft = 7680;
+// The panel puts its buttons at the same places on the page.
+constexpr tk::Tw PanelPlace{3720, 6000, 5775, 855};
+
+} // namespace
+
+QString coursePageCaption(const QString &title) { return QString(20, QLatin1Char(' ')) + title; }
+
+CoursePage::CoursePage(Course &course, PageId id, const QString &title, Navigation navigation)
+    : tk::PageWindow(formName(id), coursePageCaption(title), ClientTwips), m_course(course),
+      m_id(id) {
+    QWidget *holder = this;
+    int dx = 0;
+    int dy = 0;
+    if (navigation == Navigation::Panel) {
+        FrameBoutons = new tk::Frame(this, QStringLiteral("FrameBoutons"), PanelPlace,
+                                     tk::Frame::Kind::Active);
+        FrameBoutons->hide();
+        holder = FrameBoutons;
+        dx = PanelPlace.left;
+        dy = PanelPlace.top;
+    }
+    const auto place = [&](int left) {
+        return tk::Tw{left - dx, ButtonTop - dy, ButtonWidth, ButtonHeight};
+    };
+    Quitter = new tk::Button(holder, QStringLiteral("Quitter"), place(QuitterLeft),
+                             QStringLiteral("Quitter le programme"));
+    Precedent = new tk::Button(holder, QStringLiteral("Precedent"), place(PrecedentLeft),
+                               QStringLiteral("Page précédente"));
+    if (navigation == Navigation::EndPage) {
+        m_forward = new tk::Button(holder, QStringLiteral("Recommencer"), place(SuivantLeft),
+                                   QStringLiteral("Tout recommencer"));
+        setCancelButton(Quitter);
+    } else {
+        Suivant = new tk::Button(holder, QStringLiteral("Suivant"), place(SuivantLeft),
+                                 QStringLiteral("Page suivante"));
+        m_forward = Suivant;
+    }
+    setDefaultButton(m_forward);
+    connect(Quitter, &tk::Button::activated, this, &CoursePage::Quitter_Click);
+    connect(Precedent, &tk::Button::activated, this, &CoursePage::Precedent_Click);
+    connect(m_forward, &tk::Button::activated, this, &CoursePage::moveForward);
+}
+
+tk::Button *CoursePage::makeSuite(const QString &name) {
+    auto *suite = new tk::Button(this, name, {7920, 6240, 1215, 495}, QStringLiteral("Suite"));
+    suite->hide();
+    return suite;
+}
+
+PageId CoursePage::nextPage() const { return pageAt(number(m_id) + 1); }
+
+void CoursePage::enter() {
+    showPage();
+    if (Suivant)
+        Suivant->setFocus();
+}
+
+void CoursePage::moveForward() {
+    tk::beep();
+    m_course.coursePage(nextPage()).enter();
+    hidePage();
+    leave();
+}
+
+void CoursePage::Suivant_Click() { moveForward(); }
+
+void CoursePage::Precedent_Click() {
+    tk::beep();
+    switch (m_id) {
+    case PageId::Fonction:
+        // Back through the title page, which re-enters the course after its 5000 ms.
+        m_course.debut().showPage();
+        break;
+    case PageId::Convent:
+        // Straight back to the first page, the title page never shown.
+        m_course.debut().Timer1_Timer();
+        break;
+    default:
+        m_course.coursePage(pageAt(number(m_id) - 2)).Suivant_Click();
+        break;
+    }
+    beforeHidingOnReturn();
+    hidePage();
+    leave();
+}
+
+void CoursePage::Quitter_Click() {
+    tk::beep();
+    m_course.debut().Quitter();
+}
+
+} // namespace shell

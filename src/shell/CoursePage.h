@@ -1,0 +1,76 @@
+#pragma once
+
+#include "PageId.h"
+
+#include "Button.h"
+#include "Frame.h"
+#include "PageWindow.h"
+
+namespace shell {
+
+class Course;
+
+/// \brief The template of the thirteen course pages and their navigation.
+///
+/// A course page has a caption, a grey client area of 9510 x 6825 twips and
+/// the navigation buttons "Quitter le programme", "Page précédente" and
+/// "Page suivante", either inside the panel FrameBoutons (hidden until the
+/// page shows it) or directly on the page. Moving on prepares and shows the
+/// next page before this one is hidden and reset, so the desktop is never
+/// uncovered; moving back reuses the forward move of the page two places back.
+class CoursePage : public tk::PageWindow {
+    Q_OBJECT
+public:
+    /// Where the navigation buttons stand.
+    enum class Navigation {
+        Panel,   ///< in the panel FrameBoutons, hidden at first
+        OnPage,  ///< on the page, visible from the start
+        EndPage, ///< on the page, with "Tout recommencer" in the place of "Page suivante"
+    };
+
+    CoursePage(Course &course, PageId id, const QString &title, Navigation navigation);
+
+    PageId id() const { return m_id; }
+    Course &course() const { return m_course; }
+
+    /// \brief Arrival: the page's preparation, showing it, and the focus it gets.
+    virtual void enter();
+    /// \brief Leaving reset: hides what the page revealed.
+    virtual void leave() {}
+
+    /// "Page suivante": beep, enter the next page, hide this one, reset it.
+    void Suivant_Click();
+    /// "Page précédente": beep, bring the previous page back, hide and reset this one.
+    void Precedent_Click();
+    /// "Quitter le programme": beep, end the program.
+    void Quitter_Click();
+
+    tk::Frame *FrameBoutons = nullptr; ///< the navigation panel, where the page has one
+    tk::Button *Quitter = nullptr;
+    tk::Button *Precedent = nullptr;
+    tk::Button *Suivant = nullptr; ///< null on the end page, which has Recommencer instead
+
+protected:
+    /// \brief The page that "Page suivante" leads to.
+    virtual PageId nextPage() const;
+    /// \brief Steps of "Page précédente" between bringing the previous page
+    /// back and hiding this one.
+    virtual void beforeHidingOnReturn() {}
+
+    /// \brief A hidden "Suite" button at its usual place, over "Page suivante".
+    tk::Button *makeSuite(const QString &name = QStringLiteral("Suite"));
+
+    /// \brief Beep, enter the next page, hide this one, reset it.
+    void moveForward();
+
+    tk::Button *m_forward = nullptr; ///< "Page suivante", or "Tout recommencer"
+
+private:
+    Course &m_course;
+    PageId m_id;
+};
+
+/// The caption of a course page: its title after 20 blanks.
+QString coursePageCaption(const QString &title);
+
+} // namespace shell

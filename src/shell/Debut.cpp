@@ -1,0 +1,69 @@
+#include "Debut.h"
+#include "Course.h"
+#include "CoursePage.h"
+
+#include "Art.h"
+#include "Fonts.h"
+
+namespace shell {
+
+QString contactBlock() {
+    return QStringLiteral("Éditions Ferrite\r\n"
+                          "14, allée des Bobinages\r\n"
+                          "38000 Ferriville\r\n"
+                          "Tél. : 01 23 45 67 89\r\n"
+                          "Fax : 01 23 45 67 90");
+}
+
+Debut::Debut(Course &course)
+    : tk::PageWindow(formName(Id),
+                     QString(18, QLatin1Char(' ')) + QStringLiteral("Transformateur d'impulsions"),
+                     QSize(8490, 4740), Border::Sizable),
+      m_course(course) {
+    setWindowIcon(art::icon(art::Icon::Bridge));
+
+    Frame1 = new tk::Frame(this, QStringLiteral("Frame1"), {0, -120, 8535, 4875});
+    Timer1 = new tk::Timer(Frame1, QStringLiteral("Timer1"), TitleDelayMs, true);
+    connect(Timer1, &tk::Timer::tick, this, &Debut::Timer1_Timer);
+
+    Picture1 = new tk::PlotSurface(Frame1, QStringLiteral("Picture1"), {0, 120, 8505, 4755},
+                                   art::Picture::Photo);
+    Picture1->setAccessibleName(QStringLiteral("Transformateurs d'impulsions"));
+    Image1 = new tk::ImageBox(Picture1, QStringLiteral("Image1"), {6240, 120, 1890, 2085},
+                              art::Picture::Emblem);
+    Image1->setAccessibleName(QStringLiteral("Emblème de l'éditeur"));
+
+    Frame3 = new tk::Frame(Picture1, QStringLiteral("Frame3"), {5880, 2400, 2415, 1335});
+    Text1 = new tk::TextBox(Frame3, QStringLiteral("Text1"), {0, 120, 2175, 975},
+                            {.alignment = Qt::AlignHCenter});
+    Text1->setText(contactBlock());
+
+    TexteDebut = new tk::TextBox(Picture1, QStringLiteral("TexteDebut"), {360, 3360, 4935, 975},
+                                 {.pixelSize = fonts::Pt19_5, .bold = true,
+                                  .alignment = Qt::AlignHCenter});
+    TexteDebut->setText(QStringLiteral("Transformateur \r\nd'impulsions\r\n"));
+
+    Text2 = new tk::TextBox(Picture1, QStringLiteral("Text2"), {5760, 4080, 2415, 375},
+                            {.pixelSize = fonts::Pt9_75, .bold = true,
+                             .alignment = Qt::AlignHCenter, .multiLine = false});
+    Text2->setText(QStringLiteral("Version 2.0"));
+}
+
+void Debut::Timer1_Timer() {
+    Timer1->setEnabled(false);
+    Messages();
+    for (const PageId id : CreationOrder)
+        m_course.page(id);
+    // The first course page: its arrival (Suite made visible), then shown.
+    m_course.coursePage(PageId::Fonction).enter();
+    m_course.destroy(Id);
+}
+
+void Debut::Quitter() {
+    for (const PageId id : DestructionOrder)
+        m_course.destroy(id);
+}
+
+void Debut::Messages() { m_course.loadTexts(); }
+
+} // namespace shell

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "PageId.h"
+
+#include "Frame.h"
+#include "ImageBox.h"
+#include "PageWindow.h"
+#include "PlotSurface.h"
+#include "TextBox.h"
+#include "Timer.h"
+
+namespace shell {
+
+class Course;
+
+/// \brief The title page, shown for 5000 ms before the course; it owns the
+/// routines that enter the course (Timer1_Timer), load its texts (Messages)
+/// and end the program (Quitter).
+///
+/// Nothing on it reacts to the user: every control sits in the inert frame
+/// Frame1, and the page has no button.
+class Debut final : public tk::PageWindow {
+    Q_OBJECT
+public:
+    static constexpr PageId Id = PageId::Debut;
+    static constexpr int TitleDelayMs = 5000;
+
+    explicit Debut(Course &course);
+
+    /// \brief Enters the course: loads the texts, makes sure every course page
+    /// exists, shows the first course page, and destroys the title page.
+    void Timer1_Timer();
+    /// \brief Ends the program: destroys every page.
+    void Quitter();
+    /// \brief Writes every course text, with its colour, into the pages.
+    void Messages();
+
+    tk::Frame *Frame1;
+    tk::Timer *Timer1;
+    tk::PlotSurface *Picture1;
+    tk::ImageBox *Image1;
+    tk::Frame *Frame3;
+    tk::TextBox *Text1;
+    tk::TextBox *TexteDebut;
+    tk::TextBox *Text2;
+
+private:
+    Course &m_course;
+};
+
+/// \brief The contact block of the title and end pages (five lines, CR LF).
+QString contactBlock();
+
+} // namespace shell

@@ -1,0 +1,31 @@
+#include "FinProg.h"
+#include "Debut.h"
+
+#include "Fonts.h"
+
+namespace shell {
+
+FinProg::FinProg(Course &course)
+    : CoursePage(course, Id, QStringLiteral("Auteur"), Navigation::EndPage) {
+    Recommencer = m_forward;
+    Image2 = new tk::ImageBox(this, QStringLiteral("Image2"), {600, 0, 1890, 2085},
+                              art::Picture::Emblem);
+    Image2->setAccessibleName(QStringLiteral("Emblème de l'éditeur"));
+    Image1 = new tk::ImageBox(this, QStringLiteral("Image1"), {3360, 120, 5550, 3000},
+                              art::Picture::Photo, QStringLiteral("Transformateurs d'impulsions"));
+    Frame3 = new tk::Frame(this, QStringLiteral("Frame3"), {360, 2160, 2415, 1095});
+    Text1 = new tk::TextBox(Frame3, QStringLiteral("Text1"), {120, 0, 2175, 975},
+                            {.alignment = Qt::AlignHCenter});
+    Text1->setText(contactBlock());
+    Frame2 = new tk::Frame(this, QStringLiteral("Frame2"), {120, 3360, 9255, 2775});
+    TextFin = new tk::TextBox(Frame2, QStringLiteral("TextFin"), {600, 120, 8535, 2595},
+                              {.pixelSize = fonts::Pt12, .bold = true});
+    setTabOrder({Precedent, Quitter, Recommencer});
+}
+
+void FinProg::enter() {
+    showPage();
+    Quitter->setFocus();
+}
+
+} // namespace shell

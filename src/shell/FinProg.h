@@ -1,0 +1,35 @@
+#pragma once
+
+#include "CoursePage.h"
+
+#include "ImageBox.h"
+#include "TextBox.h"
+
+namespace shell {
+
+/// \brief The end page: the course's title and version, the publisher, and
+/// the choice to go back, start again from the first course page, or quit.
+class FinProg final : public CoursePage {
+    Q_OBJECT
+public:
+    static constexpr PageId Id = PageId::FinProg;
+
+    explicit FinProg(Course &course);
+
+    void enter() override;
+    /// "Tout recommencer": the first course page again, without the title page.
+    void Recommencer_Click() { moveForward(); }
+
+    tk::ImageBox *Image2;
+    tk::ImageBox *Image1;
+    tk::Frame *Frame3;
+    tk::TextBox *Text1;
+    tk::Frame *Frame2;
+    tk::TextBox *TextFin;
+    tk::Button *Recommencer;
+
+protected:
+    PageId nextPage() const override { return PageId::Fonction; }
+};
+
+} // namespace shell

@@ -1,0 +1,97 @@
+#include "PageWindow.h"
+#include "Button.h"
+#include "Colours.h"
+
+#include "Fonts.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+
+namespace tk {
+
+PageWindow::PageWindow(const QString &name, const QString &caption, QSize clientTwips,
+                       Border border)
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
+    setObjectName(name);
+    setWindowTitle(caption);
+    setAccessibleName(caption.trimmed());
+    const QSize client(px(clientTwips.width()), px(clientTwips.height()));
+    if (border == Border::Fixed)
+        setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
+    setFixedSize(client);
+    QPalette pal = palette();
+    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        pal.setColor(group, QPalette::Window, PageGrey);
+        pal.setColor(group, QPalette::WindowText, WindowText);
+    }
+    setPalette(pal);
+    setAutoFillBackground(true);
+    setFont(fonts::font(fonts::Pt8_25));
+}
+
+void PageWindow::showPage() {
+    show();
+    raise();
+    activateWindow();
+    const QWidget *focus = focusWidget();
+    if (!focus || !focus->isVisible())
+        focusNextChild();
+}
+
+void PageWindow::hidePage() { hide(); }
+
+void PageWindow::keepFocus() {
+    if (!isVisible())
+        return;
+    const QWidget *focus = focusWidget();
+    if (focus && focus->isVisible())
+        return;
+    if (m_default && m_default->isVisible() && m_default->isEnabled())
+        m_default->setFocus();
+    else
+        focusNextChild();
+}
+
+QSizeF PageWindow::outerSizeTwips() const {
+    return QSizeF(frameGeometry().size()) * TwipsPerPixel;
+}
+
+void PageWindow::setPositionTwips(double left, double top) {
+    move(px(left), px(top));
+}
+
+void PageWindow::setTabOrder(std::initializer_list<QWidget *> widgets) {
+    QWidget *previous = nullptr;
+    for (QWidget *w : widgets) {
+        if (previous)
+            QWidget::setTabOrder(previous, w);
+        previous = w;
+    }
+}
+
+void PageWindow::keyPressEvent(QKeyEvent *event) {
+    const int key = event->key();
+    if (key != Qt::Key_Return && key != Qt::Key_Enter && key != Qt::Key_Escape) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    if (event->isAutoRepeat())
+        return; // a held-down key acts once
+    if (key == Qt::Key_Escape) {
+        if (m_cancel)
+            m_cancel->press();
+        return;
+    }
+    if (auto *focused = qobject_cast<Button *>(focusWidget()); focused && focused->isVisible())
+        focused->press();
+    else if (m_default)
+        m_default->press();
+}
+
+void PageWindow::closeEvent(QCloseEvent *event) {
+    event->ignore();
+    emit closeRequested();
+}
+
+} // namespace tk

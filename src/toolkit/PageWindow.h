@@ -1,0 +1,65 @@
+#pragma once
+
+#include "Button.h"
+#include "Twips.h"
+
+#include <QPointer>
+#include <QWidget>
+#include <initializer_list>
+
+namespace tk {
+
+
+
+/// \brief A top-level page: caption, fixed client size, grey background, no
+/// close, minimise or maximise button.
+///
+/// The page routes the keyboard as the course expects: Enter presses the
+/// focused button, else the default button; Escape presses the cancel button;
+/// held-down keys act once. A close request from the window system is refused
+/// and reported through closeRequested(), so the program can end as a whole.
+class PageWindow : public QWidget {
+    Q_OBJECT
+public:
+    enum class Border { Fixed, Sizable };
+
+    PageWindow(const QString &name, const QString &caption, QSize clientTwips,
+               Border border = Border::Fixed);
+
+    void setDefaultButton(Button *button) { m_default = button; }
+    void setCancelButton(Button *button) { m_cancel = button; }
+    Button *defaultButton() const { return m_default; }
+    Button *cancelButton() const { return m_cancel; }
+
+    /// \brief Shows the page in front and makes it the active window; when no
+    /// visible control holds the focus, the first one in the tab order takes it.
+    void showPage();
+    void hidePage();
+
+    /// \brief After a handler: if the shown page has no visible control with
+    /// the focus, the default button takes it, else the first control in the
+    /// tab order that can, so the keyboard can always go on.
+    void keepFocus();
+
+    /// \brief Outer size of the window (frame and caption included), in twips.
+    QSizeF outerSizeTwips() const;
+    /// \brief Places the window's outer top-left corner, in twips (fractions allowed).
+    void setPositionTwips(double left, double top);
+
+    /// \brief Chains the focus in the given order (the controls' tab order).
+    static void setTabOrder(std::initializer_list<QWidget *> widgets);
+
+signals:
+    /// The window system asked to close the page (Alt+F4, task bar, end of session).
+    void closeRequested();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    QPointer<Button> m_default;
+    QPointer<Button> m_cancel;
+};
+
+} // namespace tk

@@ -1,0 +1,156 @@
+#include "PlotSurface.h"
+#include "Colours.h"
+
+#include "Fonts.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+#include <cmath>
+#include <cstdlib>
+
+namespace tk {
+
+PlotSurface::PlotSurface(QWidget *parent, const QString &name, Tw place,
+                         std::optional<art::Picture> background, const QString &tooltip)
+    : QWidget(parent), m_background(background), m_foreground(WindowText) {
+    setObjectName(name);
+    setGeometry(place.toPixels());
+    setFocusPolicy(Qt::NoFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFont(fonts::font(fonts::Pt8_25));
+    if (!tooltip.isEmpty()) {
+        setToolTip(tooltip);
+        setAccessibleName(tooltip);
+    } else {
+        setAccessibleName(name);
+    }
+}
+
+QRect PlotSurface::deviceRect(int x, int y, int w, int h) const {
+    const int left = int(std::floor(x * m_ratio));
+    const int top = int(std::floor(y * m_ratio));
+    const int right = int(std::floor((x + w) * m_ratio));
+    const int bottom = int(std::floor((y + h) * m_ratio));
+    return QRect(left, top, right - left, bottom - top);
+}
+
+void PlotSurface::ensureLayer() {
+    const qreal ratio = devicePixelRatioF();
+    if (!m_layer.isNull() && ratio == m_ratio && m_layer.size() == size() * ratio)
+        return;
+    QImage layer(size() * ratio, QImage::Format_ARGB32_Premultiplied);
+    layer.fill(Qt::transparent);
+    if (!m_layer.isNull()) {
+        // Carry the drawings over to the new ratio, pixel blocks kept whole.
+        QPainter p(&layer);
+        p.drawImage(layer.rect(), m_layer, m_layer.rect());
+    }
+    m_ratio = ratio;
+    m_layer = std::move(layer);
+}
+
+void PlotSurface::plot(int x, int y, QRgb rgb) {
+    if (x < 0 || y < 0 || x >= width() || y >= height())
+        return;
+    const QRect r = deviceRect(x, y, 1, 1) & m_layer.rect();
+    for (int row = r.top(); row <= r.bottom(); ++row) {
+        auto *line = reinterpret_cast<QRgb *>(m_layer.scanLine(row));
+        for (int col = r.left(); col <= r.right(); ++col)
+            line[col] = rgb;
+    }
+}
+
+void PlotSurface::drawLine(int x1, int y1, int x2, int y2, const QColor &colour) {
+    if (x1 == x2 && y1 == y2)
+        return;
+    ensureLayer();
+    const QRgb rgb = colour.rgba() | 0xff000000u;
+    const int dx = std::abs(x2 - x1);
+    const int dy = -std::abs(y2 - y1);
+    const int sx = x1 < x2 ? 1 : -1;
+    const int sy = y1 < y2 ? 1 : -1;
+    int err = dx + dy;
+    int x = x1;
+    int y = y1;
+    while (x != x2 || y != y2) { // the last point is left out
+        plot(x, y, rgb);
+        const int e2 = 2 * err;
+        if (e2 >= dy) {
+            err += dy;
+            x += sx;
+        }
+        if (e2 <= dx) {
+            err += dx;
+            y += sy;
+        }
+    }
+    update(QRect(QPoint(qMin(x1, x2), qMin(y1, y2)), QPoint(qMax(x1, x2), qMax(y1, y2))));
+}
+
+void PlotSurface::setDrawingPosition(int x, int y) { m_position = QPoint(x, y); }
+
+void PlotSurface::print(const QString &text) {
+    ensureLayer();
+    const QFontMetrics metrics(font());
+    {
+        m_layer.setDevicePixelRatio(m_ratio);
+        QPainter p(&m_layer);
+        p.setFont(font());
+        p.setPen(m_foreground);
+        p.drawText(QPoint(m_position.x(), m_position.y() + metrics.ascent()), text);
+        m_layer.setDevicePixelRatio(1.0);
+    }
+    update(QRect(m_position, QSize(metrics.horizontalAdvance(text) + 2, metrics.height() + 1)));
+    m_position = QPoint(0, m_position.y() + metrics.height());
+}
+
+void PlotSurface::clear() {
+    if (!m_layer.isNull())
+        m_layer.fill(Qt::transparent);
+    update();
+}
+
+QColor PlotSurface::pixelColour(int x, int y) const {
+    QColor under = PageGrey;
+    if (m_background) {
+        const QImage bg = art::pixmap(*m_background, m_ratio).toImage();
+        const QPoint d = deviceRect(x, y, 1, 1).topLeft();
+        if (bg.rect().contains(d))
+            under = bg.pixelColor(d);
+    }
+    if (m_layer.isNull())
+        return under;
+    const QPoint d = deviceRect(x, y, 1, 1).topLeft();
+    if (!m_layer.rect().contains(d))
+        return under;
+    const QRgb over = m_layer.pixel(d);
+    const int a = qAlpha(over);
+    if (a == 255)
+        return QColor::fromRgb(over);
+    if (a == 0)
+        return under;
+    // Premultiplied: over + under * (1 - a)
+    const auto mix = [a](int o, int u) { return o + u * (255 - a) / 255; };
+    return QColor(mix(qRed(over), under.red()), mix(qGreen(over), under.green()),
+                  mix(qBlue(over), under.blue()));
+}
+
+bool PlotSurface::isDrawnAt(int x, int y) const {
+    if (m_layer.isNull())
+        return false;
+    const QPoint d = deviceRect(x, y, 1, 1).topLeft();
+    return m_layer.rect().contains(d) && qAlpha(m_layer.pixel(d)) != 0;
+}
+
+void PlotSurface::paintEvent(QPaintEvent *event) {
+    ensureLayer();
+    QPainter painter(this);
+    const QRect area = event->rect();
+    painter.fillRect(area, PageGrey);
+    if (m_background)
+        painter.drawPixmap(QPoint(0, 0), art::pixmap(*m_background, m_ratio));
+    const QRect source = deviceRect(area.x(), area.y(), area.width(), area.height());
+    painter.drawImage(area, m_layer, source);
+}
+
+} // namespace tk

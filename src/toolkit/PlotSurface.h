@@ -1,0 +1,66 @@
+#pragma once
+
+#include "Twips.h"
+
+#include "Art.h"
+
+#include <QColor>
+#include <QImage>
+#include <QWidget>
+#include <optional>
+
+namespace tk {
+
+/// \brief A plotting surface: a background picture and a drawing layer above it.
+///
+/// Coordinates are logical pixels from the top-left corner, y downwards. What
+/// is drawn stays (also while the surface or its page is hidden) until clear().
+/// Lines follow the raster rule of the course: a segment paints its first
+/// pixel and not its last, and is never anti-aliased; at a device pixel ratio
+/// of 2 a logical pixel covers exactly 2 x 2 device pixels.
+class PlotSurface final : public QWidget {
+    Q_OBJECT
+public:
+    PlotSurface(QWidget *parent, const QString &name, Tw place,
+                std::optional<art::Picture> background = std::nullopt,
+                const QString &tooltip = {});
+
+    /// \brief A line from (x1, y1) to (x2, y2), first pixel in, last pixel out.
+    void drawLine(int x1, int y1, int x2, int y2, const QColor &colour);
+
+    /// \brief Where the next print starts.
+    void setDrawingPosition(int x, int y);
+    QPoint drawingPosition() const { return m_position; }
+
+    void setForeground(const QColor &colour) { m_foreground = colour; }
+    QColor foreground() const { return m_foreground; }
+
+    /// \brief Prints at the drawing position in the foreground colour, on a
+    /// transparent background; the position then moves to the start of the next line.
+    void print(const QString &text);
+
+    /// \brief Erases the drawings; the background picture stays.
+    void clear();
+
+    /// \brief The colour seen at a logical pixel: drawing over background (tests).
+    QColor pixelColour(int x, int y) const;
+
+    /// \brief Whether anything is drawn at a logical pixel (tests).
+    bool isDrawnAt(int x, int y) const;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    void ensureLayer();
+    void plot(int x, int y, QRgb rgb);
+    QRect deviceRect(int x, int y, int w, int h) const;
+
+    std::optional<art::Picture> m_background;
+    QImage m_layer; ///< the drawings, at the device pixel ratio of m_ratio
+    qreal m_ratio = 1.0;
+    QPoint m_position;
+    QColor m_foreground;
+};
+
+} // namespace tk

@@ -1,0 +1,15 @@
+#include "Screen.h"
+#include "Twips.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+namespace tk {
+
+QSize screenSizeTwips() {
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    const QSize size = screen ? screen->size() : QSize(800, 600);
+    return size * TwipsPerPixel;
+}
+
+} // namespace tk

@@ -1,0 +1,131 @@
+#include "TextBox.h"
+#include "Colours.h"
+#include "Frame.h"
+
+#include "Fonts.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QScrollBar>
+#include <QTextOption>
+
+namespace tk {
+namespace {
+
+// Tab stops fall every eight average characters, as in a plain edit control.
+constexpr int TabStopCharacters = 8;
+constexpr int InnerMargin = 1;
+
+QString toDisplay(QString text) { return text.replace(QLatin1String("\r\n"), QLatin1String("\n")); }
+
+} // namespace
+
+TextBox::TextBox(QWidget *parent, const QString &name, Tw place, TextStyle style, Mode mode)
+    : QTextEdit(parent), m_mode(Frame::isInsideInert(parent) ? Mode::Display : mode),
+      m_multiLine(style.multiLine), m_foreground(WindowText) {
+    setObjectName(name);
+    setGeometry(place.toPixels());
+    setFrameShape(QFrame::NoFrame);
+    setAcceptRichText(false);
+    setTabChangesFocus(true);
+    setUndoRedoEnabled(m_mode == Mode::Editable);
+    setFont(fonts::font(style.pixelSize, style.bold, style.italic));
+    document()->setDocumentMargin(InnerMargin);
+    setTabStopDistance(TabStopCharacters * fontMetrics().averageCharWidth());
+
+    QTextOption option = document()->defaultTextOption();
+    option.setAlignment(style.alignment);
+    option.setWrapMode(m_multiLine ? QTextOption::WrapAtWordBoundaryOrAnywhere
+                                   : QTextOption::NoWrap);
+    option.setTabStopDistance(tabStopDistance());
+    document()->setDefaultTextOption(option);
+    setLineWrapMode(m_multiLine ? QTextEdit::WidgetWidth : QTextEdit::NoWrap);
+
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(m_mode == Mode::ReadOnlyScrolling ? Qt::ScrollBarAlwaysOn
+                                                                 : Qt::ScrollBarAlwaysOff);
+    switch (m_mode) {
+    case Mode::Display:
+        setReadOnly(true);
+        setTextInteractionFlags(Qt::NoTextInteraction);
+        setFocusPolicy(Qt::NoFocus);
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        viewport()->setCursor(Qt::ArrowCursor);
+        break;
+    case Mode::Editable:
+        setReadOnly(false);
+        setFocusPolicy(Qt::ClickFocus);
+        break;
+    case Mode::ReadOnlyScrolling:
+        setReadOnly(true);
+        setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        setFocusPolicy(Qt::StrongFocus);
+        break;
+    }
+    applyPalette();
+}
+
+void TextBox::setText(const QString &text) {
+    setPlainText(toDisplay(text));
+    setAccessibleName(toDisplay(text).simplified());
+}
+
+QString TextBox::text() const {
+    return toPlainText().replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+}
+
+void TextBox::setForeground(const QColor &colour) {
+    m_foreground = colour;
+    applyPalette();
+}
+
+QColor TextBox::foreground() const { return m_foreground; }
+
+bool TextBox::showsWholeText() const {
+    if (m_mode == Mode::ReadOnlyScrolling)
+        return true;
+    const QSizeF docSize = document()->documentLayout()->documentSize();
+    const QRect area = viewport()->rect();
+    if (!m_multiLine)
+        return docSize.height() <= area.height() + 0.5 && docSize.width() <= area.width() + 0.5;
+    return docSize.height() <= area.height() + 0.5;
+}
+
+void TextBox::keyPressEvent(QKeyEvent *event) {
+    // Enter and Escape belong to the page (default and cancel buttons).
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Escape:
+        event->ignore();
+        return;
+    default:
+        QTextEdit::keyPressEvent(event);
+    }
+}
+
+void TextBox::insertFromMimeData(const QMimeData *source) {
+    if (m_multiLine || !source->hasText()) {
+        QTextEdit::insertFromMimeData(source);
+        return;
+    }
+    QString line = source->text();
+    line.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
+    insertPlainText(line);
+}
+
+void TextBox::applyPalette() {
+    // The same colours in every state: a text in an inert frame is never greyed.
+    QPalette pal = palette();
+    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        pal.setColor(group, QPalette::Base, PageGrey);
+        pal.setColor(group, QPalette::Window, PageGrey);
+        pal.setColor(group, QPalette::Text, m_foreground);
+        pal.setColor(group, QPalette::WindowText, m_foreground);
+    }
+    setPalette(pal);
+    viewport()->setPalette(pal);
+}
+
+} // namespace tk

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QObject>
+#include <QTimer>
+
+namespace tk {
+
+/// \brief A page timer: an interval and an enabled flag.
+///
+/// While enabled it ticks every interval (a precise timer: never early, never
+/// coarse). A tick handler that disables its timer first and enables it again
+/// at its end makes one step per tick; enabling restarts the interval. Tests
+/// call fire() to deliver a tick at once, without waiting.
+class Timer final : public QObject {
+    Q_OBJECT
+public:
+    Timer(QObject *parent, const QString &name, int intervalMs, bool enabled = false);
+
+    void setEnabled(bool enabled);
+    bool isEnabled() const { return m_timer.isActive(); }
+    int interval() const { return m_timer.interval(); }
+
+    /// \brief Delivers one tick now if the timer is enabled; returns whether it did.
+    bool fire();
+
+signals:
+    void tick();
+
+private:
+    QTimer m_timer;
+};
+
+} // namespace tk
