@@ -19,43 +19,74 @@ struct PictureEntry {
 PictureEntry entry(Picture picture) {
     using namespace painters;
     switch (picture) {
-    case Picture::Photo: return {{370, 200}, photo};
-    case Picture::Emblem: return {{126, 139}, emblem};
-    case Picture::Thyristor: return {{38, 35}, thyristor};
-    case Picture::Triac: return {{43, 54}, triac};
-    case Picture::Transistor: return {{26, 42}, transistor};
-    case Picture::DotConvention: return {{141, 155}, dotConvention};
-    case Picture::MagnetisationCurve: return {{255, 184}, magnetisationCurve};
-    case Picture::Pulse10V: return {{233, 186}, pulse10V};
-    case Picture::Pulses10V5V: return {{233, 186}, pulses10V5V};
-    case Picture::SpeedDrives: return {{350, 295}, speedDrives};
-    case Picture::NoLoadAxes: return {{199, 179}, noLoadAxes};
-    case Picture::NoLoadTransformer: return {{108, 85}, noLoadTransformer};
-    case Picture::DemagAxes: return {{267, 137}, demagAxes};
-    case Picture::DiodeKo: return {{239, 96}, diodeKo};
-    case Picture::DiodeKf: return {{239, 96}, diodeKf};
-    case Picture::DiodeKfo: return {{239, 96}, diodeKfo};
-    case Picture::ZenKo: return {{239, 96}, zenKo};
-    case Picture::ZenKf: return {{239, 96}, zenKf};
-    case Picture::ZenKfo: return {{239, 96}, zenKfo};
-    case Picture::LoadCircuit: return {{295, 96}, loadCircuit};
-    case Picture::LoadCurves: return {{270, 283}, loadCurves};
-    case Picture::TriggerCircuit: return {{550, 99}, triggerCircuit};
-    case Picture::TriggerCurves: return {{530, 200}, triggerCurves};
-    case Picture::MainsPulses: return {{190, 115}, mainsPulses};
-    case Picture::PulseTrain: return {{120, 115}, pulseTrain};
+    case Picture::Photo:
+        return {{370, 200}, photo};
+    case Picture::Emblem:
+        return {{126, 139}, emblem};
+    case Picture::Thyristor:
+        return {{38, 35}, thyristor};
+    case Picture::Triac:
+        return {{43, 54}, triac};
+    case Picture::Transistor:
+        return {{26, 42}, transistor};
+    case Picture::DotConvention:
+        return {{141, 155}, dotConvention};
+    case Picture::MagnetisationCurve:
+        return {{255, 184}, magnetisationCurve};
+    case Picture::Pulse10V:
+        return {{233, 186}, pulse10V};
+    case Picture::Pulses10V5V:
+        return {{233, 186}, pulses10V5V};
+    case Picture::SpeedDrives:
+        return {{350, 295}, speedDrives};
+    case Picture::NoLoadAxes:
+        return {{199, 179}, noLoadAxes};
+    case Picture::NoLoadTransformer:
+        return {{108, 85}, noLoadTransformer};
+    case Picture::DemagAxes:
+        return {{267, 137}, demagAxes};
+    case Picture::DiodeKo:
+        return {{239, 96}, diodeKo};
+    case Picture::DiodeKf:
+        return {{239, 96}, diodeKf};
+    case Picture::DiodeKfo:
+        return {{239, 96}, diodeKfo};
+    case Picture::ZenKo:
+        return {{239, 96}, zenKo};
+    case Picture::ZenKf:
+        return {{239, 96}, zenKf};
+    case Picture::ZenKfo:
+        return {{239, 96}, zenKfo};
+    case Picture::LoadCircuit:
+        return {{295, 96}, loadCircuit};
+    case Picture::LoadCurves:
+        return {{270, 283}, loadCurves};
+    case Picture::TriggerCircuit:
+        return {{550, 99}, triggerCircuit};
+    case Picture::TriggerCurves:
+        return {{530, 200}, triggerCurves};
+    case Picture::MainsPulses:
+        return {{190, 115}, mainsPulses};
+    case Picture::PulseTrain:
+        return {{120, 115}, pulseTrain};
     }
     return {};
 }
 
 IconFn iconPainter(Icon icon) {
     switch (icon) {
-    case Icon::Bridge: return painters::bridgeIcon;
-    case Icon::ArrowUp: return painters::arrowUpIcon;
-    case Icon::ArrowDown: return painters::arrowDownIcon;
-    case Icon::Oscilloscope: return painters::oscilloscopeIcon;
-    case Icon::Book: return painters::bookIcon;
-    case Icon::Magnifier: return painters::magnifierIcon;
+    case Icon::Bridge:
+        return painters::bridgeIcon;
+    case Icon::ArrowUp:
+        return painters::arrowUpIcon;
+    case Icon::ArrowDown:
+        return painters::arrowDownIcon;
+    case Icon::Oscilloscope:
+        return painters::oscilloscopeIcon;
+    case Icon::Book:
+        return painters::bookIcon;
+    case Icon::Magnifier:
+        return painters::magnifierIcon;
     }
     return nullptr;
 }
@@ -103,9 +134,13 @@ private:
 
 } // namespace
 
-QSize size(Picture picture) { return entry(picture).size; }
+QSize size(Picture picture) {
+    return entry(picture).size;
+}
 
-bool isDrawn(Picture picture) { return entry(picture).paint != nullptr; }
+bool isDrawn(Picture picture) {
+    return entry(picture).paint != nullptr;
+}
 
 void paint(Picture picture, QPainter &painter) {
     if (const PaintFn fn = entry(picture).paint)
@@ -129,13 +164,17 @@ QPixmap pixmap(Picture picture, qreal devicePixelRatio) {
     return pm;
 }
 
-QIcon icon(Icon which) { return QIcon(new CodeIconEngine(which)); }
+QIcon icon(Icon which) {
+    return QIcon(new CodeIconEngine(which));
+}
 
 void paintIcon(Icon icon, QPainter &painter, int designSize) {
     if (const IconFn fn = iconPainter(icon))
         fn(painter, designSize);
 }
 
-bool isDrawn(Icon icon) { return iconPainter(icon) != nullptr; }
+bool isDrawn(Icon icon) {
+    return iconPainter(icon) != nullptr;
+}
 
 } // namespace art

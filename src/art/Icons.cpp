@@ -63,8 +63,12 @@ void shape(QPainter &p, const QPolygonF &poly, const QColor &fill, const QColor 
         const QPointF c = poly.boundingRect().center();
         QPolygonF inner;
         for (const QPointF &v : poly) {
-            const QPointF d(v.x() < c.x() ? 0.5 : v.x() > c.x() ? -0.5 : 0,
-                            v.y() < c.y() ? 0.5 : v.y() > c.y() ? -0.5 : 0);
+            const QPointF d(v.x() < c.x()   ? 0.5
+                            : v.x() > c.x() ? -0.5
+                                            : 0,
+                            v.y() < c.y()   ? 0.5
+                            : v.y() > c.y() ? -0.5
+                                            : 0);
             inner << v + d;
         }
         p.drawPolygon(inner);
@@ -226,7 +230,9 @@ void arrowUp(QPainter &p, int designSize) {
 
 } // namespace
 
-void arrowUpIcon(QPainter &p, int designSize) { arrowUp(p, designSize); }
+void arrowUpIcon(QPainter &p, int designSize) {
+    arrowUp(p, designSize);
+}
 
 void arrowDownIcon(QPainter &p, int designSize) {
     p.save();
@@ -254,8 +260,8 @@ void oscilloscopeIcon(QPainter &p, int designSize) {
         for (int y : {6, 9})
             px(p, 2, y, 9, 1, pal::Green);
         // One period of the trace, pixel by pixel.
-        const QPoint trace[] = {{2, 8}, {3, 7}, {3, 6}, {4, 5}, {5, 6}, {6, 7}, {6, 8},
-                                {7, 9}, {8, 10}, {9, 9}, {10, 8}, {10, 7}};
+        const QPoint trace[] = {{2, 8}, {3, 7}, {3, 6},  {4, 5}, {5, 6},  {6, 7},
+                                {6, 8}, {7, 9}, {8, 10}, {9, 9}, {10, 8}, {10, 7}};
         for (const QPoint &t : trace)
             px(p, t.x(), t.y(), 1, 1, pal::White);
         px(p, 12, 5, 2, 2, pal::Black);
@@ -287,7 +293,8 @@ void oscilloscopeIcon(QPainter &p, int designSize) {
     for (int x = 5; x <= 21; x += 1)
         px(p, x, 16, 1, 1, x % 2 ? pal::Green : pal::Lime);
     // The trace.
-    curve(p, 5, 21, [](qreal x) { return 16 - 5.5 * qSin((x - 5) * M_PI / 8); }, pal::White, 1.3);
+    curve(
+        p, 5, 21, [](qreal x) { return 16 - 5.5 * qSin((x - 5) * M_PI / 8); }, pal::White, 1.3);
     // Knobs and the power lamp.
     for (int y : {10, 17}) {
         p.setBrush(pal::Grey);
@@ -354,19 +361,29 @@ void magnifierIcon(QPainter &p, int designSize) {
     p.save();
     begin(p);
     if (designSize <= 16) {
-        shape(p, QPolygonF({{0, 4}, {5, 4}, {6, 6}, {12, 6}, {12, 15}, {0, 15}}), pal::Olive,
-              pal::Black);
-        shape(p, QPolygonF({{2, 8}, {14, 8}, {12, 15}, {0, 15}}), pal::Yellow, pal::Black);
-        px(p, 3, 9, 10, 1, pal::White);
-        // The glass.
-        p.setBrush(pal::White);
+        // Folder: the back with its tab, then the front flap, stepped to lean.
+        px(p, 0, 3, 11, 12, pal::Black);
+        px(p, 1, 4, 9, 10, pal::Olive);
+        px(p, 1, 2, 4, 1, pal::Black);
+        px(p, 1, 3, 4, 1, pal::Olive);
+        px(p, 2, 7, 11, 1, pal::Black);
+        for (int y = 8; y <= 13; ++y) {
+            const int shift = y < 11 ? 0 : 1;
+            px(p, 2 - shift, y, 1, 1, pal::Black);
+            px(p, 3 - shift, y, 9, 1, pal::Yellow);
+            px(p, 12 - shift, y, 1, 1, pal::Black);
+        }
+        px(p, 3, 8, 9, 1, pal::White);
+        px(p, 0, 14, 12, 1, pal::Black);
+        // The handle, two pixels thick along the diagonal, then the glass.
+        const QPoint handle[] = {{13, 7}, {13, 8}, {14, 8}, {14, 9}, {15, 9}, {15, 10}};
+        for (const QPoint &h : handle)
+            px(p, h.x(), h.y(), 1, 1, pal::Black);
+        p.setBrush(pal::Aqua);
         p.setPen(QPen(pal::Black, 1));
-        p.drawEllipse(QRectF(6.5, 0.5, 7, 7));
-        px(p, 8, 2, 2, 1, pal::Aqua);
-        px(p, 8, 3, 1, 1, pal::Aqua);
-        line(p, 12, 7, 14, 9, pal::Black, 1.6);
-        px(p, 14, 9, 2, 2, pal::Black);
-        px(p, 13, 8, 2, 2, pal::Black);
+        p.drawEllipse(QRectF(7.5, 0.5, 7, 7));
+        px(p, 9, 2, 2, 1, pal::White);
+        px(p, 9, 3, 1, 1, pal::White);
         p.restore();
         return;
     }

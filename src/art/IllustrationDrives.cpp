@@ -87,10 +87,10 @@ void panel(QPainter &p, const QRectF &r, qreal radius, const QColor &top, const 
     p.strokePath(path, QPen(QColor(0, 0, 0, 70), 0.7));
     QPainterPath lit;
     lit.addRoundedRect(r.adjusted(0.7, 0.7, -0.7, -0.7), radius, radius);
-    p.strokePath(lit, QPen(gradient(r.topLeft(), r.bottomRight(),
-                                    {{0, QColor(255, 255, 255, 120)},
-                                     {0.5, QColor(255, 255, 255, 0)}}),
-                           0.7));
+    p.strokePath(lit,
+                 QPen(gradient(r.topLeft(), r.bottomRight(),
+                               {{0, QColor(255, 255, 255, 120)}, {0.5, QColor(255, 255, 255, 0)}}),
+                      0.7));
 }
 
 void screw(QPainter &p, QPointF at, qreal r) {
@@ -122,9 +122,11 @@ void grille(QPainter &p, const QRectF &r, int count, bool vertical, const QColor
         // The lower lip of the slot catches the light.
         p.setPen(QPen(QColor(255, 255, 255, 70), 0.5));
         if (vertical)
-            p.drawLine(slot.topRight() + QPointF(0.4, round), slot.bottomRight() + QPointF(0.4, -round));
+            p.drawLine(slot.topRight() + QPointF(0.4, round),
+                       slot.bottomRight() + QPointF(0.4, -round));
         else
-            p.drawLine(slot.bottomLeft() + QPointF(round, 0.4), slot.bottomRight() + QPointF(-round, 0.4));
+            p.drawLine(slot.bottomLeft() + QPointF(round, 0.4),
+                       slot.bottomRight() + QPointF(-round, 0.4));
     }
 }
 
@@ -188,22 +190,21 @@ void paintDrive(QPainter &p, const Drive &u) {
     };
 
     // Shadows on the floor: contact shadow, then the long soft one thrown back.
-    const QPolygonF foot({at(1, 0, 0), at(u.w + 2, 0, 0), at(u.w + 2, 0, u.d + 2),
-                          at(1, 0, u.d + 2)});
+    const QPolygonF foot(
+        {at(1, 0, 0), at(u.w + 2, 0, 0), at(u.w + 2, 0, u.d + 2), at(1, 0, u.d + 2)});
     const QPolygonF thrown({at(6, 0, 4), at(u.w + u.h * 0.22, 0, 4),
-                            at(u.w + u.h * 0.22, 0, u.d + u.h * 0.35),
-                            at(6, 0, u.d + u.h * 0.35)});
+                            at(u.w + u.h * 0.22, 0, u.d + u.h * 0.35), at(6, 0, u.d + u.h * 0.35)});
     softShadow(p, polygonPath(thrown), 14, 40);
     softShadow(p, polygonPath(foot), 5, 120);
 
     // Faint reflection of the front in the glossy floor.
     const QRectF front(u.foot.x(), u.foot.y() - u.h, u.w, u.h);
-    p.fillRect(QRectF(front.left(), front.bottom(), front.width(), u.h * 0.16),
-               gradient(front.bottomLeft(), front.bottomLeft() + QPointF(0, u.h * 0.16),
-                        {{0, QColor(c.frontBottom.red(), c.frontBottom.green(),
-                                    c.frontBottom.blue(), 60)},
-                         {1, QColor(c.frontBottom.red(), c.frontBottom.green(),
-                                    c.frontBottom.blue(), 0)}}));
+    p.fillRect(
+        QRectF(front.left(), front.bottom(), front.width(), u.h * 0.16),
+        gradient(
+            front.bottomLeft(), front.bottomLeft() + QPointF(0, u.h * 0.16),
+            {{0, QColor(c.frontBottom.red(), c.frontBottom.green(), c.frontBottom.blue(), 60)},
+             {1, QColor(c.frontBottom.red(), c.frontBottom.green(), c.frontBottom.blue(), 0)}}));
 
     // The three faces.
     const QPolygonF side({at(u.w, 0, 0), at(u.w, 0, u.d), at(u.w, u.h, u.d), at(u.w, u.h, 0)});
@@ -289,8 +290,8 @@ void paintDrive(QPainter &p, const Drive &u) {
     {
         const qreal t = qMax(5.0, u.w * 0.12);
         const QPointF a = cover.center() + QPointF(0, -t * 0.2);
-        const QPolygonF tri({a + QPointF(0, -t / 2), a + QPointF(t / 2, t / 2.6),
-                             a + QPointF(-t / 2, t / 2.6)});
+        const QPolygonF tri(
+            {a + QPointF(0, -t / 2), a + QPointF(t / 2, t / 2.6), a + QPointF(-t / 2, t / 2.6)});
         p.setPen(QPen(QColor(20, 20, 20), 0.8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         p.setBrush(QColor(255, 214, 0));
         p.drawPolygon(tri);
@@ -350,7 +351,7 @@ void speedDrives(QPainter &p) {
         {{266, 210}, 56, 140, 44, Body::Grey, R::Led, QStringLiteral("0.75")},
         // Front row, left to right.
         {{12, 286}, 72, 118, 44, Body::Yellow, R::Led, QStringLiteral("25.0")},
-        {{102, 284}, 64, 92, 40, Body::Grey, R::Lcd, QStringLiteral("rdy")},
+        {{102, 284}, 64, 92, 40, Body::Grey, R::Lcd, QStringLiteral("0.00")},
         {{192, 288}, 84, 128, 46, Body::Yellow, R::Lcd, QStringLiteral("37.5")},
         {{296, 284}, 38, 70, 32, Body::Grey, R::Led, QStringLiteral("60")},
     };

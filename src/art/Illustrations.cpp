@@ -61,8 +61,8 @@ QPolygonF sideFace(const View &v, const Box &b) {
 }
 
 QPolygonF footprint(const View &v, const Box &b, qreal y) {
-    return QPolygonF({v.at(b.x0, y, b.z0), v.at(b.x1, y, b.z0), v.at(b.x1, y, b.z1),
-                      v.at(b.x0, y, b.z1)});
+    return QPolygonF(
+        {v.at(b.x0, y, b.z0), v.at(b.x1, y, b.z0), v.at(b.x1, y, b.z1), v.at(b.x0, y, b.z1)});
 }
 
 void fillPolygon(QPainter &p, const QPolygonF &poly, const QBrush &brush) {
@@ -187,8 +187,8 @@ void grain(QPainter &p, const QPolygonF &face, quint32 seed, int alpha) {
 // The shadow that the light from the upper left throws behind a part of
 // the given height, onto the table.
 void castShadow(QPainter &p, const View &v, const Box &foot, qreal height) {
-    const Box stretched{foot.x0 + 4, foot.x1 + height * 0.25, 0, 0, foot.z0 + 4,
-                        foot.z1 + height * 0.45};
+    const Box stretched{foot.x0 + 4, foot.x1 + height * 0.25, 0, 0,
+                        foot.z0 + 4, foot.z1 + height * 0.45};
     softShadow(p, footprint(v, stretched, 0), 12, 36);
 }
 
@@ -196,11 +196,10 @@ void castShadow(QPainter &p, const View &v, const Box &foot, qreal height) {
 // The studio backdrop: a light grey sweep, slightly brighter in the middle.
 
 void backdrop(QPainter &p) {
-    p.fillRect(QRectF(0, 0, 370, 200),
-               gradient({0, 0}, {0, 200},
-                        {{0, QColor(188, 188, 189)},
-                         {0.45, QColor(198, 198, 199)},
-                         {1, QColor(190, 190, 191)}}));
+    p.fillRect(QRectF(0, 0, 370, 200), gradient({0, 0}, {0, 200},
+                                                {{0, QColor(188, 188, 189)},
+                                                 {0.45, QColor(198, 198, 199)},
+                                                 {1, QColor(190, 190, 191)}}));
     QRadialGradient light(QPointF(175, 95), 190);
     light.setColorAt(0, QColor(255, 255, 255, 46));
     light.setColorAt(0.6, QColor(255, 255, 255, 14));
@@ -212,11 +211,11 @@ void backdrop(QPainter &p) {
 // Left: the open type. A bobbin on a black base with pins underneath, its
 // taped winding showing between the legs of a dark ferrite core.
 
-const Finish Ferrite{QColor(74, 74, 78),  QColor(42, 42, 46),  QColor(112, 112, 117),
-                     QColor(86, 86, 91),  QColor(36, 36, 39),  QColor(26, 26, 28),
+const Finish Ferrite{QColor(74, 74, 78),        QColor(42, 42, 46), QColor(112, 112, 117),
+                     QColor(86, 86, 91),        QColor(36, 36, 39), QColor(26, 26, 28),
                      QColor(190, 190, 200, 150)};
-const Finish BlackPlastic{QColor(44, 44, 48),  QColor(18, 18, 20),  QColor(86, 86, 92),
-                          QColor(56, 56, 61),  QColor(22, 22, 24),  QColor(12, 12, 13),
+const Finish BlackPlastic{QColor(44, 44, 48),        QColor(18, 18, 20), QColor(86, 86, 92),
+                          QColor(56, 56, 61),        QColor(22, 22, 24), QColor(12, 12, 13),
                           QColor(220, 220, 230, 170)};
 
 void copperTurns(QPainter &p, const View &v, qreal x0, qreal x1, qreal y0, qreal y1, qreal z) {
@@ -274,8 +273,8 @@ void openTransformer(QPainter &p) {
     // The winding: copper turns at both ends, cream insulating tape in between,
     // bulging slightly out of the core window.
     const qreal wz = 3.5, wy0 = y0 + 15, wy1 = y0 + 55;
-    const QPolygonF windingSide({v.at(84, wy0, wz), v.at(84, wy0, 8), v.at(84, wy1, 8),
-                                 v.at(84, wy1, wz)});
+    const QPolygonF windingSide(
+        {v.at(84, wy0, wz), v.at(84, wy0, 8), v.at(84, wy1, 8), v.at(84, wy1, wz)});
     fillPolygon(p, windingSide, QColor(120, 100, 70));
     copperTurns(p, v, 16, 84, wy0, wy0 + 5, wz);
     copperTurns(p, v, 16, 84, wy1 - 5, wy1, wz);
@@ -305,8 +304,8 @@ void openTransformer(QPainter &p) {
         for (qreal y : {wy0 + 11.0, wy0 + 19.5, wy0 + 27.0})
             p.drawLine(v.at(17, y, wz), v.at(83, y + 1.5, wz));
         p.restore();
-        const QPolygonF sheen({v.at(30, wy0 + 4, wz), v.at(38, wy0 + 4, wz),
-                               v.at(40, wy1 - 4, wz), v.at(32, wy1 - 4, wz)});
+        const QPolygonF sheen({v.at(30, wy0 + 4, wz), v.at(38, wy0 + 4, wz), v.at(40, wy1 - 4, wz),
+                               v.at(32, wy1 - 4, wz)});
         fillPolygon(p, sheen,
                     gradient(v.at(30, 0, wz), v.at(40, 0, wz),
                              {{0, QColor(255, 255, 255, 0)},
@@ -317,9 +316,8 @@ void openTransformer(QPainter &p) {
     // Lead-out wires from the winding down to the first and last terminals.
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
-    for (const auto &[from, to] :
-         {std::pair{QPointF(22, wy0 + 2), QPointF(10, Lift + 5)},
-          std::pair{QPointF(78, wy0 + 2), QPointF(90, Lift + 5)}}) {
+    for (const auto &[from, to] : {std::pair{QPointF(22, wy0 + 2), QPointF(10, Lift + 5)},
+                                   std::pair{QPointF(78, wy0 + 2), QPointF(90, Lift + 5)}}) {
         QPainterPath wire;
         const QPointF a = v.at(from.x(), from.y(), wz - 0.5);
         const QPointF b = v.at(to.x(), to.y(), -1.2);
@@ -329,10 +327,9 @@ void openTransformer(QPainter &p) {
         p.strokePath(wire, QPen(QColor(235, 160, 95), 0.5, Qt::SolidLine, Qt::RoundCap));
         // The wrap and its solder.
         p.setPen(Qt::NoPen);
-        p.setBrush(gradient(b - QPointF(2, 0), b + QPointF(2, 0),
-                            {{0, QColor(120, 110, 100)},
-                             {0.35, QColor(240, 236, 228)},
-                             {1, QColor(100, 96, 90)}}));
+        p.setBrush(gradient(
+            b - QPointF(2, 0), b + QPointF(2, 0),
+            {{0, QColor(120, 110, 100)}, {0.35, QColor(240, 236, 228)}, {1, QColor(100, 96, 90)}}));
         p.drawRoundedRect(QRectF(b.x() - 2, b.y() - 1.6, 4, 3.6), 1.2, 1.2);
     }
     p.restore();
@@ -380,10 +377,10 @@ void greenBlock(QPainter &p) {
                          {{0, QColor(96, 186, 122)}, {1, QColor(52, 140, 84)}}));
     // The front face, with rounded vertical edges.
     const QPolygonF front = frontFace(v, body);
-    fillPolygon(p, front,
-                gradient(v.at(0, Lift + 30, 0), v.at(0, Lift, 0),
-                         {{0, QColor(44, 150, 84)}, {0.55, QColor(30, 122, 66)},
-                          {1, QColor(18, 88, 46)}}));
+    fillPolygon(
+        p, front,
+        gradient(v.at(0, Lift + 30, 0), v.at(0, Lift, 0),
+                 {{0, QColor(44, 150, 84)}, {0.55, QColor(30, 122, 66)}, {1, QColor(18, 88, 46)}}));
     fillPolygon(p, front,
                 gradient(v.at(0, 0, 0), v.at(58, 0, 0),
                          {{0, QColor(255, 255, 255, 40)},
@@ -443,8 +440,8 @@ void flatPackage(QPainter &p) {
     for (qreal x : pinsX)
         pin(p, v.at(x, Lift, 50), v.at(x, 0, 50).y(), 2.4);
 
-    const Finish glossyBlack{QColor(40, 40, 44),  QColor(12, 12, 14),  QColor(46, 46, 52),
-                             QColor(70, 70, 78),  QColor(20, 20, 22),  QColor(10, 10, 11),
+    const Finish glossyBlack{QColor(40, 40, 44),        QColor(12, 12, 14), QColor(46, 46, 52),
+                             QColor(70, 70, 78),        QColor(20, 20, 22), QColor(10, 10, 11),
                              QColor(235, 235, 245, 200)};
     paintBox(p, v, body, glossyBlack);
     // Reflection of a softbox on the glossy top.

@@ -148,12 +148,24 @@ void demagCircuit(QPainter &p, const PrimarySide &c) {
 
 } // namespace
 
-void diodeKo(QPainter &p) { demagCircuit(p, {.zener = false, .closed = false, .path = Path::None}); }
-void diodeKf(QPainter &p) { demagCircuit(p, {.zener = false, .closed = true, .path = Path::Source}); }
-void diodeKfo(QPainter &p) { demagCircuit(p, {.zener = false, .closed = false, .path = Path::Demag}); }
-void zenKo(QPainter &p) { demagCircuit(p, {.zener = true, .closed = false, .path = Path::None}); }
-void zenKf(QPainter &p) { demagCircuit(p, {.zener = true, .closed = true, .path = Path::Source}); }
-void zenKfo(QPainter &p) { demagCircuit(p, {.zener = true, .closed = false, .path = Path::Demag}); }
+void diodeKo(QPainter &p) {
+    demagCircuit(p, {.zener = false, .closed = false, .path = Path::None});
+}
+void diodeKf(QPainter &p) {
+    demagCircuit(p, {.zener = false, .closed = true, .path = Path::Source});
+}
+void diodeKfo(QPainter &p) {
+    demagCircuit(p, {.zener = false, .closed = false, .path = Path::Demag});
+}
+void zenKo(QPainter &p) {
+    demagCircuit(p, {.zener = true, .closed = false, .path = Path::None});
+}
+void zenKf(QPainter &p) {
+    demagCircuit(p, {.zener = true, .closed = true, .path = Path::Source});
+}
+void zenKfo(QPainter &p) {
+    demagCircuit(p, {.zener = true, .closed = false, .path = Path::Demag});
+}
 
 // --- the load circuit ---------------------------------------------------------
 

@@ -26,23 +26,24 @@ constexpr int W = 550, H = 99;
 constexpr int Small = 10; // labels where space is tight
 constexpr int Tiny = 9;
 constexpr int GroundY = 86;
+const QColor BoxGrey(176, 176, 176); // the generator's box
 const Shape SmallDiode{.halfWidth = 5, .length = 8};
 
 // --- generator and transistor stage --------------------------------------------
 
 namespace stage {
-constexpr QRect Box{2, 12, 82, 68};
+constexpr QRect Box{2, 12, 88, 68};
 constexpr int RailY = 4;       // the +15 V rail
-constexpr int SupplyX = 70;    // where the rail leaves the box
-constexpr int BoxGroundX = 42; // the box's ground lead
+constexpr int SupplyX = 74;    // where the rail leaves the box
+constexpr int BoxGroundX = 45; // the box's ground lead
 constexpr int BaseY = 69;      // the pulse output vi and the base lead
-constexpr int ViColumn = 92;
-constexpr int RbX = 118;
+constexpr int ViColumn = 97;
+constexpr int RbX = 122;
 constexpr QPointF BarTop{150, 60}; // transistor H
 constexpr int BarLength = 20;
 constexpr int CollectorX = 159, CollectorY = 48; // the node under the primary
 constexpr int VceColumn = 170;
-constexpr int BranchX = 182, DiodeY = 15, ZenerY = 37, IzArrowY = 23;
+constexpr int BranchX = 182, DiodeY = 15, ZenerY = 36, IzArrowY = 22;
 constexpr int PrimaryX = 212;
 constexpr QRect PrimaryBar{209, 20, 8, 21};
 constexpr int VColumn = 200;
@@ -51,9 +52,8 @@ constexpr int VColumn = 200;
 void generator(QPainter &p) {
     using namespace stage;
     draw::fill(p, Box.x(), Box.y(), Box.width(), Box.height(), Black);
-    draw::fill(p, Box.x() + 1, Box.y() + 1, Box.width() - 2, Box.height() - 2,
-               QColor(176, 176, 176));
-    const char *lines[] = {"Alim. 15V", "Générateur", "d'impulsions", "synchronisé",
+    draw::fill(p, Box.x() + 1, Box.y() + 1, Box.width() - 2, Box.height() - 2, BoxGrey);
+    const char *lines[] = {"Alimentation 15V", "Générateur", "d'impulsions", "synchronisé",
                            "sur le secteur"};
     int y = Box.y() + 4;
     for (const char *line : lines) {
@@ -194,10 +194,10 @@ void transformer(QPainter &p) {
     core(p, CoreX, CoreTop, CoreBottom);
     polarityDot(p, QPointF(stage::PrimaryBar.right() + 3, stage::PrimaryBar.top() - 4));
     textCentred(p, CoreX + 2, CoreBottom + 2, QStringLiteral("Tr"), Black, Small);
-    gateCircuit(p, {.top = 16, .bottom = 34, .cathodeY = PlusY, .driveY = 38, .gateY = 26,
-                    .number = "1"});
-    gateCircuit(p, {.top = 54, .bottom = 74, .cathodeY = MidY, .driveY = 80, .gateY = 65,
-                    .number = "2"});
+    gateCircuit(
+        p, {.top = 16, .bottom = 34, .cathodeY = PlusY, .driveY = 38, .gateY = 26, .number = "1"});
+    gateCircuit(
+        p, {.top = 54, .bottom = 74, .cathodeY = MidY, .driveY = 80, .gateY = 65, .number = "2"});
 }
 
 } // namespace

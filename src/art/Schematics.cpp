@@ -64,12 +64,12 @@ void transistor(QPainter &p) {
 
 namespace dotConv {
 constexpr int W = 141, H = 155;
-constexpr int TopLead = 28, BottomLead = 138;            // rows of the lead nodes
-constexpr int CoilTop = 43, Loops = 4, LoopHeight = 20;  // coils from row 43 to 122
-constexpr int PrimaryX = 51, SecondaryX = 89;            // lead nodes (axis one pixel right)
-constexpr int TerminalLeft = 18, TerminalRight = 121;    // lead ends
+constexpr int TopLead = 28, BottomLead = 138;           // rows of the lead nodes
+constexpr int CoilTop = 43, Loops = 4, LoopHeight = 20; // coils from row 43 to 122
+constexpr int PrimaryX = 51, SecondaryX = 89;           // lead nodes (axis one pixel right)
+constexpr int TerminalLeft = 18, TerminalRight = 121;   // lead ends
 constexpr int CoreLeft = 67, CoreRight = 74, CoreTop = 35, CoreBottom = 130;
-constexpr int V1Column = 7, V2Column = 133;              // voltage arrows
+constexpr int V1Column = 7, V2Column = 133; // voltage arrows
 } // namespace dotConv
 
 void dotConvention(QPainter &p) {
@@ -113,7 +113,7 @@ constexpr int W = 108, H = 85;
 constexpr int TopLead = 15, BottomLead = 74;
 constexpr QRect Primary{36, 27, 8, 37};
 constexpr QRect Secondary{64, 27, 8, 37};
-constexpr int CoreX = 52;                    // the two core lines: 52 and 55
+constexpr int CoreX = 52; // the two core lines: 52 and 55
 constexpr int TerminalLeft = 8, TerminalRight = 97;
 constexpr int V1Column = 24, V2Column = 83;
 } // namespace noLoad
@@ -139,9 +139,9 @@ void noLoadTransformer(QPainter &p) {
     currentArrow(p, {88, TopLead}, Dir::Right);
     text(p, 73, 0, QStringLiteral("i2"), Red);
 
-    voltageArrowV(p, V1Column, BottomLead - 6, TopLead + 8);
+    voltageArrowV(p, V1Column, BottomLead - 7, TopLead + 10);
     textRight(p, V1Column - 3, 39, QStringLiteral("v1"), Blue);
-    voltageArrowV(p, V2Column, BottomLead - 6, TopLead + 8);
+    voltageArrowV(p, V2Column, BottomLead - 7, TopLead + 10);
     text(p, V2Column + 5, 39, QStringLiteral("v2"), Blue);
 }
 

@@ -11,16 +11,22 @@ namespace {
 
 QPointF unit(Dir d) {
     switch (d) {
-    case Dir::Up: return {0, -1};
-    case Dir::Down: return {0, 1};
-    case Dir::Left: return {-1, 0};
-    case Dir::Right: return {1, 0};
+    case Dir::Up:
+        return {0, -1};
+    case Dir::Down:
+        return {0, 1};
+    case Dir::Left:
+        return {-1, 0};
+    case Dir::Right:
+        return {1, 0};
     }
     return {};
 }
 
 // A unit vector at right angles to u.
-QPointF normal(QPointF u) { return {-u.y(), u.x()}; }
+QPointF normal(QPointF u) {
+    return {-u.y(), u.x()};
+}
 
 // Fills, without antialiasing, the axis-aligned rectangle spanned by two points.
 void fillBetween(QPainter &p, QPointF a, QPointF b, const QColor &c) {
@@ -66,11 +72,15 @@ void triangle(QPainter &p, QPointF tip, QPointF u, qreal length, qreal halfWidth
 
 // Half the extent of a cathode bar across the leads: an outline triangle's
 // corners stand half a pixel further out.
-qreal barHalf(const Shape &s) { return s.halfWidth + (s.filled ? 0.0 : 0.5); }
+qreal barHalf(const Shape &s) {
+    return s.halfWidth + (s.filled ? 0.0 : 0.5);
+}
 
 } // namespace
 
-void background(QPainter &p, int width, int height) { draw::fill(p, 0, 0, width, height, draw::Grey); }
+void background(QPainter &p, int width, int height) {
+    draw::fill(p, 0, 0, width, height, draw::Grey);
+}
 
 // --- wires and lines -------------------------------------------------------
 
@@ -129,8 +139,7 @@ void arrowHead(QPainter &p, QPointF tip, QPointF direction, const QColor &c, qre
     p.drawPolygon(QPolygonF{tip, base + n * halfWidth, base - n * halfWidth});
 }
 
-void arrowHead(QPainter &p, QPointF tip, Dir dir, const QColor &c, qreal length,
-               qreal halfWidth) {
+void arrowHead(QPainter &p, QPointF tip, Dir dir, const QColor &c, qreal length, qreal halfWidth) {
     arrowHead(p, tip, unit(dir), c, length, halfWidth);
 }
 

@@ -28,7 +28,9 @@ namespace art::symbols {
 enum class Dir { Up, Down, Left, Right };
 
 /// The centre of a node: the pixel corner between its four pixels.
-inline QPointF centre(QPoint node) { return QPointF(node.x() + 1.0, node.y() + 1.0); }
+inline QPointF centre(QPoint node) {
+    return QPointF(node.x() + 1.0, node.y() + 1.0);
+}
 
 /// Fills the whole picture with the background grey.
 void background(QPainter &p, int width, int height);

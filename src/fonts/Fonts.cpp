@@ -17,7 +17,9 @@ void registerEmbedded() {
     }
 }
 
-QString family() { return QStringLiteral("Liberation Sans"); }
+QString family() {
+    return QStringLiteral("Liberation Sans");
+}
 
 QFont font(int pixelSize, bool bold, bool italic) {
     registerEmbedded();

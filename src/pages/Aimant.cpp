@@ -10,9 +10,9 @@ Aimant::Aimant(shell::Course &course)
     Frame1 = new tk::Frame(this, QStringLiteral("Frame1"), {120, 120, 9255, 855});
     TextModel = new tk::TextBox(Frame1, QStringLiteral("TextModel"), {240, 120, 8895, 615},
                                 style::text(fonts::Pt12, true));
-    Image1 = new tk::ImageBox(this, QStringLiteral("Image1"), {1200, 1080, 3825, 2760},
-                              art::Picture::MagnetisationCurve,
-                              QStringLiteral("Courbe d'aimantation"));
+    Image1 =
+        new tk::ImageBox(this, QStringLiteral("Image1"), {1200, 1080, 3825, 2760},
+                         art::Picture::MagnetisationCurve, QStringLiteral("Courbe d'aimantation"));
     Image2 = new tk::ImageBox(this, QStringLiteral("Image2"), {6360, 1320, 2115, 2325},
                               art::Picture::DotConvention,
                               QStringLiteral("Transformateur d'impulsions"));

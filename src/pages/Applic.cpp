@@ -13,12 +13,12 @@ Applic::Applic(shell::Course &course)
     Image1->setAccessibleName(QStringLiteral("Schéma du déclencheur du pont mixte"));
     Frame = new tk::Frame(this, QStringLiteral("Frame"), {360, 1920, 8895, 2175},
                           tk::Frame::Kind::Active);
-    TextExplication = new tk::TextBox(Frame, QStringLiteral("TextExplication"),
-                                      {480, 120, 7935, 1815}, style::Default,
-                                      tk::TextBox::Mode::Editable);
-    TextCalculs = new tk::TextBox(this, QStringLiteral("TextCalculs"), {120, 1680, 9255, 3255},
-                                  style::text(fonts::Pt9_75, true),
-                                  tk::TextBox::Mode::ReadOnlyScrolling);
+    TextExplication =
+        new tk::TextBox(Frame, QStringLiteral("TextExplication"), {480, 120, 7935, 1815},
+                        style::Default, tk::TextBox::Mode::Editable);
+    TextCalculs =
+        new tk::TextBox(this, QStringLiteral("TextCalculs"), {120, 1680, 9255, 3255},
+                        style::text(fonts::Pt9_75, true), tk::TextBox::Mode::ReadOnlyScrolling);
     TextCalculs->hide();
     ImageGraphe = new tk::ImageBox(this, QStringLiteral("ImageGraphe"), {480, 2040, 7950, 3000},
                                    art::Picture::TriggerCurves, QStringLiteral("Oscillogrammes"));
@@ -28,12 +28,13 @@ Applic::Applic(shell::Course &course)
     ImageImpulsions->setAccessibleName(
         QStringLiteral("Tension du secteur, trains d'impulsions et tension du moteur"));
     ImageImpulsions->hide();
-    ImageTrain = new tk::ImageBox(this, QStringLiteral("ImageTrain"), {2970, 4170, 1800, 1725},
-                                  art::Picture::PulseTrain,
-                                  QStringLiteral("Détail du train d'impulsions"));
+    ImageTrain =
+        new tk::ImageBox(this, QStringLiteral("ImageTrain"), {2970, 4170, 1800, 1725},
+                         art::Picture::PulseTrain, QStringLiteral("Détail du train d'impulsions"));
     ImageTrain->hide();
-    BPCourbes = new tk::Button(this, QStringLiteral("BPCourbes"), {8640, 120, 615, 495},
-                               art::icon(art::Icon::Oscilloscope), QStringLiteral("Oscillogrammes"));
+    BPCourbes =
+        new tk::Button(this, QStringLiteral("BPCourbes"), {8640, 120, 615, 495},
+                       art::icon(art::Icon::Oscilloscope), QStringLiteral("Oscillogrammes"));
     BPCourbes->hide();
     BPCalculs = new tk::Button(this, QStringLiteral("BPCalculs"), {8640, 720, 615, 495},
                                art::icon(art::Icon::Book), QStringLiteral("Calculs"));

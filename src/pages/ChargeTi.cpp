@@ -20,8 +20,9 @@ ChargeTi::ChargeTi(shell::Course &course)
     ImageCourbes = new tk::ImageBox(this, QStringLiteral("ImageCourbes"), {5280, 1440, 4050, 4245},
                                     art::Picture::LoadCurves, QStringLiteral("Oscillogrammes"));
     ImageCourbes->hide();
-    BPCourbes = new tk::Button(this, QStringLiteral("BPCourbes"), {6840, 480, 615, 495},
-                               art::icon(art::Icon::Oscilloscope), QStringLiteral("Oscillogrammes"));
+    BPCourbes =
+        new tk::Button(this, QStringLiteral("BPCourbes"), {6840, 480, 615, 495},
+                       art::icon(art::Icon::Oscilloscope), QStringLiteral("Oscillogrammes"));
     BPCourbes->hide();
     connect(BPCourbes, &tk::Button::activated, this, &ChargeTi::BPCourbes_Click);
     setTabOrder({Quitter, Precedent, Suivant, BPCourbes});

@@ -18,8 +18,8 @@ Fonction::Fonction(shell::Course &course)
     Image3 = new tk::ImageBox(this, QStringLiteral("Image3"), {6840, 2880, 390, 630},
                               art::Picture::Transistor, QStringLiteral("Symbole d'un transistor"));
     Frame2 = new tk::Frame(this, QStringLiteral("Frame2"), {120, 3960, 9255, 2055});
-    TextAvantages = new tk::TextBox(Frame2, QStringLiteral("TextAvantages"),
-                                    {600, 240, 8415, 1695}, style::text(fonts::Pt12, true, true));
+    TextAvantages = new tk::TextBox(Frame2, QStringLiteral("TextAvantages"), {600, 240, 8415, 1695},
+                                    style::text(fonts::Pt12, true, true));
     TextAvantages->hide();
     Suite = makeSuite();
     connect(Suite, &tk::Button::activated, this, &Fonction::Suite_Click);

@@ -48,13 +48,13 @@ Incomp::Incomp(shell::Course &course)
 
     const tk::Tw circuit{240, 120, 3585, 1440};
     const QString tip = QStringLiteral("Schéma du montage");
-    ImageZenKo = new tk::ImageBox(this, QStringLiteral("ImageZenKo"), circuit,
-                                  art::Picture::ZenKo, tip);
-    ImageZenKf = new tk::ImageBox(this, QStringLiteral("ImageZenKf"), circuit,
-                                  art::Picture::ZenKf, tip);
+    ImageZenKo =
+        new tk::ImageBox(this, QStringLiteral("ImageZenKo"), circuit, art::Picture::ZenKo, tip);
+    ImageZenKf =
+        new tk::ImageBox(this, QStringLiteral("ImageZenKf"), circuit, art::Picture::ZenKf, tip);
     ImageZenKf->hide();
-    ImageZenKfo = new tk::ImageBox(this, QStringLiteral("ImageZenKfo"), circuit,
-                                   art::Picture::ZenKfo, tip);
+    ImageZenKfo =
+        new tk::ImageBox(this, QStringLiteral("ImageZenKfo"), circuit, art::Picture::ZenKfo, tip);
     ImageZenKfo->hide();
 
     Suite = makeSuite();
@@ -62,9 +62,8 @@ Incomp::Incomp(shell::Course &course)
 
     using Handler = void (Incomp::*)();
     const std::array<Handler, 8> handlers{
-        &Incomp::Timer1_Timer, &Incomp::Timer2_Timer, &Incomp::Timer3_Timer,
-        &Incomp::Timer4_Timer, &Incomp::Timer5_Timer, &Incomp::Timer6_Timer,
-        &Incomp::Timer7_Timer, &Incomp::Timer8_Timer};
+        &Incomp::Timer1_Timer, &Incomp::Timer2_Timer, &Incomp::Timer3_Timer, &Incomp::Timer4_Timer,
+        &Incomp::Timer5_Timer, &Incomp::Timer6_Timer, &Incomp::Timer7_Timer, &Incomp::Timer8_Timer};
     for (int i = 0; i < 8; ++i) {
         Timer[i] = new tk::Timer(this, QStringLiteral("Timer%1").arg(i + 1), TickMs);
         connect(Timer[i], &tk::Timer::tick, this, handlers[i]);
@@ -278,7 +277,8 @@ void Incomp::Timer8_Timer() {
 void Incomp::finalDrawing() {
     using namespace Timp;
     // The output pulses: v2 filled between its positive level and its axis.
-    const std::array<std::pair<int, int>, 4> pulses{{{120, 159}, {200, 239}, {280, 305}, {360, 381}}};
+    const std::array<std::pair<int, int>, 4> pulses{
+        {{120, 159}, {200, 239}, {280, 305}, {360, 381}}};
     for (const auto &[first, last] : pulses) {
         for (CurX = first; CurX <= last; CurX += 1)
             for (CurY = V2HighEdge; CurY <= V2Axis; CurY += 1)

@@ -9,8 +9,8 @@ PasSat::PasSat(shell::Course &course)
     Image1 = new tk::ImageBox(this, QStringLiteral("Image1"), {2040, 240, 5550, 3000},
                               art::Picture::Photo, QStringLiteral("Transformateurs d'impulsions"));
     Frame2 = new tk::Frame(this, QStringLiteral("Frame2"), {120, 3360, 9255, 2535});
-    TextPasSaturer = new tk::TextBox(Frame2, QStringLiteral("TextPasSaturer"),
-                                     {0, 240, 9255, 2415}, style::centred(fonts::Pt18, true));
+    TextPasSaturer = new tk::TextBox(Frame2, QStringLiteral("TextPasSaturer"), {0, 240, 9255, 2415},
+                                     style::centred(fonts::Pt18, true));
     setTabOrder({Suivant, Precedent, Quitter});
 }
 

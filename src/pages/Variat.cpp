@@ -12,8 +12,8 @@ Variat::Variat(shell::Course &course)
         QStringLiteral("Variateurs de vitesse industriels pour moteurs électriques"),
         tk::ImageBox::Fit::Stretch);
     Frame2 = new tk::Frame(this, QStringLiteral("Frame2"), {120, 4680, 9255, 1455});
-    TextVariateur = new tk::TextBox(Frame2, QStringLiteral("TextVariateur"),
-                                    {240, 120, 8895, 1155}, style::centred(fonts::Pt12, true, true));
+    TextVariateur = new tk::TextBox(Frame2, QStringLiteral("TextVariateur"), {240, 120, 8895, 1155},
+                                    style::centred(fonts::Pt12, true, true));
     setTabOrder({Suivant, Precedent, Quitter});
 }
 

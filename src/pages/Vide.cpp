@@ -33,8 +33,8 @@ Vide::Vide(shell::Course &course)
     TextVide = new tk::TextBox(Frame2, QStringLiteral("TextVide"), {600, 120, 8415, 1215},
                                style::text(fonts::Pt9_75, true));
     Frame3 = new tk::Frame(this, QStringLiteral("Frame3"), {120, 4560, 9255, 1575});
-    TextSaturation = new tk::TextBox(Frame3, QStringLiteral("TextSaturation"),
-                                     {600, 0, 8415, 1455}, style::text(fonts::Pt9_75, true, true));
+    TextSaturation = new tk::TextBox(Frame3, QStringLiteral("TextSaturation"), {600, 0, 8415, 1455},
+                                     style::text(fonts::Pt9_75, true, true));
     TextSaturation->hide();
     Suite = makeSuite();
     Timer2 = new tk::Timer(this, QStringLiteral("Timer2"), TickMs);
@@ -59,7 +59,9 @@ void Vide::enter() {
     showPage();
 }
 
-void Vide::leave() { TextSaturation->hide(); }
+void Vide::leave() {
+    TextSaturation->hide();
+}
 
 void Vide::Suite_Click() {
     tk::beep();

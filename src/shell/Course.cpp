@@ -8,18 +8,18 @@
 #include "Timer.h"
 
 namespace shell {
+QPointF centredPosition(QSize screen, QSizeF page) {
+    const float left = (float(screen.width()) - float(page.width())) / 2.0f;
+    const float top = (float(screen.height()) - float(page.height())) / 2.0f;
+    return QPointF(left, top);
+}
+
 namespace {
 
-// The centring rule, run once when a page is created: the outer window is
-// centred on the screen, computed in twips in single precision, with no
-// rounding to whole twips and no clamping (a page larger than the screen gets
-// a negative left or top).
+// Run once, when a page is created (its Form_Load).
 void centreOnScreen(tk::PageWindow &page) {
-    const QSize screen = tk::screenSizeTwips();
-    const QSizeF outer = page.outerSizeTwips();
-    const float left = (float(screen.width()) - float(outer.width())) / 2.0f;
-    const float top = (float(screen.height()) - float(outer.height())) / 2.0f;
-    page.setPositionTwips(left, top);
+    const QPointF place = centredPosition(tk::screenSizeTwips(), page.outerSizeTwips());
+    page.setPositionTwips(place.x(), place.y());
 }
 
 } // namespace
@@ -34,7 +34,9 @@ Course::~Course() {
         delete page.data();
 }
 
-void Course::setFactory(PageId id, Factory factory) { m_factories[number(id)] = std::move(factory); }
+void Course::setFactory(PageId id, Factory factory) {
+    m_factories[number(id)] = std::move(factory);
+}
 
 void Course::create(PageId id) {
     const Factory &factory = m_factories[number(id)];
@@ -58,11 +60,17 @@ CoursePage &Course::coursePage(PageId id) {
     return static_cast<CoursePage &>(page(id));
 }
 
-Debut &Course::debut() { return static_cast<Debut &>(page(PageId::Debut)); }
+Debut &Course::debut() {
+    return static_cast<Debut &>(page(PageId::Debut));
+}
 
-bool Course::exists(PageId id) const { return !m_pages[number(id)].isNull(); }
+bool Course::exists(PageId id) const {
+    return !m_pages[number(id)].isNull();
+}
 
-tk::PageWindow *Course::existing(PageId id) const { return m_pages[number(id)].data(); }
+tk::PageWindow *Course::existing(PageId id) const {
+    return m_pages[number(id)].data();
+}
 
 void Course::destroy(PageId id) {
     QPointer<tk::PageWindow> page = m_pages[number(id)];

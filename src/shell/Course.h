@@ -3,7 +3,9 @@
 #include "PageId.h"
 
 #include <QObject>
+#include <QPointF>
 #include <QPointer>
+#include <QSizeF>
 #include <functional>
 
 namespace tk {
@@ -14,6 +16,12 @@ namespace shell {
 
 class CoursePage;
 class Debut;
+
+/// \brief The centring rule: the outer top-left corner, in twips, that centres
+/// a page of outer size \a page on a screen of size \a screen. Computed in
+/// single precision, not rounded to whole twips, not clamped (a page larger
+/// than the screen gets a negative left or top).
+QPointF centredPosition(QSize screen, QSizeF page);
 
 /// \brief The page registry: every page is created on first use (hidden, and
 /// centred on the screen), then only shown and hidden, until the end of the

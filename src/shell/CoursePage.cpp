@@ -19,7 +19,9 @@ constexpr tk::Tw PanelPlace{3720, 6000, 5775, 855};
 
 } // namespace
 
-QString coursePageCaption(const QString &title) { return QString(20, QLatin1Char(' ')) + title; }
+QString coursePageCaption(const QString &title) {
+    return QString(20, QLatin1Char(' ')) + title;
+}
 
 CoursePage::CoursePage(Course &course, PageId id, const QString &title, Navigation navigation)
     : tk::PageWindow(formName(id), coursePageCaption(title), ClientTwips), m_course(course),
@@ -63,7 +65,9 @@ tk::Button *CoursePage::makeSuite(const QString &name) {
     return suite;
 }
 
-PageId CoursePage::nextPage() const { return pageAt(number(m_id) + 1); }
+PageId CoursePage::nextPage() const {
+    return pageAt(number(m_id) + 1);
+}
 
 void CoursePage::enter() {
     showPage();
@@ -78,7 +82,9 @@ void CoursePage::moveForward() {
     leave();
 }
 
-void CoursePage::Suivant_Click() { moveForward(); }
+void CoursePage::Suivant_Click() {
+    moveForward();
+}
 
 void CoursePage::Precedent_Click() {
     tk::beep();

@@ -38,14 +38,16 @@ Debut::Debut(Course &course)
                             {.alignment = Qt::AlignHCenter});
     Text1->setText(contactBlock());
 
-    TexteDebut = new tk::TextBox(Picture1, QStringLiteral("TexteDebut"), {360, 3360, 4935, 975},
-                                 {.pixelSize = fonts::Pt19_5, .bold = true,
-                                  .alignment = Qt::AlignHCenter});
+    TexteDebut =
+        new tk::TextBox(Picture1, QStringLiteral("TexteDebut"), {360, 3360, 4935, 975},
+                        {.pixelSize = fonts::Pt19_5, .bold = true, .alignment = Qt::AlignHCenter});
     TexteDebut->setText(QStringLiteral("Transformateur \r\nd'impulsions\r\n"));
 
     Text2 = new tk::TextBox(Picture1, QStringLiteral("Text2"), {5760, 4080, 2415, 375},
-                            {.pixelSize = fonts::Pt9_75, .bold = true,
-                             .alignment = Qt::AlignHCenter, .multiLine = false});
+                            {.pixelSize = fonts::Pt9_75,
+                             .bold = true,
+                             .alignment = Qt::AlignHCenter,
+                             .multiLine = false});
     Text2->setText(QStringLiteral("Version 2.0"));
 }
 
@@ -64,6 +66,8 @@ void Debut::Quitter() {
         m_course.destroy(id);
 }
 
-void Debut::Messages() { m_course.loadTexts(); }
+void Debut::Messages() {
+    m_course.loadTexts();
+}
 
 } // namespace shell

@@ -23,7 +23,9 @@ QString times(std::initializer_list<QString> parts) {
     return QStringList(parts).join(QStringLiteral(" \u00D7 "));
 }
 
-QString blanks(int n) { return QString(n, QLatin1Char(' ')); }
+QString blanks(int n) {
+    return QString(n, QLatin1Char(' '));
+}
 
 QList<TextEntry> buildTable() {
     const QColor Teal(0, 128, 128);
@@ -46,10 +48,12 @@ QList<TextEntry> buildTable() {
                                         "transformateur se réduit alors à une inductance de "
                                         "valeur  L ."),
                 QStringLiteral(" ") +
-                    times({QStringLiteral("v1 = E = L"), QStringLiteral("di1/dt    =>    i1 = ( E / L )"),
+                    times({QStringLiteral("v1 = E = L"),
+                           QStringLiteral("di1/dt    =>    i1 = ( E / L )"),
                            QStringLiteral("t    =>    le courant  i1  croît linéairement.")}),
-                Indent + QStringLiteral("Cette variation du courant  i1  produit une variation du "
-                                        "flux, d'où l'apparition d'une tension au secondaire: ") +
+                Indent +
+                    QStringLiteral("Cette variation du courant  i1  produit une variation du "
+                                   "flux, d'où l'apparition d'une tension au secondaire: ") +
                     times({QStringLiteral("v2 = ( n2/n1 )"), QStringLiteral("E ")})}) +
              CrLf});
 
@@ -93,9 +97,10 @@ QList<TextEntry> buildTable() {
                     times({QStringLiteral("E"), QStringLiteral("t  est grand: le produit  E")}) +
                     QStringLiteral(" \u00D7 t  caractérise la plus grande surface d'impulsion "
                                    "transmissible au secondaire. ")})});
-    t.append({PageId::Produit, QStringLiteral("TextExemple"), std::nullopt,
-              Indent + QStringLiteral("Par exemple, un transformateur dont le produit   ") +
-                  times({QStringLiteral("E"), QStringLiteral("t = 100 V.µs   peut transmettre:")})});
+    t.append(
+        {PageId::Produit, QStringLiteral("TextExemple"), std::nullopt,
+         Indent + QStringLiteral("Par exemple, un transformateur dont le produit   ") +
+             times({QStringLiteral("E"), QStringLiteral("t = 100 V.µs   peut transmettre:")})});
 
     // 10: saturation on the no-load page
     t.append({PageId::Vide, QStringLiteral("TextSaturation"), Red,
@@ -107,15 +112,16 @@ QList<TextEntry> buildTable() {
                                       "qui fournit  E ; la tension  v2  devient nulle.")});
 
     // 11-12: the function of a pulse transformer
-    t.append({PageId::Fonction, QStringLiteral("TextFonction"), std::nullopt,
-              lines({Indent + QStringLiteral("Le transformateur d'impulsions permet la "
-                                             "transmission d'un signal, tout en assurant un bon "
-                                             "isolement galvanique entre le primaire et le "
-                                             "secondaire."),
-                     QString(),
-                     Indent + QStringLiteral("Il est principalement utilisé pour la commande des"),
-                     blanks(10) + QStringLiteral("Thyristors,") + blanks(15) +
-                         QStringLiteral("Triacs,") + blanks(15) + QStringLiteral("Transistors.")})});
+    t.append(
+        {PageId::Fonction, QStringLiteral("TextFonction"), std::nullopt,
+         lines({Indent + QStringLiteral("Le transformateur d'impulsions permet la "
+                                        "transmission d'un signal, tout en assurant un bon "
+                                        "isolement galvanique entre le primaire et le "
+                                        "secondaire."),
+                QString(),
+                Indent + QStringLiteral("Il est principalement utilisé pour la commande des"),
+                blanks(10) + QStringLiteral("Thyristors,") + blanks(15) +
+                    QStringLiteral("Triacs,") + blanks(15) + QStringLiteral("Transistors.")})});
     t.append({PageId::Fonction, QStringLiteral("TextAvantages"), GreyGreen,
               lines({Indent + QStringLiteral("Ses avantages sont les suivants:"),
                      QStringLiteral("\t- fréquence de fonctionnement élevée,"),
@@ -127,7 +133,8 @@ QList<TextEntry> buildTable() {
     t.append({PageId::PasSat, QStringLiteral("TextPasSaturer"), Yellow,
               lines({QStringLiteral("Pour ne pas saturer le circuit magnétique,"),
                      QStringLiteral("il faut choisir un transformateur d'impulsions"),
-                     QStringLiteral("dont le produit  ") + times({QStringLiteral("E"), QStringLiteral("t")}),
+                     QStringLiteral("dont le produit  ") +
+                         times({QStringLiteral("E"), QStringLiteral("t")}),
                      QStringLiteral("soit supérieur à la surface maximale"),
                      QStringLiteral("de l'impulsion à transmettre !")})});
 
@@ -145,20 +152,19 @@ QList<TextEntry> buildTable() {
                      times({QStringLiteral("L"), QStringLiteral("di1/dt = Vd   =>   i1 = I - Vd"),
                             QStringLiteral("(t - tI) / L ")}),
                      QStringLiteral("C'est la phase de démagnétisation du circuit magnétique.")})});
-    t.append({PageId::Demag, QStringLiteral("TextDemag(3)"), Red,
-              lines({QStringLiteral("Pour accélérer la démagnétisation, on peut ajouter une "
-                                    "diode Zener  Dz  en série avec la diode  D ."),
-                     QStringLiteral("L'équation du courant devient:"),
-                     times({QStringLiteral("i1 = I - (Vd + Vz)"),
-                            QStringLiteral("(t - t I) / L ")})})});
+    t.append(
+        {PageId::Demag, QStringLiteral("TextDemag(3)"), Red,
+         lines({QStringLiteral("Pour accélérer la démagnétisation, on ajoute une diode Zener  Dz  "
+                                    "en série avec la diode  D ."),
+                QStringLiteral("L'équation du courant devient:"),
+                times({QStringLiteral("i1 = I - (Vd + Vz)"), QStringLiteral("(t - t I) / L ")})})});
 
     // 18-19: incomplete demagnetisation
     t.append({PageId::Incomp, QStringLiteral("TextIncomp(0)"), std::nullopt,
-              lines({QStringLiteral("L'interrupteur  K  est fermé pendant la durée  T/2, puis "
-                                    "ouvert pendant la même durée, puis refermé..."),
-                     QStringLiteral("Si le terme  Vd + Vz  est inférieur à  E , la "
-                                    "démagnétisation est incomplète: le courant  i1  ne peut "
-                                    "pas décroître"),
+              lines({QStringLiteral("L'interrupteur  K  est fermé pendant la durée  T/2, ouvert "
+                                    "pendant la même durée, puis refermé..."),
+                     QStringLiteral("Si le terme  Vd + Vz  est inférieur à  E , la démagnétisation "
+                                    "est incomplète car  i1  ne peut décroître"),
                      QStringLiteral("de  I  à  0  pendant la durée  T/2.")})});
     t.append({PageId::Incomp, QStringLiteral("TextIncomp(1)"), Red,
               QStringLiteral("Les impulsions de sortie sont raccourcies !")});
@@ -177,13 +183,11 @@ QList<TextEntry> buildTable() {
               lines({QStringLiteral("i0  est le courant magnétisant."),
                      QStringLiteral("n1  est le nombre de spires du primaire."),
                      QStringLiteral("n2  est le nombre de spires du secondaire."),
-                     QStringLiteral("m  est le rapport de transformation: m = n2 / n1 "),
-                     QString(),
+                     QStringLiteral("m  est le rapport de transformation: m = n2 / n1 "), QString(),
                      QStringLiteral("Lorsque  K  est fermé:  ") +
                          times({QStringLiteral("i1 = i0 + m"), QStringLiteral("i2 ")}),
                      QStringLiteral("Lorsque  K  est ouvert:  i1 = i0 (démagnétisation)"),
-                     QString(),
-                     QStringLiteral("Dans le cas où  m = 1, les équations deviennent:"),
+                     QString(), QStringLiteral("Dans le cas où  m = 1, les équations deviennent:"),
                      QStringLiteral("K  fermé:  i1 = i0 + i2 "),
                      QStringLiteral("K  ouvert:  i1 = i0 ")}) +
                   CrLf + CrLf});
@@ -205,7 +209,8 @@ QList<TextEntry> buildTable() {
     // 24: the end page
     t.append({PageId::FinProg, QStringLiteral("TextFin"), std::nullopt,
               lines({QStringLiteral("TRANSFORMATEUR  D'IMPULSIONS V2.0"),
-                     QStringLiteral("Cours conçu et réalisé par l'atelier pédagogique des Éditions Ferrite, 1996-2026."),
+                     QStringLiteral("Cours conçu et réalisé par l'atelier pédagogique des Éditions "
+                                    "Ferrite, 1996-2026."),
                      QStringLiteral("Du même auteur, dans la même collection:"),
                      QStringLiteral("- Le hacheur série,"),
                      QStringLiteral("- Le redresseur commandé monophasé,"),
@@ -243,10 +248,11 @@ QList<TextEntry> buildTable() {
                 QStringLiteral("- de fréquence  25KHz,"),
                 QStringLiteral("- de rapport cyclique  1/2."),
                 QString(),
-                Indent + QStringLiteral("Igt(max)  est le courant minimal continu qui garantit "
-                                        "l'amorçage du thyristor. Les impulsions de commande "
-                                        "ayant un rapport cyclique de 1/2, l'amplitude du "
-                                        "courant de gâchette doit être au moins de  ") +
+                Indent +
+                    QStringLiteral("Igt(max)  est le courant minimal continu qui garantit "
+                                   "l'amorçage du thyristor. Les impulsions de commande "
+                                   "ayant un rapport cyclique de 1/2, l'amplitude du "
+                                   "courant de gâchette doit être au moins de  ") +
                     times({QStringLiteral("2"), QStringLiteral("50 = 100mA.")}),
                 Indent + QStringLiteral("Avec une marge de sécurité de  50%, l'amplitude du "
                                         "courant de gâchette est de  150mA  par thyristor."),

@@ -12,8 +12,12 @@ void beep() {
     QApplication::beep();
 }
 
-int beepCount() { return g_beeps; }
+int beepCount() {
+    return g_beeps;
+}
 
-void resetBeepCount() { g_beeps = 0; }
+void resetBeepCount() {
+    g_beeps = 0;
+}
 
 } // namespace tk

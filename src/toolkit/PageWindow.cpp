@@ -9,6 +9,13 @@
 
 namespace tk {
 
+namespace {
+// What the window system adds around a window (frame and caption), as seen on
+// the last page shown; a page not shown yet has no frame of its own to measure.
+QSize g_decoration;
+} // namespace
+
+
 PageWindow::PageWindow(const QString &name, const QString &caption, QSize clientTwips,
                        Border border)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
@@ -33,12 +40,16 @@ void PageWindow::showPage() {
     show();
     raise();
     activateWindow();
+    if (frameGeometry().size() != size())
+        g_decoration = frameGeometry().size() - size();
     const QWidget *focus = focusWidget();
     if (!focus || !focus->isVisible())
         focusNextChild();
 }
 
-void PageWindow::hidePage() { hide(); }
+void PageWindow::hidePage() {
+    hide();
+}
 
 void PageWindow::keepFocus() {
     if (!isVisible())
@@ -53,7 +64,9 @@ void PageWindow::keepFocus() {
 }
 
 QSizeF PageWindow::outerSizeTwips() const {
-    return QSizeF(frameGeometry().size()) * TwipsPerPixel;
+    const QSize frame = frameGeometry().size();
+    const QSize outer = frame != size() ? frame : size() + g_decoration;
+    return QSizeF(outer) * TwipsPerPixel;
 }
 
 void PageWindow::setPositionTwips(double left, double top) {

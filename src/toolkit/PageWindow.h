@@ -9,8 +9,6 @@
 
 namespace tk {
 
-
-
 /// \brief A top-level page: caption, fixed client size, grey background, no
 /// close, minimise or maximise button.
 ///

@@ -87,7 +87,9 @@ void PlotSurface::drawLine(int x1, int y1, int x2, int y2, const QColor &colour)
     update(QRect(QPoint(qMin(x1, x2), qMin(y1, y2)), QPoint(qMax(x1, x2), qMax(y1, y2))));
 }
 
-void PlotSurface::setDrawingPosition(int x, int y) { m_position = QPoint(x, y); }
+void PlotSurface::setDrawingPosition(int x, int y) {
+    m_position = QPoint(x, y);
+}
 
 void PlotSurface::print(const QString &text) {
     ensureLayer();

@@ -22,8 +22,7 @@ class PlotSurface final : public QWidget {
     Q_OBJECT
 public:
     PlotSurface(QWidget *parent, const QString &name, Tw place,
-                std::optional<art::Picture> background = std::nullopt,
-                const QString &tooltip = {});
+                std::optional<art::Picture> background = std::nullopt, const QString &tooltip = {});
 
     /// \brief A line from (x1, y1) to (x2, y2), first pixel in, last pixel out.
     void drawLine(int x1, int y1, int x2, int y2, const QColor &colour);

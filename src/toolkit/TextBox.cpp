@@ -8,16 +8,22 @@
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QScrollBar>
+#include <QTextBlock>
+#include <QTextDocument>
 #include <QTextOption>
+#include <memory>
 
 namespace tk {
 namespace {
 
 // Tab stops fall every eight average characters, as in a plain edit control.
 constexpr int TabStopCharacters = 8;
-constexpr int InnerMargin = 1;
+// A little room left and right of the text, none above and below.
+constexpr int SideMargin = 2;
 
-QString toDisplay(QString text) { return text.replace(QLatin1String("\r\n"), QLatin1String("\n")); }
+QString toDisplay(QString text) {
+    return text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+}
 
 } // namespace
 
@@ -31,7 +37,8 @@ TextBox::TextBox(QWidget *parent, const QString &name, Tw place, TextStyle style
     setTabChangesFocus(true);
     setUndoRedoEnabled(m_mode == Mode::Editable);
     setFont(fonts::font(style.pixelSize, style.bold, style.italic));
-    document()->setDocumentMargin(InnerMargin);
+    document()->setDocumentMargin(0);
+    setViewportMargins(SideMargin, 0, SideMargin, 0);
     setTabStopDistance(TabStopCharacters * fontMetrics().averageCharWidth());
 
     QTextOption option = document()->defaultTextOption();
@@ -80,16 +87,37 @@ void TextBox::setForeground(const QColor &colour) {
     applyPalette();
 }
 
-QColor TextBox::foreground() const { return m_foreground; }
+QColor TextBox::foreground() const {
+    return m_foreground;
+}
+
+QSizeF TextBox::textExtent() const {
+    // Lay the text out afresh at the box's own width (a hidden box may not
+    // have laid it out yet); trailing empty lines show nothing and do not count.
+    const QSize area = size().shrunkBy(viewportMargins());
+    std::unique_ptr<QTextDocument> doc(document()->clone());
+    doc->setDefaultFont(font());
+    doc->setTextWidth(m_multiLine ? area.width() : -1);
+    QAbstractTextDocumentLayout *layout = doc->documentLayout();
+    qreal bottom = 0;
+    qreal widest = 0;
+    for (QTextBlock block = doc->begin(); block.isValid(); block = block.next()) {
+        const QRectF box = layout->blockBoundingRect(block);
+        if (!block.text().isEmpty())
+            bottom = box.bottom();
+        widest = qMax(widest, box.width());
+    }
+    return QSizeF(widest, bottom);
+}
 
 bool TextBox::showsWholeText() const {
     if (m_mode == Mode::ReadOnlyScrolling)
         return true;
-    const QSizeF docSize = document()->documentLayout()->documentSize();
-    const QRect area = viewport()->rect();
-    if (!m_multiLine)
-        return docSize.height() <= area.height() + 0.5 && docSize.width() <= area.width() + 0.5;
-    return docSize.height() <= area.height() + 0.5;
+    const QSize area = size().shrunkBy(viewportMargins());
+    const QSizeF extent = textExtent();
+    if (!m_multiLine && extent.width() > area.width() + 0.5)
+        return false;
+    return extent.height() <= area.height() + 0.5;
 }
 
 void TextBox::keyPressEvent(QKeyEvent *event) {

@@ -39,6 +39,8 @@ public:
 
     /// \brief Whether every line of the text shows whole in the box (scrolling boxes: always).
     bool showsWholeText() const;
+    /// \brief Width and height that the text takes at the box's width.
+    QSizeF textExtent() const;
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;

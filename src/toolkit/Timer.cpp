@@ -2,8 +2,7 @@
 
 namespace tk {
 
-Timer::Timer(QObject *parent, const QString &name, int intervalMs, bool enabled)
-    : QObject(parent) {
+Timer::Timer(QObject *parent, const QString &name, int intervalMs, bool enabled) : QObject(parent) {
     setObjectName(name);
     m_timer.setTimerType(Qt::PreciseTimer);
     m_timer.setInterval(intervalMs);

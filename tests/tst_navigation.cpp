@@ -1,0 +1,211 @@
+// The page sequence: forward and backward walks, the arrival state of every
+// page, one page shown at a time, the beeps of each move.
+
+#include "CourseDriver.h"
+
+#include "Beep.h"
+#include "Button.h"
+#include "Debut.h"
+#include "FinProg.h"
+#include "Incomp.h"
+#include "Timer.h"
+#include "Vide.h"
+
+#include <QTest>
+
+using shell::PageId;
+
+namespace {
+
+struct Arrival {
+    PageId page;
+    QStringList shown;
+    QStringList hidden;
+    QString focus; ///< control focused on arrival, "" for none given
+};
+
+// What every page shows on arrival, forward or backward.
+const QList<Arrival> &arrivals() {
+    static const QList<Arrival> table{
+        {PageId::Fonction, {"TextFonction", "Suite"}, {"TextAvantages", "FrameBoutons"}, "Suite"},
+        {PageId::Convent, {"Suivant", "Precedent", "Quitter"}, {}, "Suivant"},
+        {PageId::Aimant, {"TextModel", "Suite"}, {"TextSaturation", "FrameBoutons"}, "Suite"},
+        {PageId::Vide, {"Picture1", "TextVide"}, {"FrameBoutons", "Suite", "TextSaturation"}, ""},
+        {PageId::Produit,
+         {"TextProduit", "Suite1"},
+         {"Suite2", "TextExemple", "ImageProduit1", "ImageProduit2", "Text10V", "Text5V",
+          "FrameBoutons"},
+         "Suite1"},
+        {PageId::PasSat, {"Suivant", "TextPasSaturer"}, {}, "Suivant"},
+        {PageId::Demag,
+         {"ImageDiodeKo", "BPKf"},
+         {"ImageDiodeKf", "ImageDiodeKfo", "ImageZenKo", "ImageZenKf", "ImageZenKfo", "BPKo",
+          "TextDemag(0)", "TextDemag(1)", "TextDemag(2)", "TextDemag(3)", "TextI(0)", "TextI(1)",
+          "FrameBoutons", "Suite"},
+         "BPKf"},
+        {PageId::Incomp,
+         {"Suite", "ImageZenKo", "TextIncomp(0)"},
+         {"FrameBoutons", "TextIncomp(1)", "ImageZenKf", "ImageZenKfo"},
+         "Suite"},
+        {PageId::RappCyc, {"Suivant", "TextRappCyc"}, {}, "Suivant"},
+        {PageId::ChargeTi,
+         {"BPCourbes", "TextCharge(0)"},
+         {"FrameBoutons", "TextCharge(1)", "ImageCourbes"},
+         "BPCourbes"},
+        {PageId::Applic,
+         {"ImageImpulsions", "Frame", "BPLoupe", "FrameBoutons"},
+         {"BPCalculs", "BPCourbes", "TextCalculs", "ImageGraphe", "ImageTrain"},
+         "Suivant"},
+        {PageId::Variat, {"Suivant", "TextVariateur"}, {}, "Suivant"},
+        {PageId::FinProg, {"Recommencer", "Precedent", "Quitter", "TextFin"}, {}, "Quitter"},
+    };
+    return table;
+}
+
+void verifyArrival(CourseDriver &driver, PageId id) {
+    const Arrival &expected = arrivals().at(shell::number(id) - 1);
+    QCOMPARE(driver.visiblePages(), QStringList{shell::formName(id)});
+    tk::PageWindow *page = driver.existing(id);
+    for (const QString &name : expected.shown) {
+        QWidget *w = page->findChild<QWidget *>(name);
+        QVERIFY2(w && w->isVisible(), qPrintable(shell::formName(id) + u": " + name + u" hidden"));
+    }
+    for (const QString &name : expected.hidden) {
+        QWidget *w = page->findChild<QWidget *>(name);
+        QVERIFY2(w && !w->isVisible(), qPrintable(shell::formName(id) + u": " + name + u" shown"));
+    }
+    QCOMPARE(focusName(page), expected.focus);
+}
+
+// Saturation beeps of one run of the incomplete-demagnetisation plot.
+constexpr int SaturationBeeps = 14 + 18;
+
+} // namespace
+
+class NavigationTest final : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { tk::resetBeepCount(); }
+
+    void walkForwardToTheEndAndBack() {
+        CourseDriver driver;
+        driver.startCourse();
+        QCOMPARE(tk::beepCount(), 0);
+
+        int expected = 0;
+        for (int n = 1; n <= 12; ++n) {
+            const PageId id = shell::pageAt(n);
+            verifyArrival(driver, id);
+            expected += driver.completeShownPage();
+            if (id == PageId::Incomp)
+                expected += SaturationBeeps;
+            QCOMPARE(tk::beepCount(), expected);
+            QVERIFY(driver.course().coursePage(id).Suivant->press());
+            expected += 1;
+            QCOMPARE(tk::beepCount(), expected);
+        }
+        verifyArrival(driver, PageId::FinProg);
+
+        // Back from the end page to the first course page.
+        for (int n = 13; n >= 2; --n) {
+            const PageId id = shell::pageAt(n);
+            expected += driver.completeShownPage();
+            if (id == PageId::Incomp)
+                expected += SaturationBeeps;
+            QVERIFY(driver.course().coursePage(id).Precedent->press());
+            expected += n >= 3 ? 2 : 1; // its own beep and that of the handler it runs
+            QCOMPARE(tk::beepCount(), expected);
+            verifyArrival(driver, shell::pageAt(n - 1));
+        }
+        QVERIFY(!driver.course().exists(PageId::Debut)); // Convent goes back directly
+    }
+
+    void everyPageExistsOnceWhileTheCourseRuns() {
+        CourseDriver driver;
+        driver.startCourse();
+        CourseDriver::flushDeletes();
+        QVERIFY(!driver.course().exists(PageId::Debut));
+        for (const PageId id : shell::CreationOrder)
+            QVERIFY(driver.course().exists(id));
+        QCOMPARE(driver.visiblePages(), QStringList{QStringLiteral("Fonction")});
+    }
+
+    void previousOnFonctionGoesThroughTheTitlePage() {
+        CourseDriver driver;
+        driver.startCourse();
+        auto &fonction = driver.course().coursePage(PageId::Fonction);
+        driver.completeShownPage();
+        QVERIFY(fonction.Precedent->press());
+        QCOMPARE(driver.visiblePages(), QStringList{QStringLiteral("Debut")});
+        QCOMPARE(tk::beepCount(), 2);
+        shell::Debut &debut = driver.course().debut();
+        QVERIFY(debut.Timer1->isEnabled());
+        QCOMPARE(debut.Timer1->interval(), 5000);
+        QVERIFY(debut.Timer1->fire());
+        verifyArrival(driver, PageId::Fonction);
+        QCOMPARE(tk::beepCount(), 2); // the title page's routine sounds none
+    }
+
+    void previousOnProduitRestartsTheNoLoadAnimation() {
+        CourseDriver driver;
+        driver.startCourse();
+        for (int n = 1; n < 5; ++n) {
+            driver.completeShownPage();
+            QVERIFY(driver.course().coursePage(shell::pageAt(n)).Suivant->press());
+        }
+        driver.completeShownPage();
+        QVERIFY(driver.course().coursePage(PageId::Produit).Precedent->press());
+        verifyArrival(driver, PageId::Vide);
+        auto &vide = driver.page<pages::Vide>();
+        QVERIFY(vide.Timer2->isEnabled());
+        QCOMPARE(CourseDriver::fireUntilStopped(vide.Timer2), 122);
+    }
+
+    void endPageRestartsWithoutTheTitlePage() {
+        CourseDriver driver;
+        driver.startCourse();
+        for (int n = 1; n <= 12; ++n) {
+            driver.completeShownPage();
+            QVERIFY(driver.course().coursePage(shell::pageAt(n)).Suivant->press());
+        }
+        auto &end = driver.page<shell::FinProg>();
+        const int before = tk::beepCount();
+        QVERIFY(end.Recommencer->press());
+        QCOMPARE(tk::beepCount(), before + 1);
+        verifyArrival(driver, PageId::Fonction);
+        QVERIFY(!driver.course().exists(PageId::Debut));
+    }
+
+    void quitEndsTheProgramFromEveryPage_data() {
+        QTest::addColumn<int>("page");
+        for (int n = 1; n <= 13; ++n)
+            QTest::newRow(qPrintable(shell::formName(shell::pageAt(n)))) << n;
+    }
+
+    void quitEndsTheProgramFromEveryPage() {
+        QFETCH(int, page);
+        CourseDriver driver;
+        driver.startCourse();
+        for (int n = 1; n < page; ++n) {
+            driver.completeShownPage();
+            QVERIFY(driver.course().coursePage(shell::pageAt(n)).Suivant->press());
+        }
+        driver.completeShownPage();
+        QList<QPointer<tk::PageWindow>> pages;
+        for (const PageId id : shell::CreationOrder)
+            pages << driver.existing(id);
+        bool finished = false;
+        QObject::connect(&driver.course(), &shell::Course::finished, [&] { finished = true; });
+        const int before = tk::beepCount();
+        QVERIFY(driver.course().coursePage(shell::pageAt(page)).Quitter->press());
+        QVERIFY(finished);
+        QCOMPARE(tk::beepCount(), before + 1);
+        QVERIFY(driver.visiblePages().isEmpty());
+        CourseDriver::flushDeletes();
+        for (const auto &p : pages)
+            QVERIFY(p.isNull());
+    }
+};
+
+QTEST_MAIN(NavigationTest)
+#include "tst_navigation.moc"

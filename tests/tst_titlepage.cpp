@@ -1,0 +1,152 @@
+// The title page: its 5000 ms, the routine that enters the course, the
+// centring rule, and the returns to the first course page.
+
+#include "CourseDriver.h"
+
+#include "Beep.h"
+#include "Button.h"
+#include "CourseText.h"
+#include "Debut.h"
+#include "Timer.h"
+
+#include <QTest>
+
+using shell::PageId;
+
+namespace {
+
+// Counts the times a page is shown.
+class ShowCounter final : public QObject {
+public:
+    int shows = 0;
+    bool eventFilter(QObject *, QEvent *event) override {
+        if (event->type() == QEvent::Show)
+            ++shows;
+        return false;
+    }
+};
+
+} // namespace
+
+class TitlePageTest final : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { tk::resetBeepCount(); }
+
+    void startsOnTheTitlePageAlone() {
+        CourseDriver driver;
+        driver.start();
+        QCOMPARE(driver.visiblePages(), QStringList{QStringLiteral("Debut")});
+        shell::Debut &debut = driver.course().debut();
+        QCOMPARE(debut.windowTitle(),
+                 QString(18, QLatin1Char(' ')).append(QStringLiteral("Transformateur d'impulsions")));
+        QCOMPARE(debut.size(), QSize(566, 316));
+        QVERIFY(debut.Timer1->isEnabled());
+        QCOMPARE(debut.Timer1->interval(), shell::Debut::TitleDelayMs);
+        for (const PageId id : shell::CreationOrder)
+            QVERIFY(!driver.course().exists(id));
+        QCOMPARE(debut.TexteDebut->text(), QStringLiteral("Transformateur \r\nd'impulsions\r\n"));
+        QCOMPARE(debut.Text2->text(), QStringLiteral("Version 2.0"));
+        QCOMPARE(debut.Text1->text().count(QStringLiteral("\r\n")), 4);
+    }
+
+    void keysAndClicksDoNotShortenIt() {
+        CourseDriver driver;
+        driver.start();
+        for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Escape, Qt::Key_Space, Qt::Key_Tab})
+            driver.key(key);
+        shell::Debut &debut = driver.course().debut();
+        QTest::mouseClick(&debut, Qt::LeftButton, {}, QPoint(100, 100));
+        QTest::mouseClick(debut.Text2, Qt::LeftButton);
+        QCOMPARE(driver.visiblePages(), QStringList{QStringLiteral("Debut")});
+        QVERIFY(debut.Timer1->isEnabled());
+        QCOMPARE(debut.focusWidget(), nullptr);
+        QCOMPARE(tk::beepCount(), 0);
+    }
+
+    void timerRoutineRunsInItsOrder() {
+        CourseDriver driver;
+        driver.start();
+        shell::Debut &debut = driver.course().debut();
+        QPointer<shell::Debut> title = &debut;
+        QVERIFY(debut.Timer1->fire());
+        QVERIFY(!debut.Timer1->isEnabled());
+        // The texts are in (step 2), every page exists (3), Fonction is prepared
+        // and shown (4, 5), the title page is gone (6).
+        auto &fonction = driver.course().coursePage(PageId::Fonction);
+        QVERIFY(fonction.isVisible());
+        QVERIFY(fonction.findChild<QWidget *>(QStringLiteral("Suite"))->isVisible());
+        QVERIFY(
+            !fonction.findChild<tk::TextBox *>(QStringLiteral("TextFonction"))->text().isEmpty());
+        QVERIFY(!driver.course().exists(PageId::Debut));
+        CourseDriver::flushDeletes();
+        QVERIFY(title.isNull());
+        QCOMPARE(tk::beepCount(), 0);
+    }
+
+    void runningAgainCreatesNoSecondPageAndShowsNoTitle() {
+        CourseDriver driver;
+        driver.startCourse();
+        QList<QPointer<tk::PageWindow>> first;
+        for (const PageId id : shell::CreationOrder)
+            first << driver.existing(id);
+        // An existing page is not centred again.
+        tk::PageWindow *convent = driver.existing(PageId::Convent);
+        convent->move(3, 4);
+
+        driver.completeShownPage();
+        QVERIFY(driver.course().coursePage(PageId::Fonction).Suivant->press());
+        ShowCounter counter;
+        driver.course().setFactory(PageId::Debut, [&counter](shell::Course &c) {
+            auto *debut = new shell::Debut(c);
+            debut->installEventFilter(&counter);
+            return debut;
+        });
+        QVERIFY(driver.course().coursePage(PageId::Convent).Precedent->press());
+        QCOMPARE(counter.shows, 0); // the title page was created only to run its routine
+        QCOMPARE(driver.visiblePages(), QStringList{QStringLiteral("Fonction")});
+        for (int i = 0; i < first.size(); ++i)
+            QCOMPARE(driver.existing(shell::CreationOrder[i]), first[i].data());
+        QCOMPARE(convent->pos(), QPoint(3, 4));
+        QCOMPARE(tk::beepCount(), 3); // Fonction's "Suite" and "Page suivante", Convent's return
+    }
+
+    void pagesAreCentredWhenCreated() {
+        CourseDriver driver;
+        driver.startCourse();
+        // The page on screen has its outer frame centred; the hidden ones,
+        // not framed yet, stand where their frame will be centred too.
+        const QRect screen = QGuiApplication::primaryScreen()->geometry();
+        tk::PageWindow *shown = driver.visiblePage();
+        const QRect frame = shown->frameGeometry();
+        QVERIFY(qAbs(frame.center().x() - screen.center().x()) <= 1);
+        QVERIFY(qAbs(frame.center().y() - screen.center().y()) <= 1);
+        for (const PageId id : shell::CreationOrder)
+            QCOMPARE(driver.existing(id)->pos(), shown->pos());
+    }
+
+    void centringRule_data() {
+        QTest::addColumn<QSize>("screen");
+        QTest::addColumn<QSizeF>("page");
+        QTest::addColumn<double>("left");
+        QTest::addColumn<double>("top");
+        QTest::newRow("fits") << QSize(12000, 9000) << QSizeF(9600, 7200) << 1200.0 << 900.0;
+        QTest::newRow("odd difference")
+            << QSize(12000, 9000) << QSizeF(9601, 7201) << 1199.5 << 899.5;
+        QTest::newRow("larger than the screen")
+            << QSize(9000, 6000) << QSizeF(9600, 7200) << -300.0 << -600.0;
+    }
+
+    void centringRule() {
+        QFETCH(QSize, screen);
+        QFETCH(QSizeF, page);
+        QFETCH(double, left);
+        QFETCH(double, top);
+        const QPointF place = shell::centredPosition(screen, page);
+        QCOMPARE(place.x(), left);
+        QCOMPARE(place.y(), top);
+    }
+};
+
+QTEST_MAIN(TitlePageTest)
+#include "tst_titlepage.moc"
