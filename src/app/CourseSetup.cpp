@@ -7,6 +7,7 @@
 #include "Fonts.h"
 
 #include <QApplication>
+#include <QScreen>
 #include <QStyleFactory>
 
 namespace app {
@@ -23,6 +24,10 @@ void configureApplication() {
     QApplication::setFont(fonts::font(fonts::Pt8_25));
     QApplication::setWindowIcon(art::icon(art::Icon::Bridge));
     QApplication::setQuitOnLastWindowClosed(false);
+    // The title page's pictures are drawn while its windows are built.
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    art::prerender({art::Picture::Photo, art::Picture::Emblem},
+                   screen ? screen->devicePixelRatio() : 1.0);
 }
 
 } // namespace app

@@ -2,8 +2,10 @@
 #include "Painters.h"
 
 #include <QHash>
+#include <QCoreApplication>
 #include <QIconEngine>
 #include <QPainter>
+#include <future>
 
 namespace art {
 namespace {
@@ -147,19 +149,63 @@ void paint(Picture picture, QPainter &painter) {
         fn(painter);
 }
 
+namespace {
+
+using CacheKey = QPair<int, int>;
+
+CacheKey cacheKey(Picture picture, qreal ratio) {
+    return {int(picture), qRound(ratio * 100)};
+}
+
+QImage render(Picture picture, qreal ratio) {
+    QImage image(size(picture) * ratio, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    paint(picture, p);
+    return image;
+}
+
+// Pictures being drawn on a worker thread, and the pictures drawn.
+QHash<CacheKey, std::shared_future<QImage>> &pending() {
+    static QHash<CacheKey, std::shared_future<QImage>> jobs;
+    return jobs;
+}
+
+} // namespace
+
+void prerender(std::initializer_list<Picture> pictures, qreal devicePixelRatio) {
+    // A drawing still in flight is waited for before the application goes.
+    static const bool waitsAtExit = [] {
+        qAddPostRoutine([] {
+            for (auto &job : pending())
+                job.wait();
+            pending().clear();
+        });
+        return true;
+    }();
+    Q_UNUSED(waitsAtExit);
+    for (const Picture picture : pictures) {
+        const CacheKey key = cacheKey(picture, devicePixelRatio);
+        if (!pending().contains(key))
+            pending().insert(key, std::async(std::launch::async, render, picture,
+                                             devicePixelRatio).share());
+    }
+}
+
 QPixmap pixmap(Picture picture, qreal devicePixelRatio) {
-    static QHash<QPair<int, int>, QPixmap> cache;
-    const QPair<int, int> key{int(picture), qRound(devicePixelRatio * 100)};
+    static QHash<CacheKey, QPixmap> cache;
+    const CacheKey key = cacheKey(picture, devicePixelRatio);
     if (const auto it = cache.constFind(key); it != cache.constEnd())
         return *it;
-    const QSize logical = size(picture);
-    QPixmap pm(logical * devicePixelRatio);
-    pm.setDevicePixelRatio(devicePixelRatio);
-    pm.fill(Qt::transparent);
-    {
-        QPainter p(&pm);
-        paint(picture, p);
+    QImage image;
+    if (const auto job = pending().find(key); job != pending().end()) {
+        image = job->get();
+        pending().erase(job);
+    } else {
+        image = render(picture, devicePixelRatio);
     }
+    QPixmap pm = QPixmap::fromImage(std::move(image));
     cache.insert(key, pm);
     return pm;
 }

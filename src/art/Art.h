@@ -3,6 +3,7 @@
 #include <QIcon>
 #include <QPixmap>
 #include <QSize>
+#include <initializer_list>
 
 class QPainter;
 
@@ -61,6 +62,11 @@ void paint(Picture picture, QPainter &painter);
 
 /// \brief The picture rendered for a device pixel ratio; cached.
 QPixmap pixmap(Picture picture, qreal devicePixelRatio);
+
+/// \brief Starts drawing the pictures on a worker thread, so that they are
+/// ready (or nearly) when pixmap() first asks for them. Call after the
+/// application and its fonts are set up.
+void prerender(std::initializer_list<Picture> pictures, qreal devicePixelRatio);
 
 /// \brief The icon, drawn for whatever size and ratio it is asked for.
 QIcon icon(Icon icon);

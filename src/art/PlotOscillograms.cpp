@@ -95,9 +95,11 @@ double v(double t) {
 double v1(double t) {
     return M * v(t);
 }
-// The gate diode blocks while the secondaries are negative.
+// During the pulse the gate takes what the diode and the gate resistor leave
+// of the secondary voltage; during the demagnetisation the gate line is driven
+// negative with the secondary.
 double vg(double t) {
-    return on(t) ? M * E - Vdg - Rg * Ig * 1e-3 : 0.0;
+    return on(t) ? M * E - Vdg - Rg * Ig * 1e-3 : demag(t) ? v1(t) : 0.0;
 }
 double vce(double t) {
     return on(t) ? 0.0 : demag(t) ? E + Vz + Vd : E;

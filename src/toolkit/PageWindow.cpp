@@ -5,6 +5,7 @@
 #include "Fonts.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
 
 namespace tk {
@@ -38,7 +39,8 @@ PageWindow::PageWindow(const QString &name, const QString &caption, QSize client
 
 void PageWindow::showPage() {
     show();
-    raise();
+    if (QGuiApplication::platformName() != QLatin1String("offscreen"))
+        raise(); // (the offscreen platform has no stacking order)
     activateWindow();
     if (frameGeometry().size() != size())
         g_decoration = frameGeometry().size() - size();

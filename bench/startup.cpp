@@ -1,0 +1,82 @@
+// Start-up and hand-over of the course, against a bare Qt window.
+//
+//   bench-startup bare      a bare window of the title page's size, until exposed
+//   bench-startup course    the course, until its title page is exposed
+//   bench-startup handover  the hand-over at the end of the title page, in-process:
+//                           texts, the thirteen pages, the first page shown
+//
+// The first two are timed as whole processes by an outside tool (hyperfine);
+// the third prints its own figures.
+
+#include "CourseSetup.h"
+
+#include "Course.h"
+#include "Debut.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QWindow>
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+namespace {
+
+void waitExposed(QWidget &widget) {
+    while (!widget.windowHandle() || !widget.windowHandle()->isExposed())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+}
+
+int bare() {
+    QWidget window;
+    window.setFixedSize(566, 316);
+    window.show();
+    waitExposed(window);
+    return 0;
+}
+
+int course() {
+    app::configureApplication();
+    shell::Course course;
+    app::assemble(course);
+    course.start();
+    waitExposed(course.debut());
+    return 0;
+}
+
+int handover(int runs) {
+    app::configureApplication();
+    std::vector<double> ms;
+    for (int i = 0; i < runs; ++i) {
+        shell::Course course;
+        app::assemble(course);
+        course.start();
+        waitExposed(course.debut());
+        QElapsedTimer clock;
+        clock.start();
+        course.debut().Timer1_Timer();
+        QWidget &first = course.page(shell::PageId::Fonction);
+        waitExposed(first);
+        ms.push_back(clock.nsecsElapsed() / 1e6);
+    }
+    std::sort(ms.begin(), ms.end());
+    std::printf("hand-over: min %.2f ms, median %.2f ms, max %.2f ms over %d runs\n", ms.front(),
+                ms[ms.size() / 2], ms.back(), runs);
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char *argv[]) {
+    const char *mode = argc > 1 ? argv[1] : "";
+    QApplication application(argc, argv);
+    if (std::strcmp(mode, "bare") == 0)
+        return bare();
+    if (std::strcmp(mode, "course") == 0)
+        return course();
+    if (std::strcmp(mode, "handover") == 0)
+        return handover(argc > 2 ? std::atoi(argv[2]) : 20);
+    std::fputs("usage: bench-startup bare|course|handover [runs]\n", stderr);
+    return 2;
+}

@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# Builds the course and starts it, or runs its tests, installing first the
+# Debian packages that are missing.
+#
+#   ./course.sh run     install what is missing, build, start the course
+#   ./course.sh test    install what is missing, build, run every test
+set -euo pipefail
+
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+build="${BUILD_DIR:-$here/build}"
+packages=(g++ make cmake qt6-base-dev fonts-liberation)
+
+install_missing() {
+    local missing=()
+    for p in "${packages[@]}"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' ||
+            missing+=("$p")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installation des paquets manquants : ${missing[*]}"
+    local sudo=()
+    [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+    "${sudo[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends \
+        "${missing[@]}" >/dev/null
+}
+
+build() {
+    cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE="${BUILD_TYPE:-RelWithDebInfo}" >/dev/null
+    cmake --build "$build" -j "$(nproc)"
+}
+
+case "${1:-}" in
+run)
+    install_missing
+    build
+    if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}${QT_QPA_PLATFORM:-}" ]; then
+        echo "Aucun écran graphique (DISPLAY non défini) : lancez le cours dans une session graphique, ou sous Xvfb avec : xvfb-run $build/src/app/transformateur-impulsions" >&2
+        exit 1
+    fi
+    exec "$build/src/app/transformateur-impulsions"
+    ;;
+test)
+    install_missing
+    build
+    cd "$build"
+    ctest --output-on-failure -j "$(nproc)"
+    ;;
+*)
+    echo "usage: $0 run|test" >&2
+    exit 2
+    ;;
+esac
