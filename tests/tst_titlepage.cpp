@@ -38,8 +38,9 @@ private slots:
         driver.start();
         QCOMPARE(driver.visiblePages(), QStringList{QStringLiteral("Debut")});
         shell::Debut &debut = driver.course().debut();
-        QCOMPARE(debut.windowTitle(),
-                 QString(18, QLatin1Char(' ')).append(QStringLiteral("Transformateur d'impulsions")));
+        QCOMPARE(
+            debut.windowTitle(),
+            QString(18, QLatin1Char(' ')).append(QStringLiteral("Transformateur d'impulsions")));
         QCOMPARE(debut.size(), QSize(566, 316));
         QVERIFY(debut.Timer1->isEnabled());
         QCOMPARE(debut.Timer1->interval(), shell::Debut::TitleDelayMs);

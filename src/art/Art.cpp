@@ -1,8 +1,8 @@
 #include "Art.h"
 #include "Painters.h"
 
-#include <QHash>
 #include <QCoreApplication>
+#include <QHash>
 #include <QIconEngine>
 #include <QPainter>
 #include <future>
@@ -188,8 +188,8 @@ void prerender(std::initializer_list<Picture> pictures, qreal devicePixelRatio) 
     for (const Picture picture : pictures) {
         const CacheKey key = cacheKey(picture, devicePixelRatio);
         if (!pending().contains(key))
-            pending().insert(key, std::async(std::launch::async, render, picture,
-                                             devicePixelRatio).share());
+            pending().insert(
+                key, std::async(std::launch::async, render, picture, devicePixelRatio).share());
     }
 }
 

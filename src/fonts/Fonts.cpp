@@ -7,7 +7,8 @@ namespace fonts {
 namespace {
 
 void add(const char *face) {
-    const QString path = QStringLiteral(":/fonts/LiberationSans-%1.ttf").arg(QLatin1StringView(face));
+    const QString path =
+        QStringLiteral(":/fonts/LiberationSans-%1.ttf").arg(QLatin1StringView(face));
     if (QFontDatabase::addApplicationFont(path) < 0)
         qWarning("Embedded font %s could not be loaded", qPrintable(path));
 }

@@ -155,7 +155,7 @@ QList<TextEntry> buildTable() {
     t.append(
         {PageId::Demag, QStringLiteral("TextDemag(3)"), Red,
          lines({QStringLiteral("Pour accélérer la démagnétisation, on ajoute une diode Zener  Dz  "
-                                    "en série avec la diode  D ."),
+                               "en série avec la diode  D ."),
                 QStringLiteral("L'équation du courant devient:"),
                 times({QStringLiteral("i1 = I - (Vd + Vz)"), QStringLiteral("(t - t I) / L ")})})});
 

@@ -16,7 +16,6 @@ namespace {
 QSize g_decoration;
 } // namespace
 
-
 PageWindow::PageWindow(const QString &name, const QString &caption, QSize clientTwips,
                        Border border)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {

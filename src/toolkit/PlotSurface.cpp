@@ -97,7 +97,11 @@ void PlotSurface::print(const QString &text) {
     {
         m_layer.setDevicePixelRatio(m_ratio);
         QPainter p(&m_layer);
-        p.setFont(font());
+        // Whole pixels only, so that printing a text again over itself
+        // changes nothing.
+        QFont crisp = font();
+        crisp.setStyleStrategy(QFont::NoAntialias);
+        p.setFont(crisp);
         p.setPen(m_foreground);
         p.drawText(QPoint(m_position.x(), m_position.y() + metrics.ascent()), text);
         m_layer.setDevicePixelRatio(1.0);

@@ -45,7 +45,9 @@ QStringList CourseDriver::visiblePages() const {
     return names;
 }
 
-tk::PageWindow *CourseDriver::visiblePage() const { return app::walk::visiblePage(*m_course); }
+tk::PageWindow *CourseDriver::visiblePage() const {
+    return app::walk::visiblePage(*m_course);
+}
 
 void CourseDriver::click(tk::Button *button) {
     QTest::mouseClick(button, Qt::LeftButton);
@@ -71,7 +73,18 @@ int CourseDriver::fireUntilStopped(tk::Timer *timer, int limit) {
     return app::walk::fireUntilStopped(timer, limit);
 }
 
-int CourseDriver::completeShownPage() { return app::walk::completeShownPage(*m_course); }
+int CourseDriver::completeShownPage() {
+    return app::walk::completeShownPage(*m_course);
+}
+
+void CourseDriver::walkTo(shell::PageId id) {
+    startCourse();
+    for (int n = 1; n < shell::number(id); ++n) {
+        completeShownPage();
+        QVERIFY(m_course->coursePage(shell::pageAt(n)).Suivant->press());
+    }
+    QCOMPARE(visiblePages(), QStringList{shell::formName(id)});
+}
 
 void CourseDriver::flushDeletes() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

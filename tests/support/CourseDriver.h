@@ -51,6 +51,9 @@ public:
     /// steps, animations), as a learner would; returns the buttons pressed.
     int completeShownPage();
 
+    /// Starts the course and walks forward, completing each page, until \a id is shown.
+    void walkTo(shell::PageId id);
+
     /// Runs the deferred deletions of destroyed pages.
     static void flushDeletes();
 

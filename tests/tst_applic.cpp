@@ -1,0 +1,198 @@
+// The load page and the application page: the revealed example, the four
+// views and their buttons, the texts that take the focus, the arrivals.
+
+#include "CourseDriver.h"
+
+#include "Applic.h"
+#include "Beep.h"
+#include "ChargeTi.h"
+#include "Debut.h"
+#include "Variat.h"
+
+#include <QScrollBar>
+#include <QTest>
+
+using shell::PageId;
+using namespace pages;
+
+namespace {
+
+const QStringList ViewElements{"Image1",      "Frame",       "ImageImpulsions", "ImageTrain",
+                               "TextCalculs", "ImageGraphe", "BPLoupe",         "BPCalculs",
+                               "BPCourbes",   "FrameBoutons"};
+
+// The visibility table of the four views, in the order of ViewElements.
+const QMap<QString, QList<bool>> &views() {
+    static const QMap<QString, QList<bool>> table{
+        {"arrival", {1, 1, 1, 0, 0, 0, 1, 0, 0, 1}},
+        {"pulse train", {1, 1, 1, 1, 0, 0, 0, 1, 1, 1}},
+        {"calculation", {1, 0, 0, 0, 1, 0, 1, 0, 1, 1}},
+        {"oscillogram", {1, 0, 0, 0, 0, 1, 1, 1, 0, 1}},
+    };
+    return table;
+}
+
+QList<bool> visibility(Applic &page) {
+    QList<bool> shown;
+    for (const QString &name : ViewElements)
+        shown << page.findChild<QWidget *>(name)->isVisible();
+    return shown;
+}
+
+const QMap<QString, QString> ButtonView{
+    {"BPLoupe", "pulse train"}, {"BPCalculs", "calculation"}, {"BPCourbes", "oscillogram"}};
+
+} // namespace
+
+class ApplicTest final : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { tk::resetBeepCount(); }
+
+    void loadPageRevealsTheExample() {
+        CourseDriver driver;
+        driver.walkTo(PageId::ChargeTi);
+        auto &page = driver.page<ChargeTi>();
+        QCOMPARE(focusName(&page), QStringLiteral("BPCourbes"));
+        QVERIFY(page.FrameBoutons->isHidden() && page.TextCharge[1]->isHidden() &&
+                page.ImageCourbes->isHidden());
+        // The crossed indices: the upper frame holds the first text.
+        QCOMPARE(page.TextCharge[0]->parentWidget()->objectName(), QStringLiteral("Frame1(1)"));
+        QCOMPARE(page.TextCharge[1]->parentWidget()->objectName(), QStringLiteral("Frame1(0)"));
+        QVERIFY(page.Frame1[1]->y() < page.Frame1[0]->y());
+        driver.key(Qt::Key_Return);
+        QVERIFY(page.BPCourbes->isHidden());
+        QVERIFY(page.FrameBoutons->isVisible() && page.TextCharge[1]->isVisible() &&
+                page.ImageCourbes->isVisible());
+        // The focus goes on to "Page suivante", so Enter moves on.
+        QCOMPARE(focusName(&page), QStringLiteral("Suivant"));
+        QCOMPARE(page.ImageCourbes->size(), QSize(270, 283));
+        QCOMPARE(page.Picture1->size(), QSize(295, 96));
+        // Back to RappCyc and forward again: the first state.
+        QVERIFY(page.Precedent->press());
+        QCOMPARE(driver.visiblePages(), QStringList{"RappCyc"});
+        QVERIFY(page.FrameBoutons->isHidden() && page.TextCharge[1]->isHidden() &&
+                page.ImageCourbes->isHidden());
+        driver.key(Qt::Key_Return);
+        QCOMPARE(driver.visiblePages(), QStringList{"ChargeTi"});
+        QVERIFY(page.BPCourbes->isVisible());
+    }
+
+    void viewButtonsFromEveryView_data() {
+        QTest::addColumn<QStringList>("presses");
+        // Every button from every view it is shown in.
+        QTest::newRow("loupe from arrival") << QStringList{"BPLoupe"};
+        QTest::newRow("calculs from pulse train") << QStringList{"BPLoupe", "BPCalculs"};
+        QTest::newRow("courbes from pulse train") << QStringList{"BPLoupe", "BPCourbes"};
+        QTest::newRow("loupe from calculation") << QStringList{"BPLoupe", "BPCalculs", "BPLoupe"};
+        QTest::newRow("courbes from calculation")
+            << QStringList{"BPLoupe", "BPCalculs", "BPCourbes"};
+        QTest::newRow("loupe from oscillogram") << QStringList{"BPLoupe", "BPCourbes", "BPLoupe"};
+        QTest::newRow("calculs from oscillogram")
+            << QStringList{"BPLoupe", "BPCourbes", "BPCalculs"};
+    }
+
+    void viewButtonsFromEveryView() {
+        QFETCH(QStringList, presses);
+        CourseDriver driver;
+        driver.walkTo(PageId::Applic);
+        auto &page = driver.page<Applic>();
+        QCOMPARE(visibility(page), views()["arrival"]);
+        const int before = tk::beepCount();
+        for (const QString &name : presses) {
+            QVERIFY2(page.findChild<tk::Button *>(name)->press(), qPrintable(name));
+            QCOMPARE(visibility(page), views()[ButtonView[name]]);
+            QCOMPARE(focusName(&page), QStringLiteral("Suivant"));
+        }
+        QCOMPARE(tk::beepCount(), before + presses.size());
+        // Enter right after a view button moves on to Variat.
+        driver.key(Qt::Key_Return);
+        QCOMPARE(driver.visiblePages(), QStringList{"Variat"});
+    }
+
+    void hiddenViewButtonsDoNothing() {
+        CourseDriver driver;
+        driver.walkTo(PageId::Applic);
+        auto &page = driver.page<Applic>();
+        QVERIFY(!page.BPCalculs->press());
+        QVERIFY(!page.BPCourbes->press());
+        QCOMPARE(visibility(page), views()["arrival"]);
+    }
+
+    void arrivalViewForwardAndBack_data() {
+        QTest::addColumn<QString>("lastView");
+        QTest::addColumn<bool>("backFromVariat");
+        for (const char *button : {"BPLoupe", "BPCalculs", "BPCourbes"}) {
+            QTest::newRow(qPrintable(QStringLiteral("%1, back from Variat").arg(button)))
+                << QString::fromLatin1(button) << true;
+            QTest::newRow(qPrintable(QStringLiteral("%1, forward from ChargeTi").arg(button)))
+                << QString::fromLatin1(button) << false;
+        }
+    }
+
+    void arrivalViewForwardAndBack() {
+        QFETCH(QString, lastView);
+        QFETCH(bool, backFromVariat);
+        CourseDriver driver;
+        driver.walkTo(PageId::Applic);
+        auto &page = driver.page<Applic>();
+        page.BPLoupe->press();
+        page.findChild<tk::Button *>(lastView)->press();
+        if (backFromVariat) {
+            QVERIFY(page.Suivant->press());
+            QVERIFY(driver.page<Variat>().Precedent->press());
+        } else {
+            QVERIFY(page.Precedent->press());
+            QCOMPARE(driver.visiblePages(), QStringList{"ChargeTi"});
+            driver.completeShownPage();
+            QVERIFY(driver.page<ChargeTi>().Suivant->press());
+        }
+        QCOMPARE(driver.visiblePages(), QStringList{"Applic"});
+        QCOMPARE(visibility(page), views()["arrival"]);
+        QCOMPARE(focusName(&page), QStringLiteral("Suivant"));
+    }
+
+    void calculationScrollsButRejectsTyping() {
+        CourseDriver driver;
+        driver.walkTo(PageId::Applic);
+        auto &page = driver.page<Applic>();
+        page.BPLoupe->press();
+        page.BPCalculs->press();
+        const QString text = page.TextCalculs->text();
+        QCOMPARE(page.TextCalculs->focusPolicy() & Qt::TabFocus, Qt::TabFocus);
+        page.TextCalculs->setFocus();
+        QTest::keyClicks(page.TextCalculs, "abc");
+        QTest::keyClick(page.TextCalculs, Qt::Key_Delete);
+        QCOMPARE(page.TextCalculs->text(), text);
+        QScrollBar *bar = page.TextCalculs->verticalScrollBar();
+        QVERIFY(bar->maximum() > 0);
+        QTest::keyClick(page.TextCalculs, Qt::Key_End, Qt::ControlModifier);
+        QCOMPARE(bar->value(), bar->maximum());
+        // Enter in the calculation still moves on.
+        driver.key(Qt::Key_Return);
+        QCOMPARE(driver.visiblePages(), QStringList{"Variat"});
+    }
+
+    void explanationKeepsTypedTextUntilTheTextsAreLoaded() {
+        CourseDriver driver;
+        driver.walkTo(PageId::Applic);
+        auto &page = driver.page<Applic>();
+        const QString original = page.TextExplication->text();
+        QVERIFY(!page.TextExplication->isReadOnly());
+        QTest::mouseClick(page.TextExplication->viewport(), Qt::LeftButton);
+        QTest::keyClicks(page.TextExplication, "note");
+        const QString typed = page.TextExplication->text();
+        QVERIFY(typed != original);
+        page.BPLoupe->press();
+        page.BPCalculs->press();
+        page.BPLoupe->press();
+        QVERIFY(page.Suivant->press());
+        QVERIFY(driver.page<Variat>().Precedent->press());
+        QCOMPARE(page.TextExplication->text(), typed);
+        driver.course().debut().Messages();
+        QCOMPARE(page.TextExplication->text(), original);
+    }
+};
+
+QTEST_MAIN(ApplicTest)
+#include "tst_applic.moc"

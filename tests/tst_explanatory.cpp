@@ -1,0 +1,264 @@
+// The explanatory pages: their controls, reveal steps, focus, leaving resets,
+// and the pictures whose pixels the course fixes exactly.
+
+#include "CourseDriver.h"
+
+#include "Aimant.h"
+#include "Art.h"
+#include "Beep.h"
+#include "Convent.h"
+#include "Fonction.h"
+#include "ImageBox.h"
+#include "PasSat.h"
+#include "Produit.h"
+#include "RappCyc.h"
+#include "Variat.h"
+
+#include <QPainter>
+#include <QTest>
+
+using shell::PageId;
+
+namespace {
+
+QStringList shownOf(tk::PageWindow &page, const QStringList &names) {
+    QStringList shown;
+    for (const QString &name : names) {
+        QWidget *w = page.findChild<QWidget *>(name);
+        if (w && w->isVisible())
+            shown << name;
+    }
+    return shown;
+}
+
+QImage render(art::Picture picture) {
+    QImage image(art::size(picture), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter p(&image);
+    art::paint(picture, p);
+    return image;
+}
+
+const QColor Teal(0, 128, 128);
+const QColor Azure(0, 128, 255);
+const QColor Grey(192, 192, 192);
+const QColor Black(0, 0, 0);
+
+int countColour(const QImage &image, const QColor &colour) {
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            n += image.pixelColor(x, y) == colour;
+    return n;
+}
+
+} // namespace
+
+class ExplanatoryTest final : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { tk::resetBeepCount(); }
+
+    void fonctionRevealsItsAdvantages() {
+        CourseDriver driver;
+        driver.startCourse();
+        auto &page = driver.page<pages::Fonction>();
+        const QStringList watched{"Suite",  "TextAvantages", "FrameBoutons",
+                                  "Image1", "Image2",        "Image3"};
+        QCOMPARE(shownOf(page, watched), (QStringList{"Suite", "Image1", "Image2", "Image3"}));
+        driver.key(Qt::Key_Return); // Suite has the focus
+        QCOMPARE(shownOf(page, watched),
+                 (QStringList{"TextAvantages", "FrameBoutons", "Image1", "Image2", "Image3"}));
+        QCOMPARE(focusName(&page), QStringLiteral("Suivant"));
+        QCOMPARE(page.TextAvantages->foreground(), QColor(64, 128, 128));
+        driver.key(Qt::Key_Return);
+        QCOMPARE(driver.visiblePages(), QStringList{"Convent"});
+        QCOMPARE(shownOf(page, watched), (QStringList{}));
+        QVERIFY(page.TextAvantages->isHidden() && page.FrameBoutons->isHidden());
+        QCOMPARE(tk::beepCount(), 2);
+    }
+
+    void symbolsAreTheSizeOfTheirBoxes_data() {
+        QTest::addColumn<QString>("image");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QString>("tooltip");
+        QTest::newRow("thyristor") << "Image1" << QSize(38, 35) << "Symbole d'un thyristor";
+        QTest::newRow("triac") << "Image2" << QSize(43, 54) << "Symbole d'un triac";
+        QTest::newRow("transistor") << "Image3" << QSize(26, 42) << "Symbole d'un transistor";
+    }
+
+    void symbolsAreTheSizeOfTheirBoxes() {
+        QFETCH(QString, image);
+        QFETCH(QSize, size);
+        QFETCH(QString, tooltip);
+        CourseDriver driver;
+        driver.startCourse();
+        auto *box = driver.control<tk::ImageBox>(PageId::Fonction, image);
+        QCOMPARE(box->size(), size);
+        QCOMPARE(art::size(box->picture()), size);
+        QCOMPARE(box->toolTip(), tooltip);
+    }
+
+    void conventionGoesBackWithoutTheTitlePage() {
+        CourseDriver driver;
+        driver.walkTo(PageId::Convent);
+        auto &page = driver.page<pages::Convent>();
+        QCOMPARE(page.Image1->toolTip(), QStringLiteral("Transformateur d'impulsion"));
+        QCOMPARE(page.Image1->size(), QSize(141, 155));
+        const int before = tk::beepCount();
+        QVERIFY(page.Precedent->press());
+        QCOMPARE(tk::beepCount(), before + 1);
+        QCOMPARE(driver.visiblePages(), QStringList{"Fonction"});
+        QVERIFY(driver.page<pages::Fonction>().Suite->isVisible());
+        // Enter on arrival moves on, forward or back.
+        driver.completeShownPage();
+        driver.key(Qt::Key_Return);
+        driver.key(Qt::Key_Return);
+        QCOMPARE(driver.visiblePages(), QStringList{"Aimant"});
+    }
+
+    void aimantRevealsSaturationAndIsResetFromBothSides() {
+        CourseDriver driver;
+        driver.walkTo(PageId::Aimant);
+        auto &page = driver.page<pages::Aimant>();
+        const QStringList watched{"TextModel",      "Image1", "Image2",
+                                  "TextSaturation", "Suite",  "FrameBoutons"};
+        QCOMPARE(shownOf(page, watched), (QStringList{"TextModel", "Image1", "Image2", "Suite"}));
+        QCOMPARE(page.Image1->size(), QSize(255, 184));
+        driver.key(Qt::Key_Return);
+        QCOMPARE(shownOf(page, watched),
+                 (QStringList{"TextModel", "Image1", "Image2", "TextSaturation", "FrameBoutons"}));
+        QVERIFY(page.Precedent->press()); // back to Convent, two beeps
+        QCOMPARE(driver.visiblePages(), QStringList{"Convent"});
+        QCOMPARE(focusName(driver.existing(PageId::Convent)), QStringLiteral("Suivant"));
+        QVERIFY(page.TextSaturation->isHidden() && page.FrameBoutons->isHidden());
+        driver.key(Qt::Key_Return);
+        QCOMPARE(shownOf(page, watched), (QStringList{"TextModel", "Image1", "Image2", "Suite"}));
+        QCOMPARE(tk::beepCount(), 1 + 1 + 1 + 2 + 1 + 1);
+    }
+
+    void produitStepsThroughBothPulses() {
+        CourseDriver driver;
+        driver.walkTo(PageId::Produit);
+        auto &page = driver.page<pages::Produit>();
+        const QStringList watched{"Suite1",        "Suite2",  "TextExemple", "ImageProduit1",
+                                  "ImageProduit2", "Text10V", "Text5V",      "FrameBoutons"};
+        QCOMPARE(shownOf(page, watched), QStringList{"Suite1"});
+        QCOMPARE(page.Suite1->geometry(), page.Suite2->geometry());
+        CourseDriver::click(page.Suite1);
+        QCOMPARE(shownOf(page, watched),
+                 (QStringList{"Suite2", "TextExemple", "ImageProduit1", "Text10V"}));
+        CourseDriver::click(page.Suite2); // the same place: two clicks walk both steps
+        QCOMPARE(shownOf(page, watched),
+                 (QStringList{"TextExemple", "ImageProduit1", "ImageProduit2", "Text10V", "Text5V",
+                              "FrameBoutons"}));
+        // The second picture lies in front of the first.
+        QVERIFY(page.children().indexOf(page.ImageProduit2) >
+                page.children().indexOf(page.ImageProduit1));
+        QCOMPARE(page.ImageProduit2->geometry(), page.ImageProduit1->geometry());
+
+        QVERIFY(page.Suivant->press());
+        QCOMPARE(driver.visiblePages(), QStringList{"PasSat"});
+        QCOMPARE(shownOf(page, watched), QStringList{});
+        for (const QString &name : watched)
+            if (name != "Suite1")
+                QVERIFY2(page.findChild<QWidget *>(name)->isHidden(), qPrintable(name));
+        // Back from PasSat: the explanation alone, with Suite1.
+        QVERIFY(driver.page<pages::PasSat>().Precedent->press());
+        QCOMPARE(shownOf(page, watched), QStringList{"Suite1"});
+    }
+
+    void keyboardWalksThroughProduit() {
+        CourseDriver driver;
+        driver.walkTo(PageId::Produit);
+        auto &page = driver.page<pages::Produit>();
+        QCOMPARE(focusName(&page), QStringLiteral("Suite1"));
+        driver.key(Qt::Key_Return);
+        QCOMPARE(focusName(&page), QStringLiteral("Suite2"));
+        driver.key(Qt::Key_Space);
+        QVERIFY(page.FrameBoutons->isVisible());
+        driver.key(Qt::Key_Return); // the default button
+        QCOMPARE(driver.visiblePages(), QStringList{"PasSat"});
+    }
+
+    void staticPagesFocusTheirNextButton_data() {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QString>("next");
+        QTest::newRow("PasSat") << shell::number(PageId::PasSat) << "Demag";
+        QTest::newRow("RappCyc") << shell::number(PageId::RappCyc) << "ChargeTi";
+        QTest::newRow("Variat") << shell::number(PageId::Variat) << "FinProg";
+    }
+
+    void staticPagesFocusTheirNextButton() {
+        QFETCH(int, page);
+        QFETCH(QString, next);
+        CourseDriver driver;
+        driver.walkTo(shell::pageAt(page));
+        QCOMPARE(focusName(driver.visiblePage()), QStringLiteral("Suivant"));
+        driver.key(Qt::Key_Return);
+        QCOMPARE(driver.visiblePages(), QStringList{next});
+        // Coming back gives the focus to Suivant again.
+        auto &nextPage = driver.course().coursePage(shell::pageAt(page + 1));
+        driver.completeShownPage();
+        QVERIFY(nextPage.Precedent->press());
+        QCOMPARE(driver.visiblePages(), QStringList{shell::formName(shell::pageAt(page))});
+        QCOMPARE(focusName(driver.visiblePage()), QStringLiteral("Suivant"));
+    }
+
+    void photographsAndDrives() {
+        CourseDriver driver;
+        driver.startCourse();
+        for (const PageId id : {PageId::PasSat, PageId::RappCyc}) {
+            auto *image = driver.control<tk::ImageBox>(id, "Image1");
+            QCOMPARE(image->picture(), art::Picture::Photo);
+            QCOMPARE(image->size(), QSize(370, 200));
+            QCOMPARE(image->toolTip(), QStringLiteral("Transformateurs d'impulsions"));
+        }
+        auto *drives = driver.control<tk::ImageBox>(PageId::Variat, "Image1");
+        QCOMPARE(drives->size(), QSize(354, 299)); // 350 x 295 stretched to its box
+        QCOMPARE(drives->toolTip(),
+                 QStringLiteral("Variateurs de vitesse industriels pour moteurs électriques"));
+        // Stretched, not cropped: the blue background reaches the box's corners.
+        driver.existing(PageId::Variat)->show();
+        const QImage shot = drives->grab().toImage();
+        const QColor corner = shot.pixelColor(shot.width() - 1, shot.height() - 1);
+        QVERIFY(corner.blue() > corner.red() + 40);
+    }
+
+    void pulsePicturesAreExact() {
+        const QImage one = render(art::Picture::Pulse10V);
+        const QImage two = render(art::Picture::Pulses10V5V);
+        QCOMPARE(one.size(), QSize(233, 186));
+        // Axes two pixels thick.
+        for (const QImage &image : {one, two}) {
+            for (int y = 20; y < 163; y += 7) {
+                QCOMPARE(image.pixelColor(29, y), Black);
+                QCOMPARE(image.pixelColor(30, y), Black);
+            }
+            for (int x = 31; x < 210; x += 9) {
+                QCOMPARE(image.pixelColor(x, 163), Black);
+                QCOMPARE(image.pixelColor(x, 164), Black);
+            }
+        }
+        // The teal rectangle: x 31..105, y 39..162.
+        QCOMPARE(one.pixelColor(31, 39), Teal);
+        QCOMPARE(one.pixelColor(105, 162), Teal);
+        QCOMPARE(one.pixelColor(106, 100), Grey);
+        QCOMPARE(one.pixelColor(60, 38), Grey);
+        QCOMPARE(countColour(one.copy(31, 39, 75, 124), Teal), 75 * 124);
+        // The azure rectangle over its lower part: x 31..180, y 101..162.
+        QCOMPARE(two.pixelColor(31, 101), Azure);
+        QCOMPARE(two.pixelColor(180, 162), Azure);
+        QCOMPARE(two.pixelColor(181, 130), Grey);
+        QCOMPARE(two.pixelColor(105, 100), Teal);
+        QCOMPARE(two.pixelColor(106, 100), Grey);
+        QCOMPARE(countColour(two.copy(31, 101, 150, 62), Azure), 150 * 62);
+        // The two pulses have the same area.
+        QCOMPARE(countColour(one.copy(31, 39, 75, 124), Teal),
+                 countColour(two.copy(31, 101, 150, 62), Azure));
+        QCOMPARE(countColour(two.copy(31, 39, 75, 62), Teal), 75 * 62);
+    }
+};
+
+QTEST_MAIN(ExplanatoryTest)
+#include "tst_explanatory.moc"
