@@ -136,6 +136,70 @@ private:
 
 } // namespace
 
+QString description(Picture picture) {
+    switch (picture) {
+    case Picture::Photo:
+        return QStringLiteral("Photographie de trois transformateurs d'impulsions et symbole "
+                              "du transformateur");
+    case Picture::Emblem:
+        return QStringLiteral("Emblème de l'éditeur dans un hexagone orange");
+    case Picture::Thyristor:
+        return QStringLiteral("Symbole du thyristor");
+    case Picture::Triac:
+        return QStringLiteral("Symbole du triac");
+    case Picture::Transistor:
+        return QStringLiteral("Symbole du transistor NPN");
+    case Picture::DotConvention:
+        return QStringLiteral("Transformateur avec ses bornes homologues marquées d'un point, "
+                              "les courants i1 et i2 et les tensions v1 et v2");
+    case Picture::MagnetisationCurve:
+        return QStringLiteral("Flux en fonction du courant magnétisant : une droite jusqu'au "
+                              "courant Im, puis un palier");
+    case Picture::Pulse10V:
+        return QStringLiteral("Impulsion de 10 V pendant 10 µs");
+    case Picture::Pulses10V5V:
+        return QStringLiteral("Impulsions de 10 V pendant 10 µs et de 5 V pendant 20 µs, de "
+                              "même surface");
+    case Picture::SpeedDrives:
+        return QStringLiteral("Photographie de variateurs de vitesse industriels");
+    case Picture::NoLoadAxes:
+        return QStringLiteral("Oscillogrammes de v1, v2 et i1 en fonction du temps");
+    case Picture::NoLoadTransformer:
+        return QStringLiteral("Symbole du transformateur d'impulsions, n1 et n2 spires");
+    case Picture::DemagAxes:
+        return QStringLiteral("Courant magnétisant i1 en fonction du temps");
+    case Picture::DiodeKo:
+        return QStringLiteral("Source E, interrupteur K ouvert, diode D et transformateur");
+    case Picture::DiodeKf:
+        return QStringLiteral("Interrupteur K fermé : le courant circule dans le primaire");
+    case Picture::DiodeKfo:
+        return QStringLiteral("Interrupteur K ouvert : le courant se referme par la diode D");
+    case Picture::ZenKo:
+        return QStringLiteral("Source E, interrupteur K ouvert, diode D, diode Zener Dz et "
+                              "transformateur");
+    case Picture::ZenKf:
+        return QStringLiteral("Interrupteur K fermé : le courant circule dans le primaire");
+    case Picture::ZenKfo:
+        return QStringLiteral("Interrupteur K ouvert : le courant se referme par D et Dz");
+    case Picture::LoadCircuit:
+        return QStringLiteral("Transformateur débitant sur une résistance R à travers la "
+                              "diode Dr");
+    case Picture::LoadCurves:
+        return QStringLiteral("Oscillogrammes de v1, v2, i1, i0, i2 et v sur deux périodes");
+    case Picture::TriggerCircuit:
+        return QStringLiteral("Déclencheur du pont mixte : générateur, transistor H, "
+                              "transformateur Tr à deux secondaires, thyristors K1 et K2");
+    case Picture::TriggerCurves:
+        return QStringLiteral("Oscillogrammes des tensions et des courants du déclencheur");
+    case Picture::MainsPulses:
+        return QStringLiteral("Tension du secteur avec les trains d'impulsions, et tension du "
+                              "moteur");
+    case Picture::PulseTrain:
+        return QStringLiteral("Train d'impulsions agrandi : deux intervalles T/2");
+    }
+    return {};
+}
+
 QSize size(Picture picture) {
     return entry(picture).size;
 }

@@ -57,6 +57,9 @@ QSize size(Picture picture);
 /// \brief Whether the picture has a drawing (an undrawn picture leaves its box empty).
 bool isDrawn(Picture picture);
 
+/// \brief What the picture shows, in French, for screen readers.
+QString description(Picture picture);
+
 /// \brief Paints the picture at the painter's origin, in logical pixels.
 void paint(Picture picture, QPainter &painter);
 

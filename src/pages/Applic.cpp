@@ -10,7 +10,6 @@ Applic::Applic(shell::Course &course)
                  Navigation::Panel) {
     Image1 = new tk::ImageBox(this, QStringLiteral("Image1"), {120, 120, 8250, 1485},
                               art::Picture::TriggerCircuit);
-    Image1->setAccessibleName(QStringLiteral("Schéma du déclencheur du pont mixte"));
     Frame = new tk::Frame(this, QStringLiteral("Frame"), {360, 1920, 8895, 2175},
                           tk::Frame::Kind::Active);
     TextExplication =
@@ -25,8 +24,6 @@ Applic::Applic(shell::Course &course)
     ImageGraphe->hide();
     ImageImpulsions = new tk::ImageBox(this, QStringLiteral("ImageImpulsions"),
                                        {120, 5040, 2850, 1725}, art::Picture::MainsPulses);
-    ImageImpulsions->setAccessibleName(
-        QStringLiteral("Tension du secteur, trains d'impulsions et tension du moteur"));
     ImageImpulsions->hide();
     ImageTrain =
         new tk::ImageBox(this, QStringLiteral("ImageTrain"), {2970, 4170, 1800, 1725},

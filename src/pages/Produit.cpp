@@ -26,12 +26,9 @@ Produit::Produit(shell::Course &course)
     const tk::Tw picturePlace{5760, 2400, 3495, 2790};
     ImageProduit1 = new tk::ImageBox(this, QStringLiteral("ImageProduit1"), picturePlace,
                                      art::Picture::Pulse10V);
-    ImageProduit1->setAccessibleName(QStringLiteral("Impulsion de 10 V pendant 10 µs"));
     ImageProduit1->hide();
     ImageProduit2 = new tk::ImageBox(this, QStringLiteral("ImageProduit2"), picturePlace,
                                      art::Picture::Pulses10V5V);
-    ImageProduit2->setAccessibleName(
-        QStringLiteral("Impulsions de 10 V pendant 10 µs et de 5 V pendant 20 µs"));
     ImageProduit2->hide();
 
     Suite2 = makeSuite(QStringLiteral("Suite2"));

@@ -28,10 +28,8 @@ Debut::Debut(Course &course)
 
     Picture1 = new tk::PlotSurface(Frame1, QStringLiteral("Picture1"), {0, 120, 8505, 4755},
                                    art::Picture::Photo);
-    Picture1->setAccessibleName(QStringLiteral("Transformateurs d'impulsions"));
     Image1 = new tk::ImageBox(Picture1, QStringLiteral("Image1"), {6240, 120, 1890, 2085},
                               art::Picture::Emblem);
-    Image1->setAccessibleName(QStringLiteral("Emblème de l'éditeur"));
 
     Frame3 = new tk::Frame(Picture1, QStringLiteral("Frame3"), {5880, 2400, 2415, 1335});
     Text1 = new tk::TextBox(Frame3, QStringLiteral("Text1"), {0, 120, 2175, 975},

@@ -10,7 +10,6 @@ FinProg::FinProg(Course &course)
     Recommencer = m_forward;
     Image2 = new tk::ImageBox(this, QStringLiteral("Image2"), {600, 0, 1890, 2085},
                               art::Picture::Emblem);
-    Image2->setAccessibleName(QStringLiteral("Emblème de l'éditeur"));
     Image1 = new tk::ImageBox(this, QStringLiteral("Image1"), {3360, 120, 5550, 3000},
                               art::Picture::Photo, QStringLiteral("Transformateurs d'impulsions"));
     Frame3 = new tk::Frame(this, QStringLiteral("Frame3"), {360, 2160, 2415, 1095});

@@ -12,7 +12,8 @@ ImageBox::ImageBox(QWidget *parent, const QString &name, Tw place, art::Picture 
     setFocusPolicy(Qt::NoFocus);
     if (!tooltip.isEmpty())
         setToolTip(tooltip);
-    setAccessibleName(tooltip.isEmpty() ? name : tooltip);
+    setAccessibleName(tooltip.isEmpty() ? art::description(picture) : tooltip);
+    setAccessibleDescription(art::description(picture));
 }
 
 void ImageBox::paintEvent(QPaintEvent *) {

@@ -18,12 +18,13 @@ PlotSurface::PlotSurface(QWidget *parent, const QString &name, Tw place,
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFont(fonts::font(fonts::Pt8_25));
-    if (!tooltip.isEmpty()) {
+    if (background)
+        setAccessibleDescription(art::description(*background));
+    if (!tooltip.isEmpty())
         setToolTip(tooltip);
-        setAccessibleName(tooltip);
-    } else {
-        setAccessibleName(name);
-    }
+    setAccessibleName(!tooltip.isEmpty() ? tooltip
+                      : background       ? art::description(*background)
+                                         : name);
 }
 
 QRect PlotSurface::deviceRect(int x, int y, int w, int h) const {

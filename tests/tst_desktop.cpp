@@ -1,0 +1,151 @@
+// What a desktop program owes its users beyond the course: every control
+// named for screen readers, and the whole course reachable by keyboard alone.
+
+#include "CourseDriver.h"
+
+#include "Applic.h"
+#include "Beep.h"
+#include "Button.h"
+#include "Debut.h"
+#include "Demag.h"
+#include "FinProg.h"
+#include "ImageBox.h"
+#include "Incomp.h"
+#include "PlotSurface.h"
+#include "TextBox.h"
+#include "Vide.h"
+
+#include <QAccessible>
+#include <QTest>
+
+using shell::PageId;
+using namespace pages;
+
+class DesktopTest final : public QObject {
+    Q_OBJECT
+private slots:
+    void everyControlHasAnAccessibleName() {
+        CourseDriver driver;
+        driver.start();
+        QStringList unnamed;
+        const auto check = [&unnamed](tk::PageWindow &page) {
+            QAccessibleInterface *window = QAccessible::queryAccessibleInterface(&page);
+            if (!window || window->text(QAccessible::Name) != page.windowTitle().trimmed())
+                unnamed << page.objectName();
+            QList<QWidget *> controls;
+            for (auto *w : page.findChildren<tk::Button *>())
+                controls << w;
+            for (auto *w : page.findChildren<tk::TextBox *>())
+                controls << w;
+            for (auto *w : page.findChildren<tk::ImageBox *>())
+                controls << w;
+            for (auto *w : page.findChildren<tk::PlotSurface *>())
+                controls << w;
+            for (QWidget *w : controls) {
+                QAccessibleInterface *a = QAccessible::queryAccessibleInterface(w);
+                const QString id = page.objectName() + u'.' + w->objectName();
+                if (!a || a->text(QAccessible::Name).trimmed().isEmpty())
+                    unnamed << id;
+                const bool picture =
+                    qobject_cast<tk::ImageBox *>(w) ||
+                    (qobject_cast<tk::PlotSurface *>(w) && !w->accessibleDescription().isEmpty());
+                if (picture && a && a->text(QAccessible::Description).isEmpty())
+                    unnamed << id + u" (description)";
+            }
+        };
+        check(driver.course().page(PageId::Debut));
+        driver.course().debut().Timer1->fire();
+        for (int n = 1; n <= 13; ++n)
+            check(driver.course().page(shell::pageAt(n)));
+        QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(u", ")));
+    }
+
+    void theKeyboardAloneWalksTheWholeCourse() {
+        CourseDriver driver;
+        driver.startCourse();
+        const auto shown = [&] { return driver.visiblePages().value(0); };
+        const auto ticks = [](tk::Timer *timer) { CourseDriver::fireUntilStopped(timer); };
+        const auto enter = [&] { driver.key(Qt::Key_Return); };
+        const auto tabTo = [&](const QString &name) {
+            for (int i = 0; i < 12 && focusName(driver.visiblePage()) != name; ++i)
+                driver.key(Qt::Key_Tab);
+            QCOMPARE(focusName(driver.visiblePage()), name);
+        };
+
+        enter(); // Fonction: Suite
+        enter(); // Suivant
+        QCOMPARE(shown(), "Convent");
+        enter();
+        enter(); // Aimant: Suite
+        enter();
+        QCOMPARE(shown(), "Vide");
+        ticks(driver.page<Vide>().Timer2);
+        enter(); // Suite
+        enter();
+        QCOMPARE(shown(), "Produit");
+        enter(); // Suite1
+        enter(); // Suite2
+        enter();
+        QCOMPARE(shown(), "PasSat");
+        enter();
+        QCOMPARE(shown(), "Demag");
+        auto &demag = driver.page<Demag>();
+        for (int run = 0; run < 2; ++run) {
+            driver.key(Qt::Key_Space); // Fermer K
+            ticks(demag.Timer1);
+            driver.key(Qt::Key_Space); // Ouvrir K
+            ticks(demag.Timer2);
+            if (run == 0)
+                enter(); // Suite
+        }
+        enter();
+        QCOMPARE(shown(), "Incomp");
+        enter(); // Suite
+        for (tk::Timer *timer : driver.page<Incomp>().Timer)
+            ticks(timer);
+        enter();
+        QCOMPARE(shown(), "RappCyc");
+        enter();
+        QCOMPARE(shown(), "ChargeTi");
+        enter(); // the oscilloscope button
+        enter();
+        QCOMPARE(shown(), "Applic");
+        auto &applic = driver.page<Applic>();
+        tabTo("BPLoupe");
+        driver.key(Qt::Key_Space);
+        QVERIFY(applic.ImageTrain->isVisible());
+        tabTo("BPCalculs");
+        driver.key(Qt::Key_Space);
+        QVERIFY(applic.TextCalculs->isVisible());
+        tabTo("BPCourbes");
+        driver.key(Qt::Key_Space);
+        QVERIFY(applic.ImageGraphe->isVisible());
+        enter();
+        QCOMPARE(shown(), "Variat");
+        enter();
+        QCOMPARE(shown(), "FinProg");
+        tabTo("Recommencer");
+        enter();
+        QCOMPARE(shown(), "Fonction");
+        // And Escape on the end page ends the course.
+        QVERIFY(!driver.course().hasEnded());
+    }
+
+    void tabFollowsTheVisibleButtons() {
+        CourseDriver driver;
+        driver.walkTo(PageId::FinProg);
+        auto &end = driver.page<shell::FinProg>();
+        QCOMPARE(focusName(&end), "Quitter");
+        driver.key(Qt::Key_Tab);
+        QCOMPARE(focusName(&end), "Recommencer");
+        driver.key(Qt::Key_Tab);
+        QCOMPARE(focusName(&end), "Precedent");
+        driver.key(Qt::Key_Tab);
+        QCOMPARE(focusName(&end), "Quitter");
+        driver.key(Qt::Key_Escape);
+        QVERIFY(driver.course().hasEnded());
+    }
+};
+
+QTEST_MAIN(DesktopTest)
+#include "tst_desktop.moc"
