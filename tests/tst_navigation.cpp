@@ -17,66 +17,6 @@ using shell::PageId;
 
 namespace {
 
-struct Arrival {
-    PageId page;
-    QStringList shown;
-    QStringList hidden;
-    QString focus; ///< control focused on arrival, "" for none given
-};
-
-// What every page shows on arrival, forward or backward.
-const QList<Arrival> &arrivals() {
-    static const QList<Arrival> table{
-        {PageId::Fonction, {"TextFonction", "Suite"}, {"TextAvantages", "FrameBoutons"}, "Suite"},
-        {PageId::Convent, {"Suivant", "Precedent", "Quitter"}, {}, "Suivant"},
-        {PageId::Aimant, {"TextModel", "Suite"}, {"TextSaturation", "FrameBoutons"}, "Suite"},
-        {PageId::Vide, {"Picture1", "TextVide"}, {"FrameBoutons", "Suite", "TextSaturation"}, ""},
-        {PageId::Produit,
-         {"TextProduit", "Suite1"},
-         {"Suite2", "TextExemple", "ImageProduit1", "ImageProduit2", "Text10V", "Text5V",
-          "FrameBoutons"},
-         "Suite1"},
-        {PageId::PasSat, {"Suivant", "TextPasSaturer"}, {}, "Suivant"},
-        {PageId::Demag,
-         {"ImageDiodeKo", "BPKf"},
-         {"ImageDiodeKf", "ImageDiodeKfo", "ImageZenKo", "ImageZenKf", "ImageZenKfo", "BPKo",
-          "TextDemag(0)", "TextDemag(1)", "TextDemag(2)", "TextDemag(3)", "TextI(0)", "TextI(1)",
-          "FrameBoutons", "Suite"},
-         "BPKf"},
-        {PageId::Incomp,
-         {"Suite", "ImageZenKo", "TextIncomp(0)"},
-         {"FrameBoutons", "TextIncomp(1)", "ImageZenKf", "ImageZenKfo"},
-         "Suite"},
-        {PageId::RappCyc, {"Suivant", "TextRappCyc"}, {}, "Suivant"},
-        {PageId::ChargeTi,
-         {"BPCourbes", "TextCharge(0)"},
-         {"FrameBoutons", "TextCharge(1)", "ImageCourbes"},
-         "BPCourbes"},
-        {PageId::Applic,
-         {"ImageImpulsions", "Frame", "BPLoupe", "FrameBoutons"},
-         {"BPCalculs", "BPCourbes", "TextCalculs", "ImageGraphe", "ImageTrain"},
-         "Suivant"},
-        {PageId::Variat, {"Suivant", "TextVariateur"}, {}, "Suivant"},
-        {PageId::FinProg, {"Recommencer", "Precedent", "Quitter", "TextFin"}, {}, "Quitter"},
-    };
-    return table;
-}
-
-void verifyArrival(CourseDriver &driver, PageId id) {
-    const Arrival &expected = arrivals().at(shell::number(id) - 1);
-    QCOMPARE(driver.visiblePages(), QStringList{shell::formName(id)});
-    tk::PageWindow *page = driver.existing(id);
-    for (const QString &name : expected.shown) {
-        QWidget *w = page->findChild<QWidget *>(name);
-        QVERIFY2(w && w->isVisible(), qPrintable(shell::formName(id) + u": " + name + u" hidden"));
-    }
-    for (const QString &name : expected.hidden) {
-        QWidget *w = page->findChild<QWidget *>(name);
-        QVERIFY2(w && !w->isVisible(), qPrintable(shell::formName(id) + u": " + name + u" shown"));
-    }
-    QCOMPARE(focusName(page), expected.focus);
-}
-
 // Saturation beeps of one run of the incomplete-demagnetisation plot.
 constexpr int SaturationBeeps = 14 + 18;
 

@@ -63,3 +63,10 @@ private:
 
 /// The object name of the focused control of the page ("" if none).
 QString focusName(const tk::PageWindow *page);
+
+/// \brief How the shown page differs from its arrival state (what it shows,
+/// hides and focuses when it is entered); empty when it is in that state.
+QStringList arrivalProblems(CourseDriver &driver, shell::PageId id);
+
+/// Checks that \a id alone is shown, in its arrival state.
+void verifyArrival(CourseDriver &driver, shell::PageId id);
