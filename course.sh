@@ -4,6 +4,10 @@
 #
 #   ./course.sh run     install what is missing, build, start the course
 #   ./course.sh test    install what is missing, build, run every test
+#
+# With SANITIZERS=1 (and always in CI, where CI=true), the test command also
+# builds everything with AddressSanitizer and UndefinedBehaviorSanitizer in
+# build-asan/ and runs the whole suite again there, leaks included.
 set -euo pipefail
 
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
@@ -30,6 +34,14 @@ build() {
     cmake --build "$build" -j "$(nproc)"
 }
 
+sanitized_tests() {
+    local asan="$here/build-asan"
+    cmake -S "$here" -B "$asan" -DCMAKE_BUILD_TYPE=Debug -DWITH_SANITIZERS=ON >/dev/null
+    cmake --build "$asan" -j "$(nproc)"
+    (cd "$asan" && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+        ctest --output-on-failure -j "$(nproc)")
+}
+
 case "${1:-}" in
 run)
     install_missing
@@ -43,8 +55,11 @@ run)
 test)
     install_missing
     build
-    cd "$build"
-    ctest --output-on-failure -j "$(nproc)"
+    (cd "$build" && ctest --output-on-failure -j "$(nproc)")
+    if [ -n "${SANITIZERS:-}" ] || [ "${CI:-}" = true ]; then
+        echo "Les mêmes tests, sous AddressSanitizer et UndefinedBehaviorSanitizer :"
+        sanitized_tests
+    fi
     ;;
 *)
     echo "usage: $0 run|test" >&2

@@ -40,10 +40,13 @@ int main(int argc, char *argv[]) {
             QObject::connect(timer, &tk::Timer::tick, &watch,
                              [&] { tickTimes.push_back(clock.nsecsElapsed()); });
         QEventLoop loop;
-        QObject::connect(page.Timer[7], &tk::Timer::tick, &loop, [&] {
-            if (!page.Timer[7]->isEnabled())
-                loop.quit();
-        }, Qt::QueuedConnection);
+        QObject::connect(
+            page.Timer[7], &tk::Timer::tick, &loop,
+            [&] {
+                if (!page.Timer[7]->isEnabled())
+                    loop.quit();
+            },
+            Qt::QueuedConnection);
         clock.start();
         page.Suite->press();
         loop.exec();

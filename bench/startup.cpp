@@ -4,13 +4,18 @@
 //   bench-startup course    the course, until its title page is exposed
 //   bench-startup handover  the hand-over at the end of the title page, in-process:
 //                           texts, the thirteen pages, the first page shown
+//   bench-startup walk      a whole walk through the course, every page painted,
+//                           every animation run (ticks fired at once); for the
+//                           peak resident memory (/usr/bin/time -f %M)
 //
 // The first two are timed as whole processes by an outside tool (hyperfine);
 // the third prints its own figures.
 
 #include "CourseSetup.h"
+#include "CourseWalk.h"
 
 #include "Course.h"
+#include "CoursePage.h"
 #include "Debut.h"
 
 #include <QApplication>
@@ -45,6 +50,26 @@ int course() {
     return 0;
 }
 
+int walk() {
+    app::configureApplication();
+    shell::Course course;
+    app::assemble(course);
+    course.start();
+    waitExposed(course.debut());
+    course.debut().Timer1->fire();
+    for (int n = 1; n <= 13; ++n) {
+        QWidget &page = course.page(shell::pageAt(n));
+        waitExposed(page);
+        app::walk::completeShownPage(course);
+        QCoreApplication::processEvents();
+        if (n < 13)
+            course.coursePage(shell::pageAt(n)).Suivant->press();
+    }
+    course.debut().Quitter();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return 0;
+}
+
 int handover(int runs) {
     app::configureApplication();
     std::vector<double> ms;
@@ -75,8 +100,10 @@ int main(int argc, char *argv[]) {
         return bare();
     if (std::strcmp(mode, "course") == 0)
         return course();
+    if (std::strcmp(mode, "walk") == 0)
+        return walk();
     if (std::strcmp(mode, "handover") == 0)
         return handover(argc > 2 ? std::atoi(argv[2]) : 20);
-    std::fputs("usage: bench-startup bare|course|handover [runs]\n", stderr);
+    std::fputs("usage: bench-startup bare|course|walk|handover [runs]\n", stderr);
     return 2;
 }

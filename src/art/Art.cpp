@@ -258,10 +258,8 @@ void prerender(std::initializer_list<Picture> pictures, qreal devicePixelRatio) 
 }
 
 QPixmap pixmap(Picture picture, qreal devicePixelRatio) {
-    static QHash<CacheKey, QPixmap> cache;
+    // Not kept here: the boxes that show a picture hold it while they are shown.
     const CacheKey key = cacheKey(picture, devicePixelRatio);
-    if (const auto it = cache.constFind(key); it != cache.constEnd())
-        return *it;
     QImage image;
     if (const auto job = pending().find(key); job != pending().end()) {
         image = job->get();
@@ -269,9 +267,7 @@ QPixmap pixmap(Picture picture, qreal devicePixelRatio) {
     } else {
         image = render(picture, devicePixelRatio);
     }
-    QPixmap pm = QPixmap::fromImage(std::move(image));
-    cache.insert(key, pm);
-    return pm;
+    return QPixmap::fromImage(std::move(image));
 }
 
 QIcon icon(Icon which) {

@@ -63,7 +63,8 @@ QString description(Picture picture);
 /// \brief Paints the picture at the painter's origin, in logical pixels.
 void paint(Picture picture, QPainter &painter);
 
-/// \brief The picture rendered for a device pixel ratio; cached.
+/// \brief The picture rendered for a device pixel ratio (drawn anew on each call,
+/// unless prerender() has it ready).
 QPixmap pixmap(Picture picture, qreal devicePixelRatio);
 
 /// \brief Starts drawing the pictures on a worker thread, so that they are

@@ -1,6 +1,7 @@
 #include "Fonts.h"
 
 #include <QFontDatabase>
+#include <QResource>
 
 namespace fonts {
 
@@ -9,7 +10,15 @@ namespace {
 void add(const char *face) {
     const QString path =
         QStringLiteral(":/fonts/LiberationSans-%1.ttf").arg(QLatin1StringView(face));
-    if (QFontDatabase::addApplicationFont(path) < 0)
+    // The face is read where it lies in the program, not copied to the heap.
+    const QResource resource(path);
+    const bool inPlace =
+        resource.isValid() && resource.compressionAlgorithm() == QResource::NoCompression;
+    const int id =
+        inPlace ? QFontDatabase::addApplicationFontFromData(QByteArray::fromRawData(
+                      reinterpret_cast<const char *>(resource.data()), qsizetype(resource.size())))
+                : QFontDatabase::addApplicationFont(path);
+    if (id < 0)
         qWarning("Embedded font %s could not be loaded", qPrintable(path));
 }
 

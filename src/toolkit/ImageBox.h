@@ -24,11 +24,12 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
 
 private:
     art::Picture m_picture;
     Fit m_fit;
-    QPixmap m_stretched; ///< the stretched drawing, for the current pixel ratio
+    QPixmap m_pixmap; ///< the drawing, for the current pixel ratio, held while shown
 };
 
 } // namespace tk

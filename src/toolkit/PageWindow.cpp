@@ -50,6 +50,12 @@ void PageWindow::showPage() {
 
 void PageWindow::hidePage() {
     hide();
+    // A hidden page gives its native window and backing store back to the
+    // window system; showing it makes them again (its widgets, texts and
+    // drawings are untouched). Thirteen hidden pages would otherwise hold a
+    // full-size backing store each.
+    if (testAttribute(Qt::WA_WState_Created))
+        destroy(true, true);
 }
 
 void PageWindow::keepFocus() {

@@ -112,15 +112,20 @@ void PlotSurface::print(const QString &text) {
 }
 
 void PlotSurface::clear() {
-    if (!m_layer.isNull())
-        m_layer.fill(Qt::transparent);
+    m_layer = QImage(); // made again by the next drawing
     update();
+}
+
+void PlotSurface::hideEvent(QHideEvent *) {
+    m_backgroundPixmap = QPixmap(); // drawn again when shown
 }
 
 QColor PlotSurface::pixelColour(int x, int y) const {
     QColor under = PageGrey;
     if (m_background) {
-        const QImage bg = art::pixmap(*m_background, m_ratio).toImage();
+        if (m_backgroundImage.isNull() || m_backgroundImage.devicePixelRatio() != m_ratio)
+            m_backgroundImage = art::pixmap(*m_background, m_ratio).toImage();
+        const QImage &bg = m_backgroundImage;
         const QPoint d = deviceRect(x, y, 1, 1).topLeft();
         if (bg.rect().contains(d))
             under = bg.pixelColor(d);
@@ -150,12 +155,19 @@ bool PlotSurface::isDrawnAt(int x, int y) const {
 }
 
 void PlotSurface::paintEvent(QPaintEvent *event) {
-    ensureLayer();
     QPainter painter(this);
     const QRect area = event->rect();
     painter.fillRect(area, PageGrey);
-    if (m_background)
-        painter.drawPixmap(QPoint(0, 0), art::pixmap(*m_background, m_ratio));
+    if (m_background) {
+        const qreal ratio = devicePixelRatioF();
+        if (m_backgroundPixmap.isNull() || m_backgroundPixmap.devicePixelRatio() != ratio)
+            m_backgroundPixmap = art::pixmap(*m_background, ratio);
+        painter.drawPixmap(QPoint(0, 0), m_backgroundPixmap);
+    }
+    if (m_layer.isNull())
+        return; // nothing drawn yet: the layer is made by the first drawing
+    if (m_ratio != devicePixelRatioF())
+        ensureLayer();
     const QRect source = deviceRect(area.x(), area.y(), area.width(), area.height());
     painter.drawImage(area, m_layer, source);
 }

@@ -6,6 +6,7 @@
 
 #include <QColor>
 #include <QImage>
+#include <QPixmap>
 #include <QWidget>
 #include <optional>
 
@@ -49,6 +50,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
 
 private:
     void ensureLayer();
@@ -56,7 +58,9 @@ private:
     QRect deviceRect(int x, int y, int w, int h) const;
 
     std::optional<art::Picture> m_background;
-    QImage m_layer; ///< the drawings, at the device pixel ratio of m_ratio
+    QImage m_layer; ///< the drawings, at the device pixel ratio of m_ratio; null until drawn
+    QPixmap m_backgroundPixmap;       ///< the background picture, held while shown
+    mutable QImage m_backgroundImage; ///< the same, for reading pixels back (tests)
     qreal m_ratio = 1.0;
     QPoint m_position;
     QColor m_foreground;
