@@ -31,14 +31,6 @@ QStringList shownOf(tk::PageWindow &page, const QStringList &names) {
     return shown;
 }
 
-QImage render(art::Picture picture) {
-    QImage image(art::size(picture), QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter p(&image);
-    art::paint(picture, p);
-    return image;
-}
-
 const QColor Teal(0, 128, 128);
 const QColor Azure(0, 128, 255);
 const QColor Grey(192, 192, 192);
@@ -226,8 +218,8 @@ private slots:
     }
 
     void pulsePicturesAreExact() {
-        const QImage one = render(art::Picture::Pulse10V);
-        const QImage two = render(art::Picture::Pulses10V5V);
+        const QImage one = renderPicture(art::Picture::Pulse10V);
+        const QImage two = renderPicture(art::Picture::Pulses10V5V);
         QCOMPARE(one.size(), QSize(233, 186));
         // Axes two pixels thick.
         for (const QImage &image : {one, two}) {

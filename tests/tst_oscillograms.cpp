@@ -25,14 +25,6 @@ const QColor Yellow(255, 255, 0);
 const QColor Green(0, 128, 0);
 const QColor Blue(0, 0, 255);
 
-QImage render(art::Picture picture) {
-    QImage image(art::size(picture), QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter p(&image);
-    art::paint(picture, p);
-    return image;
-}
-
 } // namespace
 
 class OscillogramTest final : public QObject {
@@ -41,7 +33,7 @@ private slots:
     void init() { tk::resetBeepCount(); }
 
     void axesBackgroundsAreExact() {
-        const QImage vide = render(art::Picture::NoLoadAxes);
+        const QImage vide = renderPicture(art::Picture::NoLoadAxes);
         QCOMPARE(vide.size(), QSize(199, 179));
         for (int y = 12; y <= 164; ++y) {
             QCOMPARE(vide.pixelColor(17, y), Black);
@@ -56,7 +48,7 @@ private slots:
             for (int x = 19; x < 185; x += 3)
                 QCOMPARE(vide.pixelColor(x, y), Grey);
 
-        const QImage demag = render(art::Picture::DemagAxes);
+        const QImage demag = renderPicture(art::Picture::DemagAxes);
         QCOMPARE(demag.size(), QSize(267, 137));
         for (int y = 12; y <= 121; ++y) {
             QCOMPARE(demag.pixelColor(15, y), Black);

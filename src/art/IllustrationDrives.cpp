@@ -5,6 +5,7 @@
 // upper left.
 
 #include "Draw.h"
+#include "IllustrationKit.h"
 #include "Painters.h"
 
 #include <QLinearGradient>
@@ -18,36 +19,7 @@
 namespace art::painters {
 namespace {
 
-using Stops = std::initializer_list<std::pair<qreal, QColor>>;
-
-QLinearGradient gradient(QPointF from, QPointF to, Stops stops) {
-    QLinearGradient g(from, to);
-    for (const auto &[at, colour] : stops)
-        g.setColorAt(at, colour);
-    return g;
-}
-
-QPainterPath polygonPath(const QPolygonF &poly) {
-    QPainterPath path;
-    path.addPolygon(poly);
-    path.closeSubpath();
-    return path;
-}
-
-// Blurred shadow of a shape: full strength inside, fading over `blur` outside.
-void softShadow(QPainter &p, const QPainterPath &shape, qreal blur, int alpha) {
-    p.save();
-    QPainterPath outside;
-    outside.addRect(shape.boundingRect().adjusted(-blur - 2, -blur - 2, blur + 2, blur + 2));
-    p.setClipPath(outside.subtracted(shape), Qt::IntersectClip);
-    constexpr int Steps = 10;
-    const int each = qMax(1, alpha / Steps);
-    for (int i = Steps; i >= 1; --i)
-        p.strokePath(shape, QPen(QColor(0, 0, 0, each), 2 * blur * i / Steps, Qt::SolidLine,
-                                 Qt::RoundCap, Qt::RoundJoin));
-    p.restore();
-    p.fillPath(shape, QColor(0, 0, 0, alpha));
-}
+using namespace art::illustration;
 
 enum class Body { Yellow, Grey };
 enum class Readout { Led, Lcd };

@@ -5,6 +5,7 @@
 // standing on a grey studio backdrop with soft contact shadows.
 
 #include "Draw.h"
+#include "IllustrationKit.h"
 #include "Painters.h"
 
 #include <QLinearGradient>
@@ -19,14 +20,7 @@
 namespace art::painters {
 namespace {
 
-using Stops = std::initializer_list<std::pair<qreal, QColor>>;
-
-QLinearGradient gradient(QPointF from, QPointF to, Stops stops) {
-    QLinearGradient g(from, to);
-    for (const auto &[at, colour] : stops)
-        g.setColorAt(at, colour);
-    return g;
-}
+using namespace art::illustration;
 
 // An oblique view: x to the right, y up, z away from the viewer. `ground` is
 // where the point (0, 0, 0) lands on the picture.
@@ -104,33 +98,6 @@ void paintBox(QPainter &p, const View &v, const Box &b, const Finish &f) {
     p.setPen(QPen(edge, 0.6, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(v.at(b.x0 + 0.3, b.y1 - 0.5, b.z0), v.at(b.x0 + 0.3, b.y0 + 0.5, b.z0));
     p.restore();
-}
-
-// A blurred shadow: the shape filled at full strength, fading out over `blur`
-// pixels around it.
-void softShadow(QPainter &p, const QPainterPath &shape, qreal blur, int alpha) {
-    p.save();
-    p.setRenderHint(QPainter::Antialiasing);
-    QPainterPath outside;
-    outside.addRect(shape.boundingRect().adjusted(-blur - 2, -blur - 2, blur + 2, blur + 2));
-    outside = outside.subtracted(shape);
-    p.setClipPath(outside, Qt::IntersectClip);
-    constexpr int Steps = 10;
-    const int each = qMax(1, alpha / (Steps / 2));
-    for (int i = Steps; i >= 1; --i) {
-        QPen pen(QColor(0, 0, 0, each / 2), 2 * blur * i / Steps, Qt::SolidLine, Qt::RoundCap,
-                 Qt::RoundJoin);
-        p.strokePath(shape, pen);
-    }
-    p.restore();
-    p.fillPath(shape, QColor(0, 0, 0, alpha));
-}
-
-void softShadow(QPainter &p, const QPolygonF &poly, qreal blur, int alpha) {
-    QPainterPath path;
-    path.addPolygon(poly);
-    path.closeSubpath();
-    softShadow(p, path, blur, alpha);
 }
 
 // An elliptic shadow that fades from its centre.

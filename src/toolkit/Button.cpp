@@ -55,15 +55,10 @@ bool Button::press() {
 }
 
 void Button::keyPressEvent(QKeyEvent *event) {
-    switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Escape:
-        event->ignore();
-        return;
-    default:
+    if (PageWindow::isPageKey(event))
+        event->ignore(); // for the page
+    else
         QPushButton::keyPressEvent(event);
-    }
 }
 
 void Button::paintEvent(QPaintEvent *event) {

@@ -89,9 +89,14 @@ void PageWindow::setTabOrder(std::initializer_list<QWidget *> widgets) {
     }
 }
 
+bool PageWindow::isPageKey(const QKeyEvent *event) {
+    const int key = event->key();
+    return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape;
+}
+
 void PageWindow::keyPressEvent(QKeyEvent *event) {
     const int key = event->key();
-    if (key != Qt::Key_Return && key != Qt::Key_Enter && key != Qt::Key_Escape) {
+    if (!isPageKey(event)) {
         QWidget::keyPressEvent(event);
         return;
     }

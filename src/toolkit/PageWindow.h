@@ -44,6 +44,10 @@ public:
     /// \brief Places the window's outer top-left corner, in twips (fractions allowed).
     void setPositionTwips(double left, double top);
 
+    /// \brief Whether the key belongs to the page rather than to a control:
+    /// Enter and Escape, routed to the default and cancel buttons.
+    static bool isPageKey(const QKeyEvent *event);
+
     /// \brief Chains the focus in the given order (the controls' tab order).
     static void setTabOrder(std::initializer_list<QWidget *> widgets);
 

@@ -1,6 +1,7 @@
 #include "TextBox.h"
 #include "Colours.h"
 #include "Frame.h"
+#include "PageWindow.h"
 
 #include "Fonts.h"
 
@@ -122,15 +123,10 @@ bool TextBox::showsWholeText() const {
 
 void TextBox::keyPressEvent(QKeyEvent *event) {
     // Enter and Escape belong to the page (default and cancel buttons).
-    switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Escape:
-        event->ignore();
-        return;
-    default:
+    if (PageWindow::isPageKey(event))
+        event->ignore(); // for the page
+    else
         QTextEdit::keyPressEvent(event);
-    }
 }
 
 void TextBox::insertFromMimeData(const QMimeData *source) {

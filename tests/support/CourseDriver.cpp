@@ -8,6 +8,7 @@
 #include "Timer.h"
 
 #include <QApplication>
+#include <QPainter>
 #include <QTest>
 
 using shell::PageId;
@@ -165,6 +166,14 @@ void CourseDriver::walkTo(shell::PageId id) {
 
 void CourseDriver::flushDeletes() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+QImage renderPicture(art::Picture picture) {
+    QImage image(art::size(picture), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter p(&image);
+    art::paint(picture, p);
+    return image;
 }
 
 QString focusName(const tk::PageWindow *page) {

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "Art.h"
 #include "Course.h"
 #include "CoursePage.h"
 
+#include <QImage>
 #include <QList>
 #include <QString>
 #include <memory>
@@ -60,6 +62,9 @@ public:
 private:
     std::unique_ptr<shell::Course> m_course;
 };
+
+/// A picture painted at 100 % on white, for reading its pixels.
+QImage renderPicture(art::Picture picture);
 
 /// The object name of the focused control of the page ("" if none).
 QString focusName(const tk::PageWindow *page);
