@@ -1,27 +1,72 @@
 #include "Timer.h"
 
-namespace tk {
+#include <QElapsedTimer>
+#include <cmath>
 
-Timer::Timer(QObject *parent, const QString &name, int intervalMs, bool enabled) : QObject(parent) {
+namespace tk {
+namespace {
+
+// A steady clock, in nanoseconds.
+qint64 now() {
+    static const QElapsedTimer clock = [] {
+        QElapsedTimer t;
+        t.start();
+        return t;
+    }();
+    return clock.nsecsElapsed();
+}
+
+// When the tick being handled now was due (-1: no tick is being handled). A
+// timer enabled during a tick counts its interval from there, so neither the
+// time the handler takes nor the lateness of the tick adds up over a long
+// chain of steps.
+qint64 g_tickDue = -1;
+
+} // namespace
+
+Timer::Timer(QObject *parent, const QString &name, int intervalMs, bool enabled)
+    : QObject(parent), m_interval(intervalMs) {
     setObjectName(name);
     m_timer.setTimerType(Qt::PreciseTimer);
     m_timer.setInterval(intervalMs);
-    connect(&m_timer, &QTimer::timeout, this, &Timer::tick);
+    connect(&m_timer, &QTimer::timeout, this, [this] {
+        const qint64 due = m_due;
+        m_due += qint64(m_interval) * 1000000;
+        if (m_timer.interval() != m_interval)
+            m_timer.setInterval(m_interval); // after a shortened first interval
+        deliver(due);
+    });
     setEnabled(enabled);
 }
 
 void Timer::setEnabled(bool enabled) {
-    if (!enabled)
+    if (!enabled) {
         m_timer.stop();
-    else if (!m_timer.isActive())
-        m_timer.start();
+        return;
+    }
+    if (m_timer.isActive())
+        return;
+    // A tick far behind (the machine was busy) is not made up for in a burst:
+    // at most half an interval is caught up.
+    const qint64 halfInterval = qint64(m_interval) * 500000;
+    const qint64 from = g_tickDue >= 0 ? qMax(g_tickDue, now() - halfInterval) : now();
+    m_due = from + qint64(m_interval) * 1000000;
+    const double left = double(m_due - now()) / 1e6;
+    m_timer.start(int(std::lround(qBound(0.0, left, double(m_interval)))));
 }
 
 bool Timer::fire() {
     if (!isEnabled())
         return false;
-    emit tick();
+    deliver(now());
     return true;
+}
+
+void Timer::deliver(qint64 due) {
+    const qint64 outer = g_tickDue;
+    g_tickDue = due;
+    emit tick();
+    g_tickDue = outer;
 }
 
 } // namespace tk

@@ -9,8 +9,10 @@ namespace tk {
 ///
 /// While enabled it ticks every interval (a precise timer: never early, never
 /// coarse). A tick handler that disables its timer first and enables it again
-/// at its end makes one step per tick; enabling restarts the interval. Tests
-/// call fire() to deliver a tick at once, without waiting.
+/// at its end makes one step per tick; enabling restarts the interval, counted
+/// from when the tick being handled was due if there is one, so that neither
+/// drawing time nor lateness accumulates over an animation. Tests call fire() to deliver a
+/// tick at once, without waiting.
 class Timer final : public QObject {
     Q_OBJECT
 public:
@@ -18,7 +20,7 @@ public:
 
     void setEnabled(bool enabled);
     bool isEnabled() const { return m_timer.isActive(); }
-    int interval() const { return m_timer.interval(); }
+    int interval() const { return m_interval; }
 
     /// \brief Delivers one tick now if the timer is enabled; returns whether it did.
     bool fire();
@@ -27,7 +29,11 @@ signals:
     void tick();
 
 private:
+    void deliver(qint64 due);
+
     QTimer m_timer;
+    int m_interval;
+    qint64 m_due = 0; ///< when the next tick is due, on a steady clock (ns)
 };
 
 } // namespace tk
