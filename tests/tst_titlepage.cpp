@@ -112,6 +112,26 @@ private slots:
         QCOMPARE(tk::beepCount(), 3); // Fonction's "Suite" and "Page suivante", Convent's return
     }
 
+    void quittingDestroysThePagesInAlphabeticalOrder() {
+        CourseDriver driver;
+        driver.startCourse();
+        QStringList destroyed;
+        driver.course().debut(); // the shutdown routine belongs to the title page
+        for (int n = 0; n < shell::PageCount; ++n) {
+            tk::PageWindow *page = driver.existing(shell::pageAt(n));
+            QVERIFY(page);
+            QObject::connect(page, &QObject::destroyed,
+                             [&destroyed, name = page->objectName()] { destroyed << name; });
+        }
+        driver.course().debut().Quitter();
+        QVERIFY(destroyed.isEmpty()); // not under the running handler
+        CourseDriver::flushDeletes();
+        QStringList expected;
+        for (const PageId id : shell::DestructionOrder)
+            expected << shell::formName(id);
+        QCOMPARE(destroyed, expected);
+    }
+
     void pagesAreCentredWhenCreated() {
         CourseDriver driver;
         driver.startCourse();

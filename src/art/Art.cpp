@@ -204,10 +204,6 @@ QSize size(Picture picture) {
     return entry(picture).size;
 }
 
-bool isDrawn(Picture picture) {
-    return entry(picture).paint != nullptr;
-}
-
 void paint(Picture picture, QPainter &painter) {
     if (const PaintFn fn = entry(picture).paint)
         fn(painter);
@@ -277,10 +273,6 @@ QIcon icon(Icon which) {
 void paintIcon(Icon icon, QPainter &painter, int designSize) {
     if (const IconFn fn = iconPainter(icon))
         fn(painter, designSize);
-}
-
-bool isDrawn(Icon icon) {
-    return iconPainter(icon) != nullptr;
 }
 
 } // namespace art

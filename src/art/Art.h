@@ -54,9 +54,6 @@ enum class Icon {
 /// \brief Size of a picture in logical pixels.
 QSize size(Picture picture);
 
-/// \brief Whether the picture has a drawing (an undrawn picture leaves its box empty).
-bool isDrawn(Picture picture);
-
 /// \brief What the picture shows, in French, for screen readers.
 QString description(Picture picture);
 
@@ -77,8 +74,5 @@ QIcon icon(Icon icon);
 
 /// \brief Paints the icon's design for \a designSize (16 or 32) in a square of that size.
 void paintIcon(Icon icon, QPainter &painter, int designSize);
-
-/// \brief Whether the icon has a drawing.
-bool isDrawn(Icon icon);
 
 } // namespace art
