@@ -217,6 +217,18 @@ private slots:
         QVERIFY(corner.blue() > corner.red() + 40);
     }
 
+    void theEmbeddedPhotographIsTheDrawnOne() {
+        // Drawn at build time for the title page; the same pixels as drawn now.
+        QImage drawn(art::size(art::Picture::Photo), QImage::Format_ARGB32_Premultiplied);
+        drawn.fill(Qt::transparent);
+        {
+            QPainter p(&drawn);
+            art::paint(art::Picture::Photo, p);
+        }
+        QCOMPARE(art::pixmap(art::Picture::Photo, 1.0).toImage().convertToFormat(drawn.format()),
+                 drawn);
+    }
+
     void pulsePicturesAreExact() {
         const QImage one = renderPicture(art::Picture::Pulse10V);
         const QImage two = renderPicture(art::Picture::Pulses10V5V);

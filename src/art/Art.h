@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QIcon>
+#include <QList>
 #include <QPixmap>
 #include <QSize>
 #include <initializer_list>
@@ -63,6 +64,12 @@ void paint(Picture picture, QPainter &painter);
 /// \brief The picture rendered for a device pixel ratio (drawn anew on each call,
 /// unless prerender() has it ready).
 QPixmap pixmap(Picture picture, qreal devicePixelRatio);
+
+/// \brief The pictures drawn at build time at 100 % and embedded in the program
+/// (those the title page shows at once).
+QList<Picture> bakedPictures();
+/// \brief The file name of a picture drawn at build time.
+QString bakedName(Picture picture);
 
 /// \brief Starts drawing the pictures on a worker thread, so that they are
 /// ready (or nearly) when pixmap() first asks for them. Call after the

@@ -1,0 +1,38 @@
+// course-art-bake OUTDIR: draws, at build time, the pictures that the title
+// page needs at once, at 100 %, into OUTDIR as raw premultiplied ARGB32
+// pixels. The program embeds them and so shows its title page without first
+// drawing them; at other scales it draws them itself.
+
+#include "Art.h"
+
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <cstdio>
+
+int main(int argc, char *argv[]) {
+    if (argc != 2) {
+        std::fputs("usage: course-art-bake OUTDIR\n", stderr);
+        return 2;
+    }
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication application(argc, argv);
+    const QDir out(QString::fromLocal8Bit(argv[1]));
+    out.mkpath(QStringLiteral("."));
+    for (const art::Picture picture : art::bakedPictures()) {
+        QImage image(art::size(picture), QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        {
+            QPainter p(&image);
+            art::paint(picture, p);
+        }
+        QFile file(out.filePath(art::bakedName(picture)));
+        if (!file.open(QIODevice::WriteOnly) ||
+            file.write(reinterpret_cast<const char *>(image.constBits()), image.sizeInBytes()) !=
+                image.sizeInBytes())
+            return 1;
+    }
+    return 0;
+}
