@@ -94,9 +94,9 @@ QList<TextEntry> buildTable() {
                                    "matériau ferromagnétique et du bobinage. La valeur  Im  de  i "
                                    " qui sature le circuit magnétique est atteinte d'autant plus "
                                    "vite que le terme  ") +
-                    times({QStringLiteral("E"), QStringLiteral("t  est grand: le produit  E")}) +
-                    QStringLiteral(" \u00D7 t  caractérise la plus grande surface d'impulsion "
-                                   "transmissible au secondaire. ")})});
+                    times({QStringLiteral("E"), QStringLiteral("t  est grand: le produit  E"),
+                           QStringLiteral("t  caractérise la plus grande surface d'impulsion "
+                                          "transmissible au secondaire. ")})})});
     t.append(
         {PageId::Produit, QStringLiteral("TextExemple"), std::nullopt,
          Indent + QStringLiteral("Par exemple, un transformateur dont le produit   ") +
@@ -263,8 +263,8 @@ QList<TextEntry> buildTable() {
                 Indent + QStringLiteral("La durée d'une impulsion est:  1 / (") +
                     times({QStringLiteral("2"), QStringLiteral("25000) = 20µs .")}) +
                     QStringLiteral("  Le transformateur doit donc avoir un produit  ") +
-                    times({QStringLiteral("E"), QStringLiteral("t  supérieur à  15")}) +
-                    QStringLiteral(" \u00D7 20 = 300 V.µs ."),
+                    times({QStringLiteral("E"), QStringLiteral("t  supérieur à  15"),
+                           QStringLiteral("20 = 300 V.µs .")}),
                 Indent + QStringLiteral("Le transformateur d'impulsions choisi a pour référence "
                                         " IT249"),
                 QStringLiteral("et pour caractéristiques techniques: m=1/2,  E\u00D7t=330V.µs,  "
@@ -277,8 +277,8 @@ QList<TextEntry> buildTable() {
                                "22 Ohms / 0,5W)."),
                 QString(),
                 Indent + QStringLiteral("Le courant magnétisant maximal vaut:  ") +
-                    times({QStringLiteral("E"), QStringLiteral("t / L = 15")}) +
-                    QStringLiteral(" \u00D7 0,00002 / 0,017 = 18 mA."),
+                    times({QStringLiteral("E"), QStringLiteral("t / L = 15"),
+                           QStringLiteral("0,00002 / 0,017 = 18 mA.")}),
                 QStringLiteral("Le courant primaire  i1 = 150 + 18 = 168 mA  est porté à  200 mA  "
                                "par marge de sécurité."),
                 QStringLiteral("En utilisant un transistor de gain minimal  100  et de  "
