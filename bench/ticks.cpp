@@ -36,8 +36,9 @@ public:
     int paints = 0;
     bool eventFilter(QObject *, QEvent *event) override {
         if (event->type() == QEvent::Paint) {
-            const QRect r = static_cast<QPaintEvent *>(event)->rect();
-            pixels += qint64(r.width()) * r.height();
+            // The region repainted (the painter is clipped to it).
+            for (const QRect &r : static_cast<QPaintEvent *>(event)->region())
+                pixels += qint64(r.width()) * r.height();
             ++paints;
         }
         return false;
