@@ -1,6 +1,7 @@
 // The explanatory pages: their controls, reveal steps, focus, leaving resets,
 // and the pictures whose pixels the course fixes exactly.
 
+#include "Colours.h"
 #include "CourseDriver.h"
 
 #include "Aimant.h"
@@ -18,6 +19,7 @@
 #include <QTest>
 
 using shell::PageId;
+using namespace colour;
 
 namespace {
 
@@ -30,11 +32,6 @@ QStringList shownOf(tk::PageWindow &page, const QStringList &names) {
     }
     return shown;
 }
-
-const QColor Teal(0, 128, 128);
-const QColor Azure(0, 128, 255);
-const QColor Grey(192, 192, 192);
-const QColor Black(0, 0, 0);
 
 int countColour(const QImage &image, const QColor &colour) {
     int n = 0;

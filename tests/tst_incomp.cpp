@@ -1,6 +1,7 @@
 // The incomplete demagnetisation: the plot frame, the eight phases column by
 // column, the saturation edges and beeps, the final drawing.
 
+#include "Colours.h"
 #include "CourseDriver.h"
 
 #include "Beep.h"
@@ -12,16 +13,10 @@
 #include <QTest>
 
 using shell::PageId;
+using namespace colour;
 using namespace pages;
 
 namespace {
-
-const QColor Grey(192, 192, 192);
-const QColor AxisGrey(128, 128, 128);
-const QColor Black(0, 0, 0);
-const QColor Red(255, 0, 0);
-const QColor Blue(0, 0, 255);
-const QColor Green(0, 255, 0);
 
 Coord q(double value) {
     return Coord::fromQuarters(int(value * 4));
@@ -179,7 +174,7 @@ private slots:
         QCOMPARE(s.pixelColour(321, 228), Red);
         // Flux flat at 287 while saturated.
         for (int x = 307; x <= 319; ++x)
-            QCOMPARE(s.pixelColour(x, 287), Green);
+            QCOMPARE(s.pixelColour(x, 287), LightGreen);
         // v2: the filled pulses, the third and fourth cut at 306 and 382.
         for (const int x : {120, 159, 200, 239, 280, 305, 360, 381})
             for (int y = 341; y <= 370; ++y)

@@ -1,6 +1,7 @@
 // The no-load and demagnetisation pages: their animations tick by tick, the
 // pixels of the finished plots, the state carried by the circuit pictures.
 
+#include "Colours.h"
 #include "CourseDriver.h"
 
 #include "Art.h"
@@ -14,18 +15,10 @@
 #include <QTest>
 
 using shell::PageId;
+using namespace colour;
 using namespace pages;
 
-namespace {
-
-const QColor Grey(192, 192, 192);
-const QColor Black(0, 0, 0);
-const QColor Red(255, 0, 0);
-const QColor Yellow(255, 255, 0);
-const QColor Green(0, 128, 0);
-const QColor Blue(0, 0, 255);
-
-} // namespace
+namespace {} // namespace
 
 class OscillogramTest final : public QObject {
     Q_OBJECT

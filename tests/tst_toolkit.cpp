@@ -1,6 +1,7 @@
 // The page toolkit: twips, the line rule of plotting surfaces, their drawing
 // layer, printing, timers, buttons and text boxes.
 
+#include "Colours.h"
 #include "CourseDriver.h"
 
 #include "Beep.h"
@@ -16,11 +17,9 @@
 #include <QSignalSpy>
 #include <QTest>
 
-namespace {
+using namespace colour;
 
-const QColor Grey(192, 192, 192);
-const QColor Red(255, 0, 0);
-const QColor Blue(0, 0, 255);
+namespace {
 
 // The pixels drawn on a surface, as a set of points.
 QList<QPoint> drawnPixels(const tk::PlotSurface &surface) {
