@@ -18,8 +18,6 @@ using shell::PageId;
 using namespace colour;
 using namespace pages;
 
-namespace {} // namespace
-
 class OscillogramTest final : public QObject {
     Q_OBJECT
 private slots:
