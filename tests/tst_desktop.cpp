@@ -60,6 +60,71 @@ private slots:
         QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(u", ")));
     }
 
+    // Every button the course shows is pressed where it is drawn, and every
+    // text and picture is seen whole, in every state of every page.
+    void theMouseAloneWalksTheWholeCourse() {
+        CourseDriver driver;
+        driver.startCourse();
+        QStringList problems;
+        const auto look = [&](const QString &state) {
+            if (tk::PageWindow *page = driver.visiblePage())
+                for (const QString &problem : stackingProblems(page))
+                    problems << state + u": " + problem;
+        };
+        const auto click = [&](const char *name) {
+            tk::PageWindow *page = driver.visiblePage();
+            auto *button = page->findChild<tk::Button *>(QLatin1StringView(name));
+            QVERIFY2(button && button->isVisible(), name);
+            look(page->objectName() + u" before " + QLatin1StringView(name));
+            QVERIFY2(CourseDriver::clickAndSee(button), name);
+        };
+        const auto ticks = [&](tk::Timer *timer, int count) {
+            for (int i = 0; i < count && timer->fire(); ++i) {
+            }
+            look(driver.visiblePage()->objectName() + u" during " + timer->objectName());
+            CourseDriver::fireUntilStopped(timer);
+        };
+
+        click("Suite");
+        click("Suivant"); // Fonction
+        click("Suivant"); // Convent
+        click("Suite");
+        click("Suivant"); // Aimant
+        ticks(driver.page<Vide>().Timer2, 60);
+        click("Suite");
+        click("Suivant"); // Vide
+        click("Suite1");
+        click("Suite2");
+        click("Suivant"); // Produit
+        click("Suivant"); // PasSat
+        auto &demag = driver.page<Demag>();
+        for (int run = 0; run < 2; ++run) {
+            click("BPKf");
+            ticks(demag.Timer1, 30);
+            click("BPKo");
+            ticks(demag.Timer2, 30);
+            if (run == 0)
+                click("Suite");
+        }
+        click("Suivant"); // Demag
+        click("Suite");
+        for (tk::Timer *timer : driver.page<Incomp>().Timer)
+            ticks(timer, 20);
+        click("Suivant"); // Incomp
+        click("Suivant"); // RappCyc
+        click("BPCourbes");
+        click("Suivant"); // ChargeTi
+        click("BPLoupe");
+        click("BPCalculs");
+        click("BPCourbes");
+        click("BPLoupe");
+        click("Suivant"); // Applic
+        click("Suivant"); // Variat
+        click("Recommencer");
+        QCOMPARE(driver.visiblePages(), QStringList{"Fonction"});
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u"\n")));
+    }
+
     void theKeyboardAloneWalksTheWholeCourse() {
         CourseDriver driver;
         driver.startCourse();

@@ -1,6 +1,7 @@
-// Random input, many times over: clicks on any button of the shown page
-// (visible or not), keys, held-down keys, timer ticks and close requests,
-// with the course's rules checked after every event. A failure prints the
+// Random input, many times over: clicks and double clicks where any button
+// of the shown page is (visible or not: the click lands on whatever is
+// there), keys, held-down keys, timer ticks and close requests, with the
+// course's rules checked after every event. A failure prints the
 // seed and the shortest sequence of events found that still shows it.
 //
 // ENDURANCE_EVENTS sets the events per seed (100000 by default; a long run
@@ -23,7 +24,7 @@ using shell::PageId;
 
 namespace {
 
-enum class Kind { Click, Key, HeldKey, Tick, Close };
+enum class Kind { Click, DoubleClick, Key, HeldKey, Tick, Close };
 
 struct Event {
     Kind kind;
@@ -34,6 +35,8 @@ QString describe(const Event &e) {
     switch (e.kind) {
     case Kind::Click:
         return QStringLiteral("click #%1").arg(e.arg);
+    case Kind::DoubleClick:
+        return QStringLiteral("double click #%1").arg(e.arg);
     case Kind::Key:
         return QStringLiteral("key #%1").arg(e.arg);
     case Kind::HeldKey:
@@ -60,8 +63,10 @@ QWidget *pageOf(const QObject *object) {
 Event randomEvent(std::mt19937 &rng) {
     const quint32 arg = rng();
     const int roll = int(rng() % 1000);
-    if (roll < 300)
+    if (roll < 270)
         return {Kind::Click, arg};
+    if (roll < 300)
+        return {Kind::DoubleClick, arg};
     if (roll < 420)
         return {Kind::Key, arg};
     if (roll < 440)
@@ -150,7 +155,8 @@ private:
         m_beepsBefore = tk::beepCount();
         m_saturationTick = false;
         switch (e.kind) {
-        case Kind::Click: {
+        case Kind::Click:
+        case Kind::DoubleClick: {
             if (!page)
                 return;
             // A quarter of the clicks go to any button, hidden ones included;
@@ -173,9 +179,13 @@ private:
                 return;
             tk::Button *button = pool[int((e.arg / 4) % pool.size())];
             if (trace)
-                qInfo("click %s.%s%s", qPrintable(page->objectName()),
-                      qPrintable(button->objectName()), button->isVisible() ? "" : " (hidden)");
-            CourseDriver::click(button);
+                qInfo("%s %s.%s%s", e.kind == Kind::Click ? "click" : "double click",
+                      qPrintable(page->objectName()), qPrintable(button->objectName()),
+                      button->isVisible() ? "" : " (hidden)");
+            if (e.kind == Kind::Click)
+                CourseDriver::click(button);
+            else
+                CourseDriver::doubleClick(button);
             break;
         }
         case Kind::Key:
@@ -253,6 +263,8 @@ private:
             return;
         }
         tk::PageWindow *page = m_driver->visiblePage();
+        if (const QStringList covered = stackingProblems(page); !covered.isEmpty())
+            fail(shown[0] + QStringLiteral(": ") + covered.join(u", "));
         for (tk::Timer *t : timers())
             if (t->isEnabled() && pageOf(t) != page)
                 fail(QStringLiteral("%1 of %2 runs while %3 is shown")

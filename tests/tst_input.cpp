@@ -6,7 +6,9 @@
 #include "Beep.h"
 #include "Button.h"
 #include "Debut.h"
+#include "Demag.h"
 #include "Fonction.h"
+#include "Timer.h"
 #include "Vide.h"
 
 #include <QCloseEvent>
@@ -23,11 +25,77 @@ private slots:
         CourseDriver driver;
         driver.startCourse();
         auto &fonction = driver.page<pages::Fonction>();
-        QTest::mouseDClick(fonction.Suite, Qt::LeftButton);
-        CourseDriver::click(fonction.Suite);
+        // The second click lands on "Page suivante", which the first revealed.
+        CourseDriver::doubleClick(fonction.Suite);
         QCOMPARE(tk::beepCount(), 1);
+        QCOMPARE(driver.visiblePages(), QStringList{QStringLiteral("Fonction")});
         QVERIFY(fonction.FrameBoutons->isVisible());
         QCOMPARE(focusName(&fonction), QStringLiteral("Suivant"));
+    }
+
+    // Wherever a button appears where the learner has just clicked.
+    void secondClickOfADoubleClickPressesNothingNew_data() {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("revealed");
+        QTest::newRow("Fonction") << 1 << "Suite"
+                                  << "Suivant";
+        QTest::newRow("Aimant") << 3 << "Suite"
+                                << "Suivant";
+        QTest::newRow("Vide") << 4 << "Suite"
+                              << "Suivant";
+        QTest::newRow("Produit") << 5 << "Suite1"
+                                 << "Suite2";
+        QTest::newRow("Demag") << 7 << "BPKf"
+                               << "BPKo";
+        QTest::newRow("Incomp") << 8 << "Suite"
+                                << "Suivant";
+        QTest::newRow("Applic") << 11 << "BPLoupe"
+                                << "";
+    }
+
+    void secondClickOfADoubleClickPressesNothingNew() {
+        QFETCH(int, page);
+        QFETCH(QString, first);
+        QFETCH(QString, revealed);
+        CourseDriver driver;
+        driver.walkTo(shell::pageAt(page));
+        auto &shown = driver.course().coursePage(shell::pageAt(page));
+        // Where an animation comes first, the button waits at its end.
+        for (tk::Timer *timer : shown.findChildren<tk::Timer *>())
+            CourseDriver::fireUntilStopped(timer);
+        auto *button = shown.findChild<tk::Button *>(first);
+        QVERIFY2(button->isVisible(), qPrintable(first));
+        tk::resetBeepCount();
+        QStringList pressed;
+        for (tk::Button *b : shown.findChildren<tk::Button *>())
+            QObject::connect(b, &tk::Button::activated, b,
+                             [&pressed, b] { pressed << b->objectName(); });
+        CourseDriver::doubleClick(button);
+        QCOMPARE(pressed, QStringList{first});
+        QCOMPARE(tk::beepCount(), 1);
+        QCOMPARE(driver.visiblePages(), QStringList{shell::formName(shell::pageAt(page))});
+        if (!revealed.isEmpty()) {
+            // Two separate clicks at the same place walk on.
+            auto *next = shown.findChild<tk::Button *>(revealed);
+            for (tk::Timer *timer : shown.findChildren<tk::Timer *>())
+                CourseDriver::fireUntilStopped(timer);
+            QVERIFY(next->isVisible());
+            QVERIFY(CourseDriver::clickAndSee(next));
+        }
+    }
+
+    // Fermer K, then Ouvrir K, appear at the same place.
+    void doubleClickOnTheSwitchClosesItOnce() {
+        CourseDriver driver;
+        driver.walkTo(PageId::Demag);
+        auto &demag = driver.page<pages::Demag>();
+        tk::resetBeepCount();
+        CourseDriver::doubleClick(demag.BPKf);
+        CourseDriver::fireUntilStopped(demag.Timer1);
+        QVERIFY(demag.BPKo->isVisible());
+        QCOMPARE(tk::beepCount(), 1);
+        QVERIFY(!demag.Timer2->isEnabled());
     }
 
     void enterMovesOnePagePerPress() {
@@ -84,9 +152,15 @@ private slots:
         driver.startCourse();
         auto *b = driver.control<tk::Button>(PageId::Fonction, button);
         QVERIFY(b && !b->isVisible());
-        CourseDriver::click(b);
+        bool ran = false;
+        QObject::connect(b, &tk::Button::activated, [&ran] { ran = true; });
         QVERIFY(!b->press());
-        QCOMPARE(tk::beepCount(), 0);
+        QVERIFY(!ran);
+        // A click at its place presses what is shown there, if anything.
+        CourseDriver::click(b);
+        QVERIFY(!ran);
+        tk::resetBeepCount();
+        QVERIFY(!ran);
         QCOMPARE(driver.visiblePages(), QStringList{QStringLiteral("Fonction")});
         // Nor can a button of a hidden page.
         auto *other = driver.control<tk::Button>(PageId::Convent, button);

@@ -6,9 +6,16 @@
 #include "CourseText.h"
 #include "Fonts.h"
 
+#include "Colours.h"
+#include "KeyGuard.h"
+
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QScreen>
 #include <QStyleFactory>
+#include <QToolTip>
+#include <QTranslator>
 
 namespace app {
 
@@ -17,11 +24,26 @@ void assemble(shell::Course &course) {
     course.setTextLoader(&text::Messages);
 }
 
+void loadQtTranslations() {
+    // Qt's own words (the context menus of the text boxes) in French, from
+    // the catalogues the system ships.
+    auto *translator = new QTranslator(QCoreApplication::instance());
+    if (translator->load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(translator);
+    else
+        delete translator;
+}
+
 void configureApplication() {
-    // The same look on every desktop: Qt's own style, the embedded face.
+    // The same look on every desktop: Qt's own style, the embedded face, the
+    // course's colours also in tooltips and menus.
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     fonts::registerEmbedded();
     QApplication::setFont(fonts::font(fonts::Pt8_25));
+    QToolTip::setPalette(tk::coursePalette());
+    tk::KeyGuard::installOnApplication();
+    loadQtTranslations();
     QApplication::setWindowIcon(art::icon(art::Icon::Bridge));
     QApplication::setQuitOnLastWindowClosed(false);
     // The title page's pictures are drawn while its windows are built.

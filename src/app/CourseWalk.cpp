@@ -1,5 +1,6 @@
 #include "CourseWalk.h"
 
+#include "Button.h"
 #include "Course.h"
 #include "CoursePage.h"
 #include "Demag.h"
@@ -31,13 +32,17 @@ int fireUntilStopped(tk::Timer *timer, int limit) {
     return ticks;
 }
 
-int completeShownPage(shell::Course &course) {
+bool pressByCode(tk::Button *button) {
+    return button->press();
+}
+
+int completeShownPage(shell::Course &course, const Presser &presser) {
     auto *page = qobject_cast<shell::CoursePage *>(visiblePage(course));
     if (!page)
         return 0;
     int presses = 0;
-    const auto press = [&presses](tk::Button *button) {
-        if (button && button->press())
+    const auto press = [&presses, &presser](tk::Button *button) {
+        if (button && presser(button))
             ++presses;
     };
     const auto named = [page](const char *name) {

@@ -252,7 +252,9 @@ QHash<CacheKey, std::shared_future<QImage>> &pending() {
 
 } // namespace
 
-QList<Picture> bakedPictures() { return {Picture::Photo}; }
+QList<Picture> bakedPictures() {
+    return {Picture::Photo};
+}
 
 QString bakedName(Picture picture) {
     return QStringLiteral("picture-%1-1x.argb").arg(int(picture));

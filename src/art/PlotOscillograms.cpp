@@ -96,10 +96,11 @@ double v1(double t) {
     return M * v(t);
 }
 // During the pulse the gate takes what the diode and the gate resistor leave
-// of the secondary voltage; during the demagnetisation the gate line is driven
-// negative with the secondary.
+// of the secondary voltage. During the demagnetisation Dg1 and Dg2 block: no
+// current flows in the gate circuit, and the gate stays at 0 V (the diodes
+// are there to keep the reverse voltage off the gate).
 double vg(double t) {
-    return on(t) ? M * E - Vdg - Rg * Ig * 1e-3 : demag(t) ? v1(t) : 0.0;
+    return on(t) ? M * E - Vdg - Rg * Ig * 1e-3 : 0.0;
 }
 double vce(double t) {
     return on(t) ? 0.0 : demag(t) ? E + Vz + Vd : E;

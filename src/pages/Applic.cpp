@@ -53,6 +53,7 @@ void Applic::enter() {
     ImageImpulsions->show();
     Frame->show();
     BPLoupe->show();
+    TextCalculs->resetView(); // the calculation opens at its start on every visit
     showPage();
     FrameBoutons->show();
     Suivant->setFocus();

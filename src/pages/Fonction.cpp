@@ -9,8 +9,12 @@ Fonction::Fonction(shell::Course &course)
     : CoursePage(course, Id, QStringLiteral("Fonction d'un transformateur d'impulsions"),
                  Navigation::Panel) {
     Frame1 = new tk::Frame(this, QStringLiteral("Frame1"), {120, 360, 9255, 2535});
-    TextFonction = new tk::TextBox(Frame1, QStringLiteral("TextFonction"), {240, 120, 8895, 2295},
-                                   style::text(fonts::Pt13_5, true));
+    // Blanks a little wider than the face's own, so that the blanks of the
+    // last line put each component's name above its symbol.
+    tk::TextStyle names = style::text(fonts::Pt13_5, true);
+    names.blankStretch = BlankStretch;
+    TextFonction =
+        new tk::TextBox(Frame1, QStringLiteral("TextFonction"), {240, 120, 8895, 2295}, names);
     Image1 = new tk::ImageBox(this, QStringLiteral("Image1"), {1680, 2880, 570, 525},
                               art::Picture::Thyristor, QStringLiteral("Symbole d'un thyristor"));
     Image2 = new tk::ImageBox(this, QStringLiteral("Image2"), {4200, 2880, 645, 810},

@@ -13,6 +13,8 @@ class Fonction final : public shell::CoursePage {
     Q_OBJECT
 public:
     static constexpr shell::PageId Id = shell::PageId::Fonction;
+    /// Pixels added to each blank of TextFonction.
+    static constexpr qreal BlankStretch = 1.1;
 
     explicit Fonction(shell::Course &course);
 

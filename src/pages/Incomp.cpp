@@ -37,6 +37,8 @@ Incomp::Incomp(shell::Course &course)
     Surface = new tk::PlotSurface(this, QStringLiteral("ClientArea"), {0, 0, 9510, 6825});
     Surface->setFont(fonts::font(fonts::Pt8_25));
     Surface->setAccessibleName(QStringLiteral("Oscillogrammes"));
+    // The client area lies beneath every control of the page.
+    Surface->lower();
 
     FrameDemag[0] = new tk::Frame(this, QStringLiteral("FrameDemag(0)"), {3960, 120, 5415, 1335});
     TextIncomp[0] = new tk::TextBox(FrameDemag[0], QStringLiteral("TextIncomp(0)"),
@@ -110,8 +112,10 @@ void Incomp::Suite_Click() {
     printAt(90, 250, QStringLiteral("i1"));
     printAt(90, 310, QStringLiteral("Flux"));
     printAt(90, 360, QStringLiteral("v2"));
+    // The axes lie beneath the traces: on a later run they do not cover the
+    // plot that the earlier run left.
     for (const int axis : {140, 190, 260, 320, 370})
-        Surface->drawLine(120, axis, 410, axis, AxisGrey);
+        Surface->drawLine(120, axis, 410, axis, AxisGrey, tk::PlotSurface::Depth::Beneath);
     PrevY = V1High;
     I1Y = 260;
     FluxY = 320;

@@ -46,6 +46,9 @@ void Course::create(PageId id) {
     m_pages[number(id)] = page;
     m_ended = false;
     connect(page, &tk::PageWindow::closeRequested, this, [this] { debut().Quitter(); });
+    // Centred by its outer size; the window manager's frame is known only
+    // once the page is on screen, and the page is centred again with it.
+    connect(page, &tk::PageWindow::frameChanged, page, [page] { centreOnScreen(*page); });
     centreOnScreen(*page);
 }
 

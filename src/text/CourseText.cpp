@@ -209,8 +209,7 @@ QList<TextEntry> buildTable() {
     // 24: the end page
     t.append({PageId::FinProg, QStringLiteral("TextFin"), std::nullopt,
               lines({QStringLiteral("TRANSFORMATEUR  D'IMPULSIONS V2.0"),
-                     QStringLiteral("Cours conçu et réalisé par l'atelier pédagogique des Éditions "
-                                    "Ferrite, 1996-2026."),
+                     QStringLiteral("Cours réalisé par les Éditions Ferrite, 1996-2026."),
                      QStringLiteral("Du même auteur, dans la même collection:"),
                      QStringLiteral("- Le hacheur série,"),
                      QStringLiteral("- Le redresseur commandé monophasé,"),

@@ -4,15 +4,44 @@
 
 #include "Fonts.h"
 
+#include <QGuiApplication>
 #include <QKeyEvent>
+#include <QPainter>
 #include <QPointer>
-#include <QStyleOptionButton>
-#include <QStylePainter>
+#include <QStyleHints>
 
 namespace tk {
 namespace {
+
 constexpr int IconSize = 32;
+// The edges of the raised face: light above and left, dark below and right.
+const QColor Highlight(255, 255, 255);
+const QColor Light(223, 223, 223);
+const QColor Shadow(128, 128, 128);
+const QColor DarkShadow(0, 0, 0);
+// The focus rectangle lies this far inside the button's edge.
+constexpr int FocusInset = 4;
+
+void frame(QPainter &p, const QRect &r, const QColor &topLeft, const QColor &bottomRight) {
+    p.fillRect(r.left(), r.top(), r.width(), 1, topLeft);
+    p.fillRect(r.left(), r.top(), 1, r.height(), topLeft);
+    p.fillRect(r.left(), r.bottom(), r.width(), 1, bottomRight);
+    p.fillRect(r.right(), r.top(), 1, r.height(), bottomRight);
 }
+
+// Every other pixel of the rectangle's outline, as a classic focus rectangle.
+void dottedFrame(QPainter &p, const QRect &r, const QColor &colour) {
+    for (int x = r.left(); x <= r.right(); x += 2) {
+        p.fillRect(x, r.top(), 1, 1, colour);
+        p.fillRect(x, r.bottom(), 1, 1, colour);
+    }
+    for (int y = r.top(); y <= r.bottom(); y += 2) {
+        p.fillRect(r.left(), y, 1, 1, colour);
+        p.fillRect(r.right(), y, 1, 1, colour);
+    }
+}
+
+} // namespace
 
 Button::Button(QWidget *parent, const QString &name, Tw place, const QString &caption)
     : QPushButton(caption, parent) {
@@ -35,12 +64,9 @@ void Button::setUp(const QString &name, Tw place) {
     setGeometry(place.toPixels());
     setFont(fonts::font(fonts::Pt8_25));
     setAutoDefault(false);
-    setDefault(false);
     setFocusPolicy(Qt::StrongFocus);
-    QPalette pal = palette();
-    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-        pal.setColor(group, QPalette::Button, PageGrey);
-    setPalette(pal);
+    setPalette(coursePalette());
+    setAttribute(Qt::WA_OpaquePaintEvent);
     connect(this, &QAbstractButton::clicked, this, &Button::press);
 }
 
@@ -54,6 +80,19 @@ bool Button::press() {
     return true;
 }
 
+bool Button::isEnterTarget() const {
+    const QWidget *focus = window()->focusWidget();
+    const auto *focusedButton = qobject_cast<const Button *>(focus);
+    if (focusedButton && focusedButton->isVisible())
+        return focusedButton == this;
+    const auto *page = qobject_cast<const PageWindow *>(window());
+    return page && page->defaultButton() == this;
+}
+
+bool Button::showsFocus() const {
+    return window()->focusWidget() == this;
+}
+
 void Button::keyPressEvent(QKeyEvent *event) {
     if (PageWindow::isPageKey(event))
         event->ignore(); // for the page
@@ -61,28 +100,80 @@ void Button::keyPressEvent(QKeyEvent *event) {
         QPushButton::keyPressEvent(event);
 }
 
-void Button::paintEvent(QPaintEvent *event) {
-    if (icon().isNull()) {
-        QPushButton::paintEvent(event);
+void Button::mousePressEvent(QMouseEvent *event) {
+    m_lastPress = event->timestamp();
+    m_everPressed = true;
+    QPushButton::mousePressEvent(event);
+}
+
+void Button::mouseDoubleClickEvent(QMouseEvent *event) {
+    // The second click of a double click presses this button only if the
+    // first one pressed it too: a button that has just appeared under the
+    // pointer (revealed by the first click) is not pressed by the second.
+    const ulong interval = ulong(QGuiApplication::styleHints()->mouseDoubleClickInterval());
+    if (!m_everPressed || event->timestamp() - m_lastPress > interval) {
+        event->ignore();
         return;
     }
-    // An icon button shows its whole 32 x 32 icon, even where the button is
-    // barely larger than the icon.
-    QStylePainter painter(this);
-    QStyleOptionButton option;
-    initStyleOption(&option);
-    option.icon = QIcon();
-    option.text.clear();
-    painter.drawControl(QStyle::CE_PushButtonBevel, option);
-    const int shift = isDown() ? 1 : 0;
-    const QRect target(QPoint((width() - IconSize) / 2 + shift, (height() - IconSize) / 2 + shift),
-                       QSize(IconSize, IconSize));
-    icon().paint(&painter, target);
-    if (hasFocus()) {
-        QStyleOptionFocusRect focus;
-        focus.initFrom(this);
-        focus.rect = rect().adjusted(3, 3, -3, -3);
-        painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
+    QPushButton::mouseDoubleClickEvent(event);
+}
+
+void Button::focusInEvent(QFocusEvent *event) {
+    QPushButton::focusInEvent(event);
+    updateEnterMarks();
+}
+
+void Button::focusOutEvent(QFocusEvent *event) {
+    QPushButton::focusOutEvent(event);
+    updateEnterMarks();
+}
+
+void Button::updateEnterMarks() {
+    // The default button's border depends on where the focus is.
+    if (auto *page = qobject_cast<PageWindow *>(window()); page && page->defaultButton())
+        page->defaultButton()->update();
+    update();
+}
+
+void Button::hideEvent(QHideEvent *event) {
+    // A button hidden while held down (its page left under the pointer)
+    // comes back up.
+    if (isDown())
+        setDown(false);
+    QPushButton::hideEvent(event);
+}
+
+void Button::paintEvent(QPaintEvent *) {
+    QPainter p(this);
+    QRect r = rect();
+    const bool down = isDown();
+    p.fillRect(r, PageGrey);
+    if (isEnterTarget() || down) {
+        frame(p, r, DarkShadow, DarkShadow);
+        r.adjust(1, 1, -1, -1);
+    }
+    if (down) {
+        frame(p, r, Shadow, Shadow);
+    } else {
+        frame(p, r, Highlight, DarkShadow);
+        r.adjust(1, 1, -1, -1);
+        frame(p, r, Light, Shadow);
+    }
+    const int shift = down ? 1 : 0;
+    if (!icon().isNull()) {
+        const QRect target(
+            QPoint((width() - IconSize) / 2 + shift, (height() - IconSize) / 2 + shift),
+            QSize(IconSize, IconSize));
+        icon().paint(&p, target);
+    } else {
+        p.setPen(WindowText);
+        p.setFont(font());
+        p.drawText(rect().translated(shift, shift), Qt::AlignCenter, text());
+    }
+    if (showsFocus()) {
+        // Inside the raised edge; around the caption, or just around an icon.
+        const int inset = icon().isNull() ? FocusInset : FocusInset - 1;
+        dottedFrame(p, rect().adjusted(inset, inset, -inset, -inset), WindowText);
     }
 }
 

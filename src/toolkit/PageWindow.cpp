@@ -7,13 +7,14 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QWindow>
 
 namespace tk {
 
 namespace {
-// What the window system adds around a window (frame and caption), as seen on
-// the last page shown; a page not shown yet has no frame of its own to measure.
-QSize g_decoration;
+// What the window manager adds around a page (frame and caption), as last
+// seen on a page; a page not shown yet has no frame of its own to measure.
+QMargins g_frame;
 } // namespace
 
 PageWindow::PageWindow(const QString &name, const QString &caption, QSize clientTwips,
@@ -26,12 +27,9 @@ PageWindow::PageWindow(const QString &name, const QString &caption, QSize client
     if (border == Border::Fixed)
         setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(client);
-    QPalette pal = palette();
-    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-        pal.setColor(group, QPalette::Window, PageGrey);
-        pal.setColor(group, QPalette::WindowText, WindowText);
-    }
-    setPalette(pal);
+    // The course's own colours, whatever the desktop's palette: every role is
+    // set, so nothing on the page follows the application's palette.
+    setPalette(coursePalette());
     setAutoFillBackground(true);
     setFont(fonts::font(fonts::Pt8_25));
 }
@@ -41,8 +39,6 @@ void PageWindow::showPage() {
     if (QGuiApplication::platformName() != QLatin1String("offscreen"))
         raise(); // (the offscreen platform has no stacking order)
     activateWindow();
-    if (frameGeometry().size() != size())
-        g_decoration = frameGeometry().size() - size();
     const QWidget *focus = focusWidget();
     if (!focus || !focus->isVisible())
         focusNextChild();
@@ -70,10 +66,44 @@ void PageWindow::keepFocus() {
         focusNextChild();
 }
 
+void PageWindow::setDefaultButton(Button *button) {
+    if (m_default)
+        m_default->setDefault(false);
+    m_default = button;
+    if (button)
+        button->setDefault(true); // also tells accessibility clients
+}
+
+QMargins PageWindow::frameMargins() const {
+    const QWindow *window = windowHandle();
+    const QMargins own = window ? window->frameMargins() : QMargins();
+    if (!own.isNull())
+        g_frame = own;
+    return own.isNull() ? g_frame : own;
+}
+
 QSizeF PageWindow::outerSizeTwips() const {
-    const QSize frame = frameGeometry().size();
-    const QSize outer = frame != size() ? frame : size() + g_decoration;
+    m_counted = frameMargins();
+    const QSize outer = size().grownBy(m_counted);
     return QSizeF(outer) * TwipsPerPixel;
+}
+
+bool PageWindow::event(QEvent *event) {
+    const bool handled = QWidget::event(event);
+    switch (event->type()) {
+    case QEvent::Show:
+    case QEvent::Move:
+    case QEvent::Resize:
+    case QEvent::Expose:
+        // The window manager frames a window once it is on screen.
+        if (isVisible() && windowHandle() && !windowHandle()->frameMargins().isNull() &&
+            windowHandle()->frameMargins() != m_counted)
+            emit frameChanged();
+        break;
+    default:
+        break;
+    }
+    return handled;
 }
 
 void PageWindow::setPositionTwips(double left, double top) {

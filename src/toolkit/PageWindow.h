@@ -24,7 +24,8 @@ public:
     PageWindow(const QString &name, const QString &caption, QSize clientTwips,
                Border border = Border::Fixed);
 
-    void setDefaultButton(Button *button) { m_default = button; }
+    /// \brief The button that Enter presses when no button has the focus.
+    void setDefaultButton(Button *button);
     void setCancelButton(Button *button) { m_cancel = button; }
     Button *defaultButton() const { return m_default; }
     Button *cancelButton() const { return m_cancel; }
@@ -39,7 +40,10 @@ public:
     /// tab order that can, so the keyboard can always go on.
     void keepFocus();
 
-    /// \brief Outer size of the window (frame and caption included), in twips.
+    /// \brief Outer size of the window (frame and caption included), in twips:
+    /// the client area plus the frame that the window manager gives the page,
+    /// or, before it has given one, the frame last seen on a page (none if no
+    /// page has had one).
     QSizeF outerSizeTwips() const;
     /// \brief Places the window's outer top-left corner, in twips (fractions allowed).
     void setPositionTwips(double left, double top);
@@ -54,13 +58,20 @@ public:
 signals:
     /// The window system asked to close the page (Alt+F4, task bar, end of session).
     void closeRequested();
+    /// The window manager has given the page a frame other than the one its
+    /// outer size counted with, so a position computed from it is off.
+    void frameChanged();
 
 protected:
+    bool event(QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    QMargins frameMargins() const;
+
     QPointer<Button> m_default;
+    mutable QMargins m_counted; ///< the frame that outerSizeTwips() last counted
     QPointer<Button> m_cancel;
 };
 

@@ -3,7 +3,6 @@
 
 #include "Fonts.h"
 
-#include <QPaintEvent>
 #include <QPainter>
 #include <cmath>
 #include <cstdlib>
@@ -50,10 +49,12 @@ void PlotSurface::ensureLayer() {
     m_layer = std::move(layer);
 }
 
-void PlotSurface::plot(int x, int y, QRgb rgb) {
+void PlotSurface::plot(int x, int y, QRgb rgb, Depth depth) {
     if (x < 0 || y < 0 || x >= width() || y >= height())
         return;
     const QRect r = deviceRect(x, y, 1, 1) & m_layer.rect();
+    if (r.isEmpty() || (depth == Depth::Beneath && qAlpha(m_layer.pixel(r.topLeft())) != 0))
+        return;
     for (int row = r.top(); row <= r.bottom(); ++row) {
         auto *line = reinterpret_cast<QRgb *>(m_layer.scanLine(row));
         for (int col = r.left(); col <= r.right(); ++col)
@@ -61,7 +62,7 @@ void PlotSurface::plot(int x, int y, QRgb rgb) {
     }
 }
 
-void PlotSurface::drawLine(int x1, int y1, int x2, int y2, const QColor &colour) {
+void PlotSurface::drawLine(int x1, int y1, int x2, int y2, const QColor &colour, Depth depth) {
     if (x1 == x2 && y1 == y2)
         return;
     ensureLayer();
@@ -74,7 +75,7 @@ void PlotSurface::drawLine(int x1, int y1, int x2, int y2, const QColor &colour)
     int x = x1;
     int y = y1;
     while (x != x2 || y != y2) { // the last point is left out
-        plot(x, y, rgb);
+        plot(x, y, rgb, depth);
         const int e2 = 2 * err;
         if (e2 >= dy) {
             err += dy;
@@ -154,10 +155,13 @@ bool PlotSurface::isDrawnAt(int x, int y) const {
     return m_layer.rect().contains(d) && qAlpha(m_layer.pixel(d)) != 0;
 }
 
-void PlotSurface::paintEvent(QPaintEvent *event) {
+void PlotSurface::paintEvent(QPaintEvent *) {
+    // Everything is painted whole and clipped to the region being repainted,
+    // so a partial repaint gives exactly the pixels of a full one, also at
+    // fractional scales, where a logical pixel does not fill whole device
+    // pixels and a repainted rectangle takes in parts of its neighbours.
     QPainter painter(this);
-    const QRect area = event->rect();
-    painter.fillRect(area, PageGrey);
+    painter.fillRect(rect(), PageGrey);
     if (m_background) {
         const qreal ratio = devicePixelRatioF();
         if (m_backgroundPixmap.isNull() || m_backgroundPixmap.devicePixelRatio() != ratio)
@@ -168,8 +172,7 @@ void PlotSurface::paintEvent(QPaintEvent *event) {
         return; // nothing drawn yet: the layer is made by the first drawing
     if (m_ratio != devicePixelRatioF())
         ensureLayer();
-    const QRect source = deviceRect(area.x(), area.y(), area.width(), area.height());
-    painter.drawImage(area, m_layer, source);
+    painter.drawImage(QRectF(rect()), m_layer);
 }
 
 } // namespace tk

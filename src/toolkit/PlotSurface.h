@@ -25,8 +25,14 @@ public:
     PlotSurface(QWidget *parent, const QString &name, Tw place,
                 std::optional<art::Picture> background = std::nullopt, const QString &tooltip = {});
 
+    /// Where a line goes: over what is drawn, or beneath it.
+    enum class Depth { Over, Beneath };
+
     /// \brief A line from (x1, y1) to (x2, y2), first pixel in, last pixel out.
-    void drawLine(int x1, int y1, int x2, int y2, const QColor &colour);
+    ///
+    /// Drawn beneath, it paints only the pixels where nothing is drawn yet, as
+    /// a grid or an axis lies under the traces.
+    void drawLine(int x1, int y1, int x2, int y2, const QColor &colour, Depth depth = Depth::Over);
 
     /// \brief Where the next print starts.
     void setDrawingPosition(int x, int y);
@@ -54,7 +60,7 @@ protected:
 
 private:
     void ensureLayer();
-    void plot(int x, int y, QRgb rgb);
+    void plot(int x, int y, QRgb rgb, Depth depth);
     QRect deviceRect(int x, int y, int w, int h) const;
 
     std::optional<art::Picture> m_background;

@@ -10,6 +10,7 @@
 #include <QMimeData>
 #include <QScrollBar>
 #include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <QTextOption>
 #include <memory>
@@ -30,7 +31,7 @@ QString toDisplay(QString text) {
 
 TextBox::TextBox(QWidget *parent, const QString &name, Tw place, TextStyle style, Mode mode)
     : QTextEdit(parent), m_mode(Frame::isInsideInert(parent) ? Mode::Display : mode),
-      m_multiLine(style.multiLine), m_foreground(WindowText) {
+      m_blankStretch(style.blankStretch), m_multiLine(style.multiLine), m_foreground(WindowText) {
     setObjectName(name);
     setGeometry(place.toPixels());
     setFrameShape(QFrame::NoFrame);
@@ -76,7 +77,36 @@ TextBox::TextBox(QWidget *parent, const QString &name, Tw place, TextStyle style
 
 void TextBox::setText(const QString &text) {
     setPlainText(toDisplay(text));
+    stretchBlanks();
     setAccessibleName(toDisplay(text).simplified());
+}
+
+void TextBox::stretchBlanks() {
+    if (m_blankStretch == 0)
+        return;
+    QTextCharFormat wider;
+    wider.setFontLetterSpacingType(QFont::AbsoluteSpacing);
+    wider.setFontLetterSpacing(m_blankStretch);
+    const QString plain = toPlainText();
+    QTextCursor cursor(document());
+    for (qsizetype i = 0; i < plain.size(); ++i) {
+        if (plain.at(i) != QLatin1Char(' '))
+            continue;
+        qsizetype end = i;
+        while (end < plain.size() && plain.at(end) == QLatin1Char(' '))
+            ++end;
+        cursor.setPosition(int(i));
+        cursor.setPosition(int(end), QTextCursor::KeepAnchor);
+        cursor.mergeCharFormat(wider);
+        i = end;
+    }
+}
+
+void TextBox::resetView() {
+    QTextCursor start(document());
+    setTextCursor(start);
+    verticalScrollBar()->setValue(verticalScrollBar()->minimum());
+    horizontalScrollBar()->setValue(horizontalScrollBar()->minimum());
 }
 
 QString TextBox::text() const {
@@ -140,14 +170,17 @@ void TextBox::insertFromMimeData(const QMimeData *source) {
 }
 
 void TextBox::applyPalette() {
-    // The same colours in every state: a text in an inert frame is never greyed.
-    QPalette pal = palette();
+    // The same colours in every state: a text in an inert frame is never
+    // greyed. A selection shows only while the box has the focus.
+    QPalette pal = coursePalette();
     for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
         pal.setColor(group, QPalette::Base, PageGrey);
         pal.setColor(group, QPalette::Window, PageGrey);
         pal.setColor(group, QPalette::Text, m_foreground);
         pal.setColor(group, QPalette::WindowText, m_foreground);
     }
+    pal.setColor(QPalette::Inactive, QPalette::Highlight, PageGrey);
+    pal.setColor(QPalette::Inactive, QPalette::HighlightedText, m_foreground);
     setPalette(pal);
     viewport()->setPalette(pal);
 }

@@ -13,6 +13,7 @@ struct TextStyle {
     bool italic = false;
     Qt::Alignment alignment = Qt::AlignLeft;
     bool multiLine = true;
+    qreal blankStretch = 0; ///< pixels added to the width of every blank
 };
 
 /// \brief A text box: text with word wrap, colours, font and alignment.
@@ -37,6 +38,10 @@ public:
 
     Mode mode() const { return m_mode; }
 
+    /// \brief Back to the start: scrolled to the top, the caret at the
+    /// beginning, nothing selected.
+    void resetView();
+
     /// \brief Whether every line of the text shows whole in the box (scrolling boxes: always).
     bool showsWholeText() const;
     /// \brief Width and height that the text takes at the box's width.
@@ -48,8 +53,10 @@ protected:
 
 private:
     void applyPalette();
+    void stretchBlanks();
 
     Mode m_mode;
+    qreal m_blankStretch;
     bool m_multiLine;
     QColor m_foreground;
 };

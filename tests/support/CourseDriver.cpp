@@ -7,11 +7,21 @@
 #include "Button.h"
 #include "Timer.h"
 
+#include "ImageBox.h"
+#include "PlotSurface.h"
+#include "TextBox.h"
+
 #include <QApplication>
 #include <QPainter>
+#include <QRegion>
 #include <QTest>
+#include <QWindow>
 
 using shell::PageId;
+
+Q_GUI_EXPORT void qt_handleMouseEvent(QWindow *window, const QPointF &local, const QPointF &global,
+                                      Qt::MouseButtons state, Qt::MouseButton button,
+                                      QEvent::Type type, Qt::KeyboardModifiers mods, int timestamp);
 
 namespace {
 
@@ -84,6 +94,89 @@ QStringList arrivalProblems(CourseDriver &driver, PageId id) {
     return problems;
 }
 
+namespace {
+
+bool isControl(const QWidget *w) {
+    return qobject_cast<const tk::Button *>(w) || qobject_cast<const tk::TextBox *>(w) ||
+           qobject_cast<const tk::ImageBox *>(w) || qobject_cast<const tk::PlotSurface *>(w);
+}
+
+// What a widget paints over whatever lies behind it, in page coordinates:
+// a control its whole box, a frame only its visible controls.
+QRegion opaqueRegion(const QWidget *w, const QWidget *page) {
+    if (!w->isVisible())
+        return {};
+    if (isControl(w))
+        return QRegion(QRect(w->mapTo(page, QPoint(0, 0)), w->size()));
+    QRegion region;
+    for (const QObject *child : w->children())
+        if (child->isWidgetType())
+            region += opaqueRegion(static_cast<const QWidget *>(child), page);
+    return region & QRect(w->mapTo(page, QPoint(0, 0)), w->size());
+}
+
+// The places where a page lays one element over another on purpose.
+bool mayCover(const QWidget *page, const QString &covered, const QString &cover) {
+    const QString form = page->objectName();
+    if (form == QLatin1String("Produit"))
+        return covered == QLatin1String("ImageProduit1") && cover == QLatin1String("ImageProduit2");
+    if (form == QLatin1String("Demag"))
+        // The label tI over the plot's lower edge; the switch buttons just
+        // right of and below K, over the circuit's lower edge.
+        return (covered == QLatin1String("Picture1") && cover == QLatin1String("TextI(1)")) ||
+               (covered.startsWith(QLatin1String("Image")) &&
+                cover.startsWith(QLatin1String("BPK")));
+    if (form == QLatin1String("Incomp"))
+        return covered == QLatin1String("ClientArea") ||
+               (covered.startsWith(QLatin1String("ImageZen")) &&
+                cover.startsWith(QLatin1String("ImageZen")));
+    return false;
+}
+
+} // namespace
+
+QStringList stackingProblems(const QWidget *page) {
+    QStringList problems;
+    for (const QWidget *control : page->findChildren<QWidget *>()) {
+        if (!control->isVisible() || !isControl(control))
+            continue;
+        const QRect box(control->mapTo(page, QPoint(0, 0)), control->size());
+        if (qobject_cast<const tk::Button *>(control)) {
+            const QPoint centre = box.center();
+            const QWidget *hit = page->childAt(centre);
+            if (hit != control && !control->isAncestorOf(hit))
+                problems << QStringLiteral("%1 cannot be pressed: %2 is over its centre")
+                                .arg(control->objectName(),
+                                     hit ? hit->objectName() : QStringLiteral("nothing"));
+            continue;
+        }
+        // Whatever lies in front of the control or of one of its frames.
+        for (const QWidget *w = control; w != page; w = w->parentWidget()) {
+            const QObjectList &siblings = w->parentWidget()->children();
+            for (qsizetype i = siblings.indexOf(const_cast<QWidget *>(w)) + 1; i < siblings.size();
+                 ++i) {
+                if (!siblings[i]->isWidgetType())
+                    continue;
+                const auto *front = static_cast<const QWidget *>(siblings[i]);
+                const QRegion over = opaqueRegion(front, page) & box;
+                if (over.isEmpty())
+                    continue;
+                QList<const QWidget *> covers{front};
+                for (const QWidget *child : front->findChildren<QWidget *>())
+                    covers << child;
+                for (const QWidget *cover : covers) {
+                    if (!isControl(cover) || (opaqueRegion(cover, page) & box).isEmpty())
+                        continue;
+                    if (!mayCover(page, control->objectName(), cover->objectName()))
+                        problems << QStringLiteral("%1 is covered by %2")
+                                        .arg(control->objectName(), cover->objectName());
+                }
+            }
+        }
+    }
+    return problems;
+}
+
 void verifyArrival(CourseDriver &driver, PageId id) {
     QCOMPARE(driver.visiblePages(), QStringList{shell::formName(id)});
     const QStringList problems = arrivalProblems(driver, id);
@@ -127,39 +220,96 @@ tk::PageWindow *CourseDriver::visiblePage() const {
     return app::walk::visiblePage(*m_course);
 }
 
+ulong CourseDriver::nextEventTime(ulong step) {
+    static ulong time = 1000;
+    time += step;
+    return time;
+}
+
+void CourseDriver::clickAt(QWidget *page, QPoint at, bool twice) {
+    if (!page || !page->isVisible() || !page->windowHandle())
+        return; // not on screen: nothing to click
+    const auto send = [&](QEvent::Type type, ulong time) {
+        QWindow *window = page->windowHandle();
+        if (!window)
+            return; // the page went away under the pointer
+        const Qt::MouseButtons state =
+            type == QEvent::MouseButtonPress ? Qt::MouseButtons(Qt::LeftButton) : Qt::NoButton;
+        qt_handleMouseEvent(window, at, window->mapToGlobal(at), state, Qt::LeftButton, type,
+                            Qt::NoModifier, int(time));
+    };
+    // Far enough from the last click not to make a double click with it.
+    ulong time = nextEventTime(1000);
+    for (int click = 0; click < (twice ? 2 : 1); ++click) {
+        send(QEvent::MouseButtonPress, time);
+        send(QEvent::MouseButtonRelease, time + 60);
+        time = nextEventTime(120); // the second click within the double-click interval
+    }
+}
+
 void CourseDriver::click(tk::Button *button) {
-    QTest::mouseClick(button, Qt::LeftButton);
+    QWidget *page = button->window();
+    clickAt(page, button->mapTo(page, button->rect().center()));
+}
+
+void CourseDriver::doubleClick(tk::Button *button) {
+    QWidget *page = button->window();
+    clickAt(page, button->mapTo(page, button->rect().center()), true);
+}
+
+bool CourseDriver::keyEvent(QEvent::Type type, Qt::Key key, ulong time, bool autoRepeat) {
+    // To the window with the keyboard focus, as the window system does; it
+    // hands the key on to its focused control.
+    QWindow *window = QGuiApplication::focusWindow();
+    tk::PageWindow *page = visiblePage();
+    if (page && (!window || window != page->windowHandle()))
+        window = page->windowHandle();
+    if (!window)
+        return false; // the program has ended, or no page is shown
+    const QString text = key == Qt::Key_Space                            ? QStringLiteral(" ")
+                         : key == Qt::Key_Return || key == Qt::Key_Enter ? QStringLiteral("\r")
+                         : key == Qt::Key_Escape                         ? QString(QChar(0x1b))
+                         : key == Qt::Key_Tab                            ? QStringLiteral("\t")
+                         : key >= Qt::Key_A && key <= Qt::Key_Z
+                             ? QString(QChar(u'a' + (key - Qt::Key_A)))
+                             : QString();
+    QKeyEvent event(type, key, Qt::NoModifier, text, autoRepeat);
+    event.setTimestamp(time);
+    QApplication::sendEvent(window, &event);
+    return true;
 }
 
 void CourseDriver::key(Qt::Key key, bool autoRepeat) {
-    tk::PageWindow *page = visiblePage();
-    QVERIFY2(page, "no single page is shown");
-    QWidget *target =
-        page->focusWidget() && page->focusWidget()->isVisible() ? page->focusWidget() : page;
-    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(), autoRepeat);
-    QApplication::sendEvent(target, &press);
-    if (!autoRepeat) {
-        QPointer<QWidget> alive = target;
-        if (alive) {
-            QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier);
-            QApplication::sendEvent(alive, &release);
-        }
-    }
+    const ulong time = nextEventTime();
+    QVERIFY2(keyEvent(QEvent::KeyPress, key, time, autoRepeat), "no window has the keyboard focus");
+    if (!autoRepeat)
+        keyEvent(QEvent::KeyRelease, key, time + 40);
 }
 
 int CourseDriver::fireUntilStopped(tk::Timer *timer, int limit) {
     return app::walk::fireUntilStopped(timer, limit);
 }
 
+bool CourseDriver::clickAndSee(tk::Button *button) {
+    bool pressed = false;
+    QPointer<tk::Button> alive = button;
+    const auto seen =
+        QObject::connect(button, &tk::Button::activated, [&pressed] { pressed = true; });
+    click(button);
+    if (alive)
+        QObject::disconnect(seen);
+    return pressed;
+}
+
 int CourseDriver::completeShownPage() {
-    return app::walk::completeShownPage(*m_course);
+    return app::walk::completeShownPage(*m_course, &CourseDriver::clickAndSee);
 }
 
 void CourseDriver::walkTo(shell::PageId id) {
     startCourse();
     for (int n = 1; n < shell::number(id); ++n) {
         completeShownPage();
-        QVERIFY(m_course->coursePage(shell::pageAt(n)).Suivant->press());
+        QVERIFY(clickAndSee(m_course->coursePage(shell::pageAt(n)).Suivant));
     }
     QCOMPARE(visiblePages(), QStringList{shell::formName(id)});
 }

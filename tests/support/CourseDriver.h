@@ -4,6 +4,7 @@
 #include "Course.h"
 #include "CoursePage.h"
 
+#include <QEvent>
 #include <QImage>
 #include <QList>
 #include <QString>
@@ -41,10 +42,27 @@ public:
         return m_course->page(id).findChild<T *>(name);
     }
 
-    /// Clicks a button with the mouse (even a hidden one: it must not react).
+    /// \brief Clicks with the mouse where the button is on screen: a press and
+    /// a release on its page's window, where Qt finds the control under the
+    /// pointer, as a learner's click. Over a hidden button the click lands on
+    /// whatever is there; on a page that is not shown, nothing happens.
     static void click(tk::Button *button);
-    /// A key pressed and released on the shown page, where the focus is.
+    /// \brief Clicks the button as click() does; returns whether its handler ran.
+    static bool clickAndSee(tk::Button *button);
+    /// \brief A double click at the button's place (two clicks in quick succession).
+    static void doubleClick(tk::Button *button);
+    /// \brief A click at a point of a page's client area.
+    static void clickAt(QWidget *page, QPoint at, bool twice = false);
+
+    /// \brief A key pressed and released on the window that has the keyboard
+    /// focus (the shown page), as the window system delivers it; a held-down
+    /// key is a press flagged as a repeat.
     void key(Qt::Key key, bool autoRepeat = false);
+    /// \brief One key event as the window system sends it, with its own time
+    /// (ms) and repeat flag; false if no window could take it.
+    bool keyEvent(QEvent::Type type, Qt::Key key, ulong time, bool autoRepeat = false);
+    /// \brief The time of the next input event (ms); each call moves it on.
+    static ulong nextEventTime(ulong step = 100);
 
     /// Fires the timer until it stops or \a limit ticks; returns the ticks fired.
     static int fireUntilStopped(tk::Timer *timer, int limit = 10000);
@@ -75,3 +93,9 @@ QStringList arrivalProblems(CourseDriver &driver, shell::PageId id);
 
 /// Checks that \a id alone is shown, in its arrival state.
 void verifyArrival(CourseDriver &driver, shell::PageId id);
+
+/// \brief What on a shown page cannot be seen or pressed where it is drawn:
+/// visible buttons whose centre does not reach them, and visible texts and
+/// pictures that a control in front of them covers (except where the page
+/// puts one in front of another on purpose). Empty when all is well.
+QStringList stackingProblems(const QWidget *page);
