@@ -4,7 +4,6 @@
 #include "Fonts.h"
 
 #include <QPainter>
-#include <cmath>
 #include <cstdlib>
 
 namespace tk {
@@ -27,10 +26,13 @@ PlotSurface::PlotSurface(QWidget *parent, const QString &name, Tw place,
 }
 
 QRect PlotSurface::deviceRect(int x, int y, int w, int h) const {
-    const int left = int(std::floor(x * m_ratio));
-    const int top = int(std::floor(y * m_ratio));
-    const int right = int(std::floor((x + w) * m_ratio));
-    const int bottom = int(std::floor((y + h) * m_ratio));
+    // The device pixels that Qt itself gives a logical rectangle when it
+    // repaints it (its edges rounded to the nearest device pixel), so that
+    // the repaint of a drawing covers every device pixel the drawing changed.
+    const int left = qRound(x * m_ratio);
+    const int top = qRound(y * m_ratio);
+    const int right = qRound((x + w) * m_ratio);
+    const int bottom = qRound((y + h) * m_ratio);
     return QRect(left, top, right - left, bottom - top);
 }
 
@@ -43,8 +45,10 @@ void PlotSurface::ensureLayer() {
     if (!m_layer.isNull()) {
         // Carry the drawings over to the new ratio, pixel blocks kept whole.
         QPainter p(&layer);
-        p.drawImage(layer.rect(), m_layer, m_layer.rect());
+        p.drawImage(QRectF(layer.rect()), m_layer, QRectF(m_layer.rect()));
     }
+    // Its pixels are device pixels: painted at the origin, one to one.
+    layer.setDevicePixelRatio(ratio);
     m_ratio = ratio;
     m_layer = std::move(layer);
 }
@@ -97,7 +101,6 @@ void PlotSurface::print(const QString &text) {
     ensureLayer();
     const QFontMetrics metrics(font());
     {
-        m_layer.setDevicePixelRatio(m_ratio);
         QPainter p(&m_layer);
         // Whole pixels only, so that printing a text again over itself
         // changes nothing.
@@ -106,9 +109,10 @@ void PlotSurface::print(const QString &text) {
         p.setFont(crisp);
         p.setPen(m_foreground);
         p.drawText(QPoint(m_position.x(), m_position.y() + metrics.ascent()), text);
-        m_layer.setDevicePixelRatio(1.0);
     }
-    update(QRect(m_position, QSize(metrics.horizontalAdvance(text) + 2, metrics.height() + 1)));
+    // Glyphs do not keep to the logical pixel grid: a pixel more all round.
+    update(QRect(m_position, QSize(metrics.horizontalAdvance(text), metrics.height()))
+               .adjusted(-1, -1, 2, 2));
     m_position = QPoint(0, m_position.y() + metrics.height());
 }
 
@@ -156,10 +160,11 @@ bool PlotSurface::isDrawnAt(int x, int y) const {
 }
 
 void PlotSurface::paintEvent(QPaintEvent *) {
-    // Everything is painted whole and clipped to the region being repainted,
-    // so a partial repaint gives exactly the pixels of a full one, also at
-    // fractional scales, where a logical pixel does not fill whole device
-    // pixels and a repainted rectangle takes in parts of its neighbours.
+    // The background and the drawings are painted whole, one device pixel to
+    // one, clipped to the region being repainted: a partial repaint gives
+    // exactly the pixels of a full one, also at fractional scales, where a
+    // logical pixel does not fill whole device pixels and a repainted
+    // rectangle takes in parts of its neighbours.
     QPainter painter(this);
     painter.fillRect(rect(), PageGrey);
     if (m_background) {
@@ -172,7 +177,7 @@ void PlotSurface::paintEvent(QPaintEvent *) {
         return; // nothing drawn yet: the layer is made by the first drawing
     if (m_ratio != devicePixelRatioF())
         ensureLayer();
-    painter.drawImage(QRectF(rect()), m_layer);
+    painter.drawImage(QPointF(0, 0), m_layer);
 }
 
 } // namespace tk
