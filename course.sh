@@ -12,7 +12,7 @@ set -euo pipefail
 
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 build="${BUILD_DIR:-$here/build}"
-packages=(g++ make cmake qt6-base-dev qt6-svg-dev fonts-liberation)
+packages=(g++ make cmake qt6-base-dev qt6-svg-dev qt6-translations-l10n fonts-liberation)
 
 install_missing() {
     local missing=()

@@ -9,8 +9,12 @@
 #include "Debut.h"
 #include "Variat.h"
 
+#include "Art.h"
+#include "TextBox.h"
+
 #include <QScrollBar>
 #include <QTest>
+#include <QTextCursor>
 
 using shell::PageId;
 using namespace pages;
@@ -150,6 +154,66 @@ private slots:
         QCOMPARE(driver.visiblePages(), QStringList{"Applic"});
         QCOMPARE(visibility(page), views()["arrival"]);
         QCOMPARE(focusName(&page), QStringLiteral("Suivant"));
+    }
+
+    // A later visit opens the calculation at its start, with nothing selected;
+    // a selection shows only while the box has the focus.
+    void calculationOpensAtItsStartOnEveryVisit() {
+        CourseDriver driver;
+        driver.walkTo(PageId::Applic);
+        auto &page = driver.page<Applic>();
+        CourseDriver::click(page.BPLoupe);
+        CourseDriver::click(page.BPCalculs);
+        tk::TextBox *calc = page.TextCalculs;
+        QScrollBar *bar = calc->verticalScrollBar();
+        bar->setValue(bar->maximum() / 2);
+        QTextCursor middle = calc->cursorForPosition(QPoint(20, 40));
+        middle.movePosition(QTextCursor::EndOfLine, QTextCursor::KeepAnchor);
+        calc->setTextCursor(middle);
+        QVERIFY(calc->textCursor().hasSelection());
+        // Not painted once the focus is elsewhere.
+        page.Suivant->setFocus();
+        QImage shown = calc->grab().toImage();
+        for (int y = 0; y < shown.height(); ++y)
+            for (int x = 0; x < shown.width() - 20; ++x)
+                QVERIFY2(shown.pixelColor(x, y) !=
+                             calc->palette().color(QPalette::Active, QPalette::Highlight),
+                         "a selection is painted in a box without the focus");
+        // Away to Variat and back.
+        CourseDriver::click(page.Suivant);
+        CourseDriver::click(driver.page<Variat>().Precedent);
+        CourseDriver::click(page.BPLoupe);
+        CourseDriver::click(page.BPCalculs);
+        QCOMPARE(bar->value(), bar->minimum());
+        QVERIFY(!calc->textCursor().hasSelection());
+        QCOMPARE(calc->textCursor().position(), 0);
+    }
+
+    // During the demagnetisation Dg1 and Dg2 block: the gate voltage is 0,
+    // not a negative block (which would exceed the gate's reverse rating).
+    void gateVoltageIsZeroOutsideThePulses() {
+        const QImage curves = renderPicture(art::Picture::TriggerCurves);
+        // The time axes of the left column, top to bottom: vi, v, v1 v2, vg, vce.
+        QList<int> axes;
+        for (int y = 0; y < curves.height(); ++y) {
+            int black = 0;
+            for (int x = 140; x < 250; ++x)
+                black += curves.pixelColor(x, y) == QColor(0, 0, 0);
+            if (black > 80 && (axes.isEmpty() || y > axes.last() + 1))
+                axes << y;
+        }
+        QCOMPARE(axes.size(), 5);
+        const int vgAxis = axes[3];
+        int below = 0;
+        int above = 0;
+        for (int x = 55; x < 262; ++x) {
+            for (int y = vgAxis + 2; y < vgAxis + 9; ++y)
+                below += curves.pixelColor(x, y) == QColor(0, 0, 255);
+            for (int y = vgAxis - 8; y < vgAxis - 1; ++y)
+                above += curves.pixelColor(x, y) == QColor(0, 0, 255);
+        }
+        QCOMPARE(below, 0);
+        QVERIFY(above > 0); // the positive blocks of the pulses
     }
 
     void calculationScrollsButRejectsTyping() {

@@ -224,6 +224,15 @@ private slots:
         }
         QVERIFY2(cut.isEmpty(), qPrintable(cut.join(u", ")));
     }
+
+    // The end text is eight lines: none of them wraps in its box.
+    void theEndTextIsEightLines() {
+        CourseDriver driver;
+        driver.walkTo(PageId::FinProg);
+        auto *text = driver.control<tk::TextBox>(PageId::FinProg, "TextFin");
+        QCOMPARE(text->text().count(QStringLiteral("\r\n")) + 1, 8);
+        QCOMPARE(text->lineCount(), 8);
+    }
 };
 
 QTEST_MAIN(CourseTextTest)

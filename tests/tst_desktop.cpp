@@ -16,6 +16,7 @@
 #include "Vide.h"
 
 #include <QAccessible>
+#include <QMenu>
 #include <QTest>
 
 using shell::PageId;
@@ -123,6 +124,97 @@ private slots:
         click("Recommencer");
         QCOMPARE(driver.visiblePages(), QStringList{"Fonction"});
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u"\n")));
+    }
+
+    // The course draws in its own colours under a dark desktop palette.
+    void aDarkDesktopChangesNothing() {
+        const QPalette before = QApplication::palette();
+        QPalette dark;
+        for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+            dark.setColor(group, QPalette::Window, QColor(40, 40, 40));
+            dark.setColor(group, QPalette::WindowText, Qt::white);
+            dark.setColor(group, QPalette::Button, QColor(60, 60, 60));
+            dark.setColor(group, QPalette::ButtonText, Qt::white);
+            dark.setColor(group, QPalette::Base, QColor(30, 30, 30));
+            dark.setColor(group, QPalette::Text, Qt::white);
+            dark.setColor(group, QPalette::Light, QColor(80, 80, 80));
+        }
+        QApplication::setPalette(dark);
+        QImage darkShot;
+        {
+            CourseDriver driver;
+            driver.walkTo(PageId::Convent);
+            darkShot = driver.visiblePage()->grab().toImage();
+        }
+        QApplication::setPalette(before);
+        CourseDriver driver;
+        driver.walkTo(PageId::Convent);
+        const QImage shot = driver.visiblePage()->grab().toImage();
+        QCOMPARE(darkShot, shot);
+        // And that look is the course's: grey page, black captions on flat grey faces.
+        QCOMPARE(shot.pixelColor(5, 5), QColor(192, 192, 192));
+        const QImage button = driver.course().coursePage(PageId::Convent).Quitter->grab().toImage();
+        QCOMPARE(button.pixelColor(button.width() / 2, 5), QColor(192, 192, 192));
+        QCOMPARE(button.pixelColor(button.width() / 2, button.height() - 6), QColor(192, 192, 192));
+        int black = 0;
+        for (int x = 0; x < button.width(); ++x)
+            black += button.pixelColor(x, button.height() / 2) == QColor(0, 0, 0);
+        QVERIFY(black > 10); // the caption
+    }
+
+    // Where Enter goes is seen from the arrival on: the focused button has a
+    // dotted rectangle and the black border of the button Enter presses.
+    void theFocusedButtonIsMarkedOnArrival_data() {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QString>("focused");
+        QTest::newRow("Fonction") << 1 << "Suite";
+        QTest::newRow("Convent") << 2 << "Suivant";
+        QTest::newRow("Demag") << 7 << "BPKf";
+        QTest::newRow("ChargeTi") << 10 << "BPCourbes";
+        QTest::newRow("FinProg") << 13 << "Quitter";
+    }
+
+    void theFocusedButtonIsMarkedOnArrival() {
+        QFETCH(int, page);
+        QFETCH(QString, focused);
+        CourseDriver driver;
+        driver.walkTo(shell::pageAt(page));
+        tk::PageWindow *shown = driver.visiblePage();
+        QCOMPARE(focusName(shown), focused);
+        for (tk::Button *b : shown->findChildren<tk::Button *>()) {
+            if (!b->isVisible())
+                continue;
+            const bool marked = b->objectName() == focused;
+            QCOMPARE(looksFocused(b->grab().toImage()), marked);
+        }
+    }
+
+    // A button clicked away with its page, shown again later with the pointer
+    // elsewhere, looks as it did before: no hover or pressed look is left.
+    void noLookIsLeftFromAnEarlierVisit() {
+        CourseDriver driver;
+        driver.walkTo(PageId::Variat);
+        auto &variat = driver.course().coursePage(PageId::Variat);
+        const QImage before = variat.Precedent->grab().toImage();
+        CourseDriver::click(variat.Precedent);
+        QCOMPARE(driver.visiblePages(), QStringList{"Applic"});
+        CourseDriver::click(driver.course().coursePage(PageId::Applic).Suivant);
+        QCOMPARE(driver.visiblePages(), QStringList{"Variat"});
+        QVERIFY(!variat.Precedent->isDown());
+        QCOMPARE(variat.Precedent->grab().toImage(), before);
+    }
+
+    // Qt's own texts, such as the context menu of a text box, are French.
+    void qtSpeaksFrench() {
+        CourseDriver driver;
+        driver.walkTo(PageId::Applic);
+        QScopedPointer<QMenu> menu(
+            driver.page<Applic>().TextExplication->createStandardContextMenu());
+        QStringList texts;
+        for (const QAction *action : menu->actions())
+            texts << action->text().remove(u'&').section(u'\t', 0, 0);
+        QVERIFY2(texts.contains(u"Annuler"), qPrintable(texts.join(u", ")));
+        QVERIFY2(texts.contains(u"Tout sélectionner"), qPrintable(texts.join(u", ")));
     }
 
     void theKeyboardAloneWalksTheWholeCourse() {

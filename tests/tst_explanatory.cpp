@@ -67,6 +67,19 @@ private slots:
         QCOMPARE(tk::beepCount(), 2);
     }
 
+    // The blanks of the last line of TextFonction put each name above the
+    // symbol of its component.
+    void namesStandAboveTheirSymbols() {
+        CourseDriver driver;
+        driver.startCourse();
+        auto &page = driver.page<pages::Fonction>();
+        QVERIFY(page.TextFonction->text().endsWith(QString(10, u' ') + u"Thyristors," +
+                                                   QString(15, u' ') + u"Triacs," +
+                                                   QString(15, u' ') + u"Transistors."));
+        for (const qreal offset : nameOffsets(page))
+            QVERIFY2(qAbs(offset) <= 8, qPrintable(QString::number(offset)));
+    }
+
     void symbolsAreTheSizeOfTheirBoxes_data() {
         QTest::addColumn<QString>("image");
         QTest::addColumn<QSize>("size");

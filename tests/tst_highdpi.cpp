@@ -4,8 +4,10 @@
 #include "CourseDriver.h"
 
 #include "Art.h"
+#include "Button.h"
 #include "ImageBox.h"
 #include "PasSat.h"
+#include "TextBox.h"
 #include "Vide.h"
 
 #include <QTest>
@@ -40,6 +42,27 @@ private slots:
                          qPrintable(c.name()));
             }
         }
+    }
+
+    // The marks of the focused button, the names above their symbols and the
+    // end text's eight lines hold at 200 % too.
+    void marksNamesAndLinesAt200Percent() {
+        {
+            CourseDriver driver;
+            driver.startCourse();
+            for (const qreal offset : nameOffsets(*driver.visiblePage()))
+                QVERIFY2(qAbs(offset) <= 8, qPrintable(QString::number(offset)));
+        }
+        {
+            CourseDriver driver;
+            driver.walkTo(PageId::Convent);
+            auto &convent = driver.course().coursePage(PageId::Convent);
+            QVERIFY(looksFocused(convent.Suivant->grab().toImage()));
+            QVERIFY(!looksFocused(convent.Precedent->grab().toImage()));
+        }
+        CourseDriver driver;
+        driver.walkTo(PageId::FinProg);
+        QCOMPARE(driver.control<tk::TextBox>(PageId::FinProg, "TextFin")->lineCount(), 8);
     }
 
     void picturesAreDrawnForTheRatio() {

@@ -3,6 +3,7 @@
 
 #include "CourseDriver.h"
 
+#include "Aimant.h"
 #include "Beep.h"
 #include "Button.h"
 #include "Debut.h"
@@ -112,6 +113,39 @@ private slots:
         driver.key(Qt::Key_Return);
         QCOMPARE(driver.visiblePages(), QStringList{QStringLiteral("Aimant")});
         QCOMPARE(tk::beepCount(), 3);
+    }
+
+    // X11 sends a held key as release and press pairs with the same time, and
+    // flags them as repeats only when both are already queued.
+    void aHeldKeyActsOnceWhenItsRepeatsAreNotFlagged_data() {
+        QTest::addColumn<Qt::Key>("key");
+        QTest::newRow("Enter") << Qt::Key_Return;
+        QTest::newRow("Space") << Qt::Key_Space;
+    }
+
+    void aHeldKeyActsOnceWhenItsRepeatsAreNotFlagged() {
+        QFETCH(Qt::Key, key);
+        CourseDriver driver;
+        driver.walkTo(PageId::Aimant);
+        tk::resetBeepCount();
+        // Held for two seconds: the first press, then 25 repeats a second
+        // after a delay, some flagged and some not.
+        ulong t = CourseDriver::nextEventTime();
+        driver.keyEvent(QEvent::KeyPress, key, t);
+        t += 600;
+        for (int i = 0; i < 35; ++i, t += 40) {
+            const bool flagged = i % 5 != 2;
+            driver.keyEvent(QEvent::KeyRelease, key, t, flagged);
+            driver.keyEvent(QEvent::KeyPress, key, t, flagged);
+        }
+        driver.keyEvent(QEvent::KeyRelease, key, t + 15);
+        // Suite alone was pressed; the text on saturation is there to read.
+        QCOMPARE(tk::beepCount(), 1);
+        QCOMPARE(driver.visiblePages(), QStringList{QStringLiteral("Aimant")});
+        QVERIFY(driver.page<pages::Aimant>().TextSaturation->isVisible());
+        // A new press after the release acts.
+        driver.key(key);
+        QCOMPARE(driver.visiblePages(), QStringList{QStringLiteral("Vide")});
     }
 
     void keysNeverPressAHiddenButton() {

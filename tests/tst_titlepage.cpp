@@ -7,9 +7,12 @@
 #include "Button.h"
 #include "CourseText.h"
 #include "Debut.h"
+#include "Screen.h"
 #include "Timer.h"
+#include "Twips.h"
 
 #include <QTest>
+#include <QWindow>
 
 using shell::PageId;
 
@@ -144,6 +147,29 @@ private slots:
         QVERIFY(qAbs(frame.center().y() - screen.center().y()) <= 1);
         for (const PageId id : shell::CreationOrder)
             QCOMPARE(driver.existing(id)->pos(), shown->pos());
+    }
+
+    // Every page is centred by its outer size, the frame that the window
+    // system gives it included (two pixels all round on this platform).
+    void pagesAreCentredWithTheirFrame() {
+        CourseDriver driver;
+        driver.start();
+        const QSize screen = tk::screenSizeTwips();
+        const auto check = [&screen](tk::PageWindow *page) {
+            const QMargins frame = page->windowHandle()->frameMargins();
+            QVERIFY(!frame.isNull());
+            const QSizeF outer = QSizeF(page->size().grownBy(frame)) * tk::TwipsPerPixel;
+            const QPointF place = shell::centredPosition(screen, outer);
+            QCOMPARE(page->frameGeometry().topLeft(), QPoint(tk::px(place.x()), tk::px(place.y())));
+        };
+        check(driver.visiblePage());
+        driver.course().debut().Timer1->fire();
+        for (int n = 1; n <= 13; ++n) {
+            check(driver.visiblePage());
+            driver.completeShownPage();
+            if (n < 13)
+                CourseDriver::click(driver.course().coursePage(shell::pageAt(n)).Suivant);
+        }
     }
 
     void centringRule_data() {

@@ -1,8 +1,9 @@
 #include "KeyGuard.h"
 
 #include <QAbstractButton>
-#include <QApplication>
+#include <QCoreApplication>
 #include <QKeyEvent>
+#include <QWindow>
 
 namespace tk {
 
@@ -28,11 +29,11 @@ bool KeyGuard::isActionKey(int key) {
     }
 }
 
-bool KeyGuard::isGuardedNow(int key) {
+bool KeyGuard::isGuardedNow(int key, const QWindow *window) {
     if (key != Qt::Key_Space && key != Qt::Key_Select)
         return true;
     // On a button; in a text box a held space types spaces.
-    return qobject_cast<QAbstractButton *>(QApplication::focusWidget()) != nullptr;
+    return qobject_cast<QAbstractButton *>(window->focusObject()) != nullptr;
 }
 
 bool KeyGuard::eventFilter(QObject *watched, QEvent *event) {
@@ -57,7 +58,7 @@ bool KeyGuard::eventFilter(QObject *watched, QEvent *event) {
         }
         return false;
     }
-    if (!isGuardedNow(key->key()))
+    if (!isGuardedNow(key->key(), static_cast<const QWindow *>(watched)))
         return false;
     if (key->isAutoRepeat())
         return true;

@@ -3,6 +3,8 @@
 #include <QHash>
 #include <QObject>
 
+class QWindow;
+
 namespace tk {
 
 /// \brief Makes a held-down key act once, whatever the window system says
@@ -34,7 +36,7 @@ private:
     };
 
     static bool isActionKey(int key);
-    static bool isGuardedNow(int key);
+    static bool isGuardedNow(int key, const QWindow *window);
 
     QHash<int, KeyState> m_keys;
 };

@@ -141,6 +141,31 @@ QSizeF TextBox::textExtent() const {
     return QSizeF(widest, bottom);
 }
 
+int TextBox::lineCount() const {
+    std::unique_ptr<QTextDocument> doc(document()->clone());
+    doc->setDefaultFont(font());
+    doc->setTextWidth(m_multiLine ? size().shrunkBy(viewportMargins()).width() : -1);
+    doc->documentLayout(); // lays the text out
+    int lines = 0;
+    for (QTextBlock block = doc->begin(); block.isValid(); block = block.next())
+        lines += block.layout()->lineCount();
+    return lines;
+}
+
+QRectF TextBox::fragmentRect(const QString &fragment) const {
+    const int from = int(toPlainText().indexOf(fragment));
+    if (from < 0)
+        return {};
+    QTextCursor start(document());
+    start.setPosition(from);
+    QTextCursor end(document());
+    end.setPosition(from + int(fragment.size()));
+    const QRect a = cursorRect(start);
+    const QRect b = cursorRect(end);
+    const QPoint offset = viewport()->mapTo(this, QPoint(0, 0));
+    return QRectF(QPointF(a.left(), a.top()) + offset, QPointF(b.left(), a.bottom()) + offset);
+}
+
 bool TextBox::showsWholeText() const {
     if (m_mode == Mode::ReadOnlyScrolling)
         return true;

@@ -46,6 +46,11 @@ public:
     bool showsWholeText() const;
     /// \brief Width and height that the text takes at the box's width.
     QSizeF textExtent() const;
+    /// \brief Number of lines the text takes in the box, wrapped lines counted.
+    int lineCount() const;
+    /// \brief Where the first occurrence of \a fragment (on one line) is
+    /// drawn, in the box's coordinates; empty if the text does not hold it.
+    QRectF fragmentRect(const QString &fragment) const;
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;

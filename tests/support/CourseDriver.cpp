@@ -135,6 +135,37 @@ bool mayCover(const QWidget *page, const QString &covered, const QString &cover)
 
 } // namespace
 
+bool looksFocused(const QImage &b) {
+    const QColor black(0, 0, 0);
+    const qreal r = b.devicePixelRatio();
+    const int inset = int(3 * r);
+    int dots = 0;
+    for (int x = int(8 * r); x < b.width() - int(8 * r); ++x) {
+        bool dot = false;
+        for (int y = inset; y < inset + int(3 * r); ++y)
+            dot = dot || b.pixelColor(x, y) == black;
+        dots += dot;
+    }
+    const bool border = b.pixelColor(0, 0) == black && b.pixelColor(b.width() - 1, 0) == black &&
+                        b.pixelColor(0, b.height() - 1) == black;
+    return border && dots > (b.width() - int(16 * r)) / 3;
+}
+
+QList<qreal> nameOffsets(tk::PageWindow &fonction) {
+    auto *text = fonction.findChild<tk::TextBox *>(QStringLiteral("TextFonction"));
+    QList<qreal> offsets;
+    const QList<std::pair<const char *, const char *>> names{
+        {"Thyristors,", "Image1"}, {"Triacs,", "Image2"}, {"Transistors.", "Image3"}};
+    for (const auto &[name, image] : names) {
+        const QRectF word = text->fragmentRect(QLatin1StringView(name));
+        const qreal centre = text->mapTo(&fonction, QPoint(0, 0)).x() + word.center().x();
+        const QWidget *symbol = fonction.findChild<QWidget *>(QLatin1StringView(image));
+        const qreal symbolCentre = symbol->x() + symbol->width() / 2.0;
+        offsets << centre - symbolCentre;
+    }
+    return offsets;
+}
+
 QStringList stackingProblems(const QWidget *page) {
     QStringList problems;
     for (const QWidget *control : page->findChildren<QWidget *>()) {

@@ -94,6 +94,14 @@ QStringList arrivalProblems(CourseDriver &driver, shell::PageId id);
 /// Checks that \a id alone is shown, in its arrival state.
 void verifyArrival(CourseDriver &driver, shell::PageId id);
 
+/// \brief Whether a button's picture shows the marks of the button that
+/// Enter presses: a black border all round, and a dotted focus rectangle.
+bool looksFocused(const QImage &buttonShot);
+
+/// \brief How far (pixels) the centre of each component name of the last
+/// line of TextFonction lies from the centre of the symbol below it.
+QList<qreal> nameOffsets(tk::PageWindow &fonction);
+
 /// \brief What on a shown page cannot be seen or pressed where it is drawn:
 /// visible buttons whose centre does not reach them, and visible texts and
 /// pictures that a control in front of them covers (except where the page
