@@ -12,11 +12,15 @@ set -euo pipefail
 
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 build="${BUILD_DIR:-$here/build}"
+# To build and run the course.
 packages=(g++ make cmake qt6-base-dev qt6-svg-dev qt6-translations-l10n fonts-liberation)
+# To run its tests besides: an X server and a screen reader's accessibility
+# bus for the test that reads the course as a screen reader does.
+test_packages=(xvfb xauth dbus-daemon at-spi2-core python3-gi gir1.2-atspi-2.0)
 
 install_missing() {
     local missing=()
-    for p in "${packages[@]}"; do
+    for p in "$@"; do
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' ||
             missing+=("$p")
     done
@@ -44,7 +48,7 @@ sanitized_tests() {
 
 case "${1:-}" in
 run)
-    install_missing
+    install_missing "${packages[@]}"
     build
     if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}${QT_QPA_PLATFORM:-}" ]; then
         echo "Aucun écran graphique (DISPLAY non défini) : lancez le cours dans une session graphique, ou sous Xvfb avec : xvfb-run $build/src/app/transformateur-impulsions" >&2
@@ -53,7 +57,7 @@ run)
     exec "$build/src/app/transformateur-impulsions"
     ;;
 test)
-    install_missing
+    install_missing "${packages[@]}" "${test_packages[@]}"
     build
     (cd "$build" && ctest --output-on-failure -j "$(nproc)")
     if [ -n "${SANITIZERS:-}" ] || [ "${CI:-}" = true ]; then

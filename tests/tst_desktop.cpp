@@ -25,13 +25,17 @@ using namespace pages;
 class DesktopTest final : public QObject {
     Q_OBJECT
 private slots:
-    void everyControlHasAnAccessibleName() {
+    // Pages are windows named by their caption, buttons push buttons, texts
+    // texts with a short name and their text as value, pictures and plots
+    // images that say what they show.
+    void everyControlSaysWhatItIs() {
         CourseDriver driver;
         driver.start();
         QStringList unnamed;
         const auto check = [&unnamed](tk::PageWindow &page) {
             QAccessibleInterface *window = QAccessible::queryAccessibleInterface(&page);
-            if (!window || window->text(QAccessible::Name) != page.windowTitle().trimmed())
+            if (!window || window->text(QAccessible::Name) != page.windowTitle().trimmed() ||
+                window->role() != QAccessible::Window)
                 unnamed << page.objectName();
             QList<QWidget *> controls;
             for (auto *w : page.findChildren<tk::Button *>())
@@ -50,8 +54,21 @@ private slots:
                 const bool picture =
                     qobject_cast<tk::ImageBox *>(w) ||
                     (qobject_cast<tk::PlotSurface *>(w) && !w->accessibleDescription().isEmpty());
-                if (picture && a && a->text(QAccessible::Description).isEmpty())
+                if (picture && a &&
+                    (a->role() != QAccessible::Graphic ||
+                     a->text(QAccessible::Description).size() < 20 ||
+                     a->text(QAccessible::Description) == a->text(QAccessible::Name)))
                     unnamed << id + u" (description)";
+                if (auto *text = qobject_cast<tk::TextBox *>(w); text && a) {
+                    const QString name = a->text(QAccessible::Name);
+                    if (a->role() != QAccessible::EditableText || !a->textInterface() ||
+                        name.size() > 50 || name == text->toPlainText() ||
+                        a->textInterface()->text(0, a->textInterface()->characterCount()) !=
+                            text->toPlainText())
+                        unnamed << id + u" (text)";
+                }
+                if (qobject_cast<tk::Button *>(w) && a && a->role() != QAccessible::PushButton)
+                    unnamed << id + u" (role)";
             }
         };
         check(driver.course().page(PageId::Debut));
@@ -215,6 +232,61 @@ private slots:
             texts << action->text().remove(u'&').section(u'\t', 0, 0);
         QVERIFY2(texts.contains(u"Annuler"), qPrintable(texts.join(u", ")));
         QVERIFY2(texts.contains(u"Tout sélectionner"), qPrintable(texts.join(u", ")));
+    }
+
+    // What appears without the focus moving is told to the screen reader.
+    void changesAreAnnouncedWithoutMovingTheFocus() {
+        CourseDriver driver;
+        driver.walkTo(PageId::Vide);
+        auto &vide = driver.page<Vide>();
+        CourseDriver::fireUntilStopped(vide.Timer2);
+        QVERIFY(vide.Picture1->accessibleDescription().contains(u"croît linéairement"));
+        CourseDriver::click(vide.Suite);
+        QVERIFY(vide.lastAnnouncement().contains(u"Si l'échelon de tension"));
+
+        driver.walkTo(PageId::Demag);
+        auto &demag = driver.page<Demag>();
+        QVERIFY(driver.visiblePage() == &demag);
+        for (int run = 0; run < 2; ++run) {
+            CourseDriver::click(demag.BPKf);
+            CourseDriver::fireUntilStopped(demag.Timer1);
+            CourseDriver::click(demag.BPKo);
+            const QString focus = focusName(&demag);
+            CourseDriver::fireUntilStopped(demag.Timer2);
+            if (run == 0) {
+                CourseDriver::click(demag.Suite);
+                continue;
+            }
+            QCOMPARE(focusName(&demag), focus);
+            QVERIFY(demag.lastAnnouncement().contains(u"boutons de navigation"));
+            QVERIFY(demag.Picture1->accessibleDescription().contains(u"Zener"));
+        }
+
+        CourseDriver::click(demag.Suivant);
+        auto &incomp = driver.page<Incomp>();
+        CourseDriver::click(incomp.Suite);
+        QVERIFY(incomp.Surface->accessibleDescription().contains(u"en cours"));
+        const QString focus = focusName(&incomp);
+        for (tk::Timer *timer : incomp.Timer)
+            CourseDriver::fireUntilStopped(timer);
+        QCOMPARE(focusName(&incomp), focus);
+        QVERIFY(incomp.lastAnnouncement().contains(u"raccourcies"));
+        QVERIFY(incomp.Surface->accessibleDescription().contains(u"saturation"));
+
+        driver.walkTo(PageId::Applic);
+        auto &applic = driver.page<Applic>();
+        const QList<std::pair<tk::Button *, QString>> views{{applic.BPLoupe, "train d'impulsions"},
+                                                            {applic.BPCalculs, "calculs"},
+                                                            {applic.BPCourbes, "oscillogrammes"}};
+        for (const auto &[button, words] : views) {
+            CourseDriver::click(button);
+            QVERIFY2(applic.lastAnnouncement().contains(words),
+                     qPrintable(applic.lastAnnouncement()));
+            QCOMPARE(focusName(&applic), "Suivant");
+        }
+        // The default button says so.
+        auto *suivant = QAccessible::queryAccessibleInterface(applic.Suivant);
+        QVERIFY(suivant->state().defaultButton);
     }
 
     void theKeyboardAloneWalksTheWholeCourse() {

@@ -148,6 +148,18 @@ private slots:
         QCOMPARE(driver.visiblePages(), QStringList{QStringLiteral("Vide")});
     }
 
+    // Enter moves on to another page; its release goes to the window that had
+    // the focus, which the move hid: the course never sees it. The next press
+    // still acts.
+    void aPressActsWhenTheLastReleaseWentToAPageNowGone() {
+        CourseDriver driver;
+        driver.walkTo(PageId::Convent);
+        driver.keyEvent(QEvent::KeyPress, Qt::Key_Return, CourseDriver::nextEventTime());
+        QCOMPARE(driver.visiblePages(), QStringList{QStringLiteral("Aimant")});
+        driver.key(Qt::Key_Return); // Suite
+        QVERIFY(driver.page<pages::Aimant>().TextSaturation->isVisible());
+    }
+
     void keysNeverPressAHiddenButton() {
         CourseDriver driver;
         driver.startCourse();

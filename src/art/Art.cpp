@@ -137,66 +137,151 @@ private:
 
 } // namespace
 
+QString title(Picture picture) {
+    switch (picture) {
+    case Picture::Photo:
+        return QStringLiteral("Photographie de transformateurs d'impulsions");
+    case Picture::Emblem:
+        return QStringLiteral("Emblème de l'éditeur");
+    case Picture::Thyristor:
+        return QStringLiteral("Symbole d'un thyristor");
+    case Picture::Triac:
+        return QStringLiteral("Symbole d'un triac");
+    case Picture::Transistor:
+        return QStringLiteral("Symbole d'un transistor");
+    case Picture::DotConvention:
+    case Picture::NoLoadTransformer:
+        return QStringLiteral("Transformateur d'impulsions");
+    case Picture::MagnetisationCurve:
+        return QStringLiteral("Courbe d'aimantation");
+    case Picture::Pulse10V:
+        return QStringLiteral("Impulsion de 10 V");
+    case Picture::Pulses10V5V:
+        return QStringLiteral("Impulsions de 10 V et de 5 V");
+    case Picture::SpeedDrives:
+        return QStringLiteral("Variateurs de vitesse");
+    case Picture::NoLoadAxes:
+    case Picture::LoadCurves:
+    case Picture::TriggerCurves:
+        return QStringLiteral("Oscillogrammes");
+    case Picture::DemagAxes:
+        return QStringLiteral("Courant magnétisant");
+    case Picture::DiodeKo:
+    case Picture::DiodeKf:
+    case Picture::DiodeKfo:
+    case Picture::ZenKo:
+    case Picture::ZenKf:
+    case Picture::ZenKfo:
+    case Picture::LoadCircuit:
+        return QStringLiteral("Schéma du montage");
+    case Picture::TriggerCircuit:
+        return QStringLiteral("Schéma du déclencheur");
+    case Picture::MainsPulses:
+        return QStringLiteral("Tension du secteur et trains d'impulsions");
+    case Picture::PulseTrain:
+        return QStringLiteral("Détail du train d'impulsions");
+    }
+    return {};
+}
+
 QString description(Picture picture) {
     switch (picture) {
     case Picture::Photo:
-        return QStringLiteral("Photographie de trois transformateurs d'impulsions et symbole "
-                              "du transformateur");
+        return QStringLiteral(
+            "Photographie de trois transformateurs d'impulsions en boîtiers différents : un "
+            "modèle ouvert au bobinage apparent, un bloc moulé vert et un boîtier plat noir à "
+            "longues broches ; en dessous, le symbole du transformateur à deux enroulements.");
     case Picture::Emblem:
-        return QStringLiteral("Emblème de l'éditeur dans un hexagone orange");
+        return QStringLiteral("Emblème de l'éditeur, dans un hexagone orange.");
     case Picture::Thyristor:
-        return QStringLiteral("Symbole du thyristor");
+        return QStringLiteral("Symbole du thyristor : une diode dont la cathode porte "
+                              "l'électrode de commande, la gâchette.");
     case Picture::Triac:
-        return QStringLiteral("Symbole du triac");
+        return QStringLiteral("Symbole du triac : deux thyristors montés tête-bêche avec une "
+                              "gâchette commune ; il conduit dans les deux sens.");
     case Picture::Transistor:
-        return QStringLiteral("Symbole du transistor NPN");
+        return QStringLiteral("Symbole du transistor NPN : la base à gauche, le collecteur en "
+                              "haut, l'émetteur fléché en bas.");
     case Picture::DotConvention:
-        return QStringLiteral("Transformateur avec ses bornes homologues marquées d'un point, "
-                              "les courants i1 et i2 et les tensions v1 et v2");
+        return QStringLiteral(
+            "Transformateur à deux enroulements dont un point marque les bornes homologues : "
+            "v1 et i1 entrant au primaire, i2 sortant et v2 au secondaire sont orientés vers "
+            "ces bornes.");
     case Picture::MagnetisationCurve:
-        return QStringLiteral("Flux en fonction du courant magnétisant : une droite jusqu'au "
-                              "courant Im, puis un palier");
+        return QStringLiteral(
+            "Le flux croît proportionnellement au courant magnétisant jusqu'à la valeur Im, "
+            "puis reste constant : au-delà de Im, le circuit magnétique est saturé.");
     case Picture::Pulse10V:
-        return QStringLiteral("Impulsion de 10 V pendant 10 µs");
+        return QStringLiteral("Impulsion rectangulaire de 10 V pendant 10 µs : son aire vaut "
+                              "100 V.µs.");
     case Picture::Pulses10V5V:
-        return QStringLiteral("Impulsions de 10 V pendant 10 µs et de 5 V pendant 20 µs, de "
-                              "même surface");
+        return QStringLiteral("Deux impulsions de même aire, 100 V.µs : 10 V pendant 10 µs, "
+                              "et 5 V pendant 20 µs, deux fois plus longue et deux fois moins "
+                              "haute.");
     case Picture::SpeedDrives:
-        return QStringLiteral("Photographie de variateurs de vitesse industriels");
+        return QStringLiteral("Photographie de variateurs de vitesse industriels pour moteurs "
+                              "électriques, jaunes et gris, avec leurs claviers et afficheurs.");
     case Picture::NoLoadAxes:
-        return QStringLiteral("Oscillogrammes de v1, v2 et i1 en fonction du temps");
+        return QStringLiteral("Axes des oscillogrammes de v1, v2 et i1 en fonction du temps.");
     case Picture::NoLoadTransformer:
-        return QStringLiteral("Symbole du transformateur d'impulsions, n1 et n2 spires");
+        return QStringLiteral(
+            "Transformateur à vide : le courant i1 entre au primaire sous la tension v1 ; le "
+            "secondaire ouvert ne débite pas, i2 est nul, et présente la tension v2.");
     case Picture::DemagAxes:
-        return QStringLiteral("Courant magnétisant i1 en fonction du temps");
+        return QStringLiteral("Axes du courant magnétisant i1 en fonction du temps.");
     case Picture::DiodeKo:
-        return QStringLiteral("Source E, interrupteur K ouvert, diode D et transformateur");
+        return QStringLiteral("La source E, l'interrupteur K ouvert et la diode D en parallèle "
+                              "sur le primaire du transformateur : aucun courant ne circule.");
     case Picture::DiodeKf:
-        return QStringLiteral("Interrupteur K fermé : le courant circule dans le primaire");
+        return QStringLiteral("K fermé : le courant i1 part de la source, traverse le primaire "
+                              "et revient par K ; la diode D est bloquée.");
     case Picture::DiodeKfo:
-        return QStringLiteral("Interrupteur K ouvert : le courant se referme par la diode D");
+        return QStringLiteral("K vient de s'ouvrir : le courant du primaire continue de "
+                              "circuler et se referme par la diode D, qui démagnétise le "
+                              "circuit magnétique.");
     case Picture::ZenKo:
-        return QStringLiteral("Source E, interrupteur K ouvert, diode D, diode Zener Dz et "
-                              "transformateur");
+        return QStringLiteral("La source E, l'interrupteur K ouvert, et la diode D en série "
+                              "avec la diode Zener Dz sur le primaire : aucun courant ne "
+                              "circule.");
     case Picture::ZenKf:
-        return QStringLiteral("Interrupteur K fermé : le courant circule dans le primaire");
+        return QStringLiteral("K fermé : le courant i1 part de la source, traverse le primaire "
+                              "et revient par K ; les diodes D et Dz sont bloquées.");
     case Picture::ZenKfo:
-        return QStringLiteral("Interrupteur K ouvert : le courant se referme par D et Dz");
+        return QStringLiteral(
+            "K vient de s'ouvrir : le courant du primaire se referme par la diode D et la "
+            "diode Zener Dz, dont la tension Vd + Vz accélère la démagnétisation.");
     case Picture::LoadCircuit:
-        return QStringLiteral("Transformateur débitant sur une résistance R à travers la "
-                              "diode Dr");
+        return QStringLiteral(
+            "Transformateur en charge : la source E et l'interrupteur K alimentent le "
+            "primaire, démagnétisé par D et Dz ; le secondaire débite dans la résistance R à "
+            "travers la diode Dr.");
     case Picture::LoadCurves:
-        return QStringLiteral("Oscillogrammes de v1, v2, i1, i0, i2 et v sur deux périodes");
+        return QStringLiteral(
+            "Oscillogrammes sur deux périodes : v1 et v2 valent E quand K est fermé, puis "
+            "deviennent négatives pendant la démagnétisation ; i2 et v sont constants quand "
+            "K est fermé ; i0 croît puis décroît en triangle ; i1 est la somme de i0 et de "
+            "i2.");
     case Picture::TriggerCircuit:
-        return QStringLiteral("Déclencheur du pont mixte : générateur, transistor H, "
-                              "transformateur Tr à deux secondaires, thyristors K1 et K2");
+        return QStringLiteral(
+            "Déclencheur du pont mixte : le générateur d'impulsions commande le transistor H, "
+            "qui alimente le primaire du transformateur Tr ; ses deux secondaires commandent, "
+            "par Dg1 et Rg1, Dg2 et Rg2, les gâchettes des thyristors K1 et K2 du pont qui "
+            "alimente le moteur M.");
     case Picture::TriggerCurves:
-        return QStringLiteral("Oscillogrammes des tensions et des courants du déclencheur");
+        return QStringLiteral(
+            "Oscillogrammes du déclencheur sur deux périodes. À gauche : vi rectangulaire ; v "
+            "et v1, v2 positives pendant l'impulsion, négatives pendant la démagnétisation ; "
+            "vg1, vg2 positives pendant l'impulsion et nulles ensuite ; vce nulle pendant "
+            "l'impulsion. À droite : i1, i2 constants pendant l'impulsion ; i en échelon ; iz, "
+            "la petite décroissance de démagnétisation ; ic égal à i pendant l'impulsion.");
     case Picture::MainsPulses:
-        return QStringLiteral("Tension du secteur avec les trains d'impulsions, et tension du "
-                              "moteur");
+        return QStringLiteral(
+            "En haut, la tension du secteur vr avec un train d'impulsions à chaque "
+            "demi-période, à l'instant d'amorçage ; en bas, la tension redressée du moteur vm, "
+            "remplie pendant la conduction des thyristors.");
     case Picture::PulseTrain:
-        return QStringLiteral("Train d'impulsions agrandi : deux intervalles T/2");
+        return QStringLiteral("Détail du train d'impulsions : des impulsions rectangulaires "
+                              "dont la durée et l'intervalle valent chacun T/2.");
     }
     return {};
 }

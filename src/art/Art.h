@@ -55,7 +55,11 @@ enum class Icon {
 /// \brief Size of a picture in logical pixels.
 QSize size(Picture picture);
 
-/// \brief What the picture shows, in French, for screen readers.
+/// \brief What the picture is, in a few French words: its name for screen
+/// readers where it has no tooltip.
+QString title(Picture picture);
+
+/// \brief What the picture shows and teaches, in French, for screen readers.
 QString description(Picture picture);
 
 /// \brief Paints the picture at the painter's origin, in logical pixels.

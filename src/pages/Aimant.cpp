@@ -10,6 +10,7 @@ Aimant::Aimant(shell::Course &course)
     Frame1 = new tk::Frame(this, QStringLiteral("Frame1"), {120, 120, 9255, 855});
     TextModel = new tk::TextBox(Frame1, QStringLiteral("TextModel"), {240, 120, 8895, 615},
                                 style::text(fonts::Pt12, true));
+    TextModel->setAccessibleName(QStringLiteral("Modèle du circuit magnétique"));
     Image1 =
         new tk::ImageBox(this, QStringLiteral("Image1"), {1200, 1080, 3825, 2760},
                          art::Picture::MagnetisationCurve, QStringLiteral("Courbe d'aimantation"));
@@ -19,6 +20,7 @@ Aimant::Aimant(shell::Course &course)
     Frame2 = new tk::Frame(this, QStringLiteral("Frame2"), {120, 4080, 9255, 2055});
     TextSaturation = new tk::TextBox(Frame2, QStringLiteral("TextSaturation"),
                                      {600, 240, 8415, 1695}, style::text(fonts::Pt12, true, true));
+    TextSaturation->setAccessibleName(QStringLiteral("Saturation"));
     TextSaturation->hide();
     Suite = makeSuite();
     connect(Suite, &tk::Button::activated, this, &Aimant::Suite_Click);
@@ -41,6 +43,7 @@ void Aimant::Suite_Click() {
     TextSaturation->show();
     FrameBoutons->show();
     Suivant->setFocus();
+    announceShown({TextSaturation});
 }
 
 } // namespace pages

@@ -15,9 +15,11 @@ Applic::Applic(shell::Course &course)
     TextExplication =
         new tk::TextBox(Frame, QStringLiteral("TextExplication"), {480, 120, 7935, 1815},
                         style::Default, tk::TextBox::Mode::Editable);
+    TextExplication->setAccessibleName(QStringLiteral("Explications relatives au montage"));
     TextCalculs =
         new tk::TextBox(this, QStringLiteral("TextCalculs"), {120, 1680, 9255, 3255},
                         style::text(fonts::Pt9_75, true), tk::TextBox::Mode::ReadOnlyScrolling);
+    TextCalculs->setAccessibleName(QStringLiteral("Calculs"));
     TextCalculs->hide();
     ImageGraphe = new tk::ImageBox(this, QStringLiteral("ImageGraphe"), {480, 2040, 7950, 3000},
                                    art::Picture::TriggerCurves, QStringLiteral("Oscillogrammes"));
@@ -78,6 +80,8 @@ void Applic::BPLoupe_Click() {
     BPCourbes->show();
     BPCalculs->show();
     ImageTrain->show();
+    announce(QStringLiteral("Vue du train d'impulsions : les explications, la tension du "
+                            "secteur et le détail du train d'impulsions."));
 }
 
 void Applic::BPCalculs_Click() {
@@ -91,6 +95,8 @@ void Applic::BPCalculs_Click() {
     BPCourbes->show();
     BPLoupe->show();
     TextCalculs->show();
+    announce(QStringLiteral("Vue des calculs : le dimensionnement des composants du "
+                            "déclencheur."));
 }
 
 void Applic::BPCourbes_Click() {
@@ -104,6 +110,7 @@ void Applic::BPCourbes_Click() {
     BPCalculs->show();
     BPLoupe->show();
     ImageGraphe->show();
+    announce(QStringLiteral("Vue des oscillogrammes du déclencheur."));
 }
 
 } // namespace pages

@@ -13,9 +13,11 @@ ChargeTi::ChargeTi(shell::Course &course)
     Frame1[1] = new tk::Frame(this, QStringLiteral("Frame1(1)"), {360, 1800, 4455, 2415});
     TextCharge[0] = new tk::TextBox(Frame1[1], QStringLiteral("TextCharge(0)"),
                                     {240, 120, 3855, 2175}, style::Default);
+    TextCharge[0]->setAccessibleName(QStringLiteral("Courants en charge"));
     Frame1[0] = new tk::Frame(this, QStringLiteral("Frame1(0)"), {360, 4320, 4455, 1815});
     TextCharge[1] = new tk::TextBox(Frame1[0], QStringLiteral("TextCharge(1)"),
                                     {240, 240, 3855, 1575}, style::text(fonts::Pt8_25, true, true));
+    TextCharge[1]->setAccessibleName(QStringLiteral("Exemple"));
     TextCharge[1]->hide();
     ImageCourbes = new tk::ImageBox(this, QStringLiteral("ImageCourbes"), {5280, 1440, 4050, 4245},
                                     art::Picture::LoadCurves, QStringLiteral("Oscillogrammes"));
@@ -46,6 +48,8 @@ void ChargeTi::BPCourbes_Click() {
     FrameBoutons->show();
     TextCharge[1]->show();
     ImageCourbes->show();
+    announceShown({TextCharge[1]},
+                  QStringLiteral("Les oscillogrammes sont affichés. ") + navigationShown());
 }
 
 } // namespace pages

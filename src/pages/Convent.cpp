@@ -11,6 +11,7 @@ Convent::Convent(shell::Course &course)
     Frame2 = new tk::Frame(this, QStringLiteral("Frame2"), {120, 3480, 9255, 2055});
     TextConvention = new tk::TextBox(Frame2, QStringLiteral("TextConvention"),
                                      {600, 240, 8415, 1695}, style::centred(fonts::Pt12, true));
+    TextConvention->setAccessibleName(QStringLiteral("Convention des bornes homologues"));
     setTabOrder({Suivant, Precedent, Quitter});
 }
 

@@ -14,6 +14,30 @@ constexpr int OriginX = 17;
 constexpr int OriginY = 119;
 constexpr int PeakX = 90; // the current reaches I at tI
 
+// What the plot shows, for screen readers, as the two runs draw it.
+const QString EmptyPlot =
+    QStringLiteral("Courant magnétisant i1 en fonction du temps : rien n'est encore tracé.");
+const QString Rising =
+    QStringLiteral("Tracé en cours : K est fermé, le courant i1 croît linéairement à partir de 0.");
+const QString DiodePeak =
+    QStringLiteral("Le courant i1 a crû linéairement de 0 jusqu'à I, atteint à l'instant tI.");
+const QString DiodeFalling =
+    QStringLiteral("Tracé en cours : K est ouvert, le courant i1 décroît à travers la diode D.");
+const QString DiodeDone = QStringLiteral(
+    "En jaune, avec la diode D seule : le courant i1 croît linéairement de 0 jusqu'à I, puis "
+    "décroît deux fois plus lentement jusqu'à 0.");
+const QString ZenerPeak = QStringLiteral(
+    "En rouge, le courant i1 a de nouveau crû de 0 jusqu'à I ; en jaune, la décroissance "
+    "lente par la diode D seule.");
+const QString ZenerFalling = QStringLiteral(
+    "Tracé en cours : K est ouvert, le courant i1 décroît à travers la diode D et la diode "
+    "Zener Dz.");
+const QString Done = QStringLiteral(
+    "Le courant i1 croît linéairement de 0 jusqu'à I, puis décroît jusqu'à 0 : en jaune, par "
+    "la diode D seule, deux fois plus lentement qu'il n'a crû ; en rouge, par la diode D et "
+    "la diode Zener Dz, aussi vite qu'il a crû : la démagnétisation est deux fois plus "
+    "courte.");
+
 } // namespace
 
 Demag::Demag(shell::Course &course)
@@ -46,23 +70,30 @@ Demag::Demag(shell::Course &course)
     TextI[0] = new tk::TextBox(Picture1, QStringLiteral("TextI(0)"), {1320, 360, 255, 285}, label,
                                tk::TextBox::Mode::Editable);
     TextI[0]->setText(QStringLiteral("I"));
+    TextI[0]->setAccessibleName(QStringLiteral("Étiquette du courant I"));
     TextI[0]->hide();
     // On the page, in front of the plot, overlapping its lower edge.
     TextI[1] = new tk::TextBox(this, QStringLiteral("TextI(1)"), {6480, 2160, 255, 285}, label,
                                tk::TextBox::Mode::Editable);
     TextI[1]->setText(QStringLiteral("tI"));
+    TextI[1]->setAccessibleName(QStringLiteral("Étiquette de l'instant tI"));
     TextI[1]->hide();
 
     const std::array<tk::Tw, 4> frames{{{120, 2280, 4935, 375},
                                         {120, 2760, 9135, 735},
                                         {120, 3600, 9135, 975},
                                         {120, 4680, 9135, 975}}};
+    const std::array<QString, 4> TextDemagNames{
+        QStringLiteral("Fermeture de K"), QStringLiteral("Énergie accumulée"),
+        QStringLiteral("Démagnétisation par la diode D"),
+        QStringLiteral("Démagnétisation par la diode Zener")};
     const std::array<tk::Tw, 4> texts{
         {{240, 0, 4335, 375}, {240, 0, 8775, 615}, {240, 0, 8775, 855}, {240, 0, 8775, 855}}};
     for (int i = 0; i < 4; ++i) {
         FrameDemag[i] = new tk::Frame(this, QStringLiteral("FrameDemag(%1)").arg(i), frames[i]);
         TextDemag[i] = new tk::TextBox(FrameDemag[i], QStringLiteral("TextDemag(%1)").arg(i),
                                        texts[i], style::text(fonts::Pt9_75, true));
+        TextDemag[i]->setAccessibleName(TextDemagNames[i]);
         TextDemag[i]->hide();
     }
     Suite = makeSuite();
@@ -100,6 +131,7 @@ void Demag::InitDemag() {
     for (tk::TextBox *text : TextDemag)
         text->hide();
     Picture1->clear();
+    Picture1->setAccessibleDescription(EmptyPlot);
     FrameBoutons->hide();
     TextI[0]->hide();
     TextI[1]->hide();
@@ -117,6 +149,7 @@ void Demag::BPKf_Click() {
     CurX = PrevX;
     CurY = PrevY;
     Picture1->setDrawingPosition(OriginX, OriginY);
+    Picture1->setAccessibleDescription(Rising);
     Timer1->setEnabled(true);
 }
 
@@ -129,6 +162,8 @@ void Demag::Timer1_Timer() {
         BPKo->show();
         BPKo->setFocus();
         TextDemag[1]->show();
+        Picture1->setAccessibleDescription(ImageDiodeKf->isHidden() ? ZenerPeak : DiodePeak);
+        announceShown({TextDemag[1]});
         return;
     }
     PrevX = CurX;
@@ -149,6 +184,7 @@ void Demag::BPKo_Click() {
     swapIfShown(ImageZenKf, ImageZenKfo);
     Timer2->setEnabled(true);
     TextDemag[2]->show();
+    Picture1->setAccessibleDescription(ImageDiodeKfo->isHidden() ? ZenerFalling : DiodeFalling);
 }
 
 void Demag::Timer2_Timer() {
@@ -160,11 +196,15 @@ void Demag::Timer2_Timer() {
             ImageDiodeKfo->hide();
             Suite->show();
             Suite->setFocus();
+            Picture1->setAccessibleDescription(DiodeDone);
+            announce(DiodeDone);
         }
         if (!ImageZenKfo->isHidden()) {
             ImageZenKo->show();
             ImageZenKfo->hide();
             FrameBoutons->show();
+            Picture1->setAccessibleDescription(Done);
+            announce(Done + QLatin1Char(' ') + navigationShown());
         }
         return;
     }
@@ -189,6 +229,7 @@ void Demag::Suite_Click() {
     ImageZenKo->show();
     ImageDiodeKo->hide();
     Suite->hide();
+    announceShown({TextDemag[3]});
 }
 
 } // namespace pages

@@ -15,6 +15,7 @@ Fonction::Fonction(shell::Course &course)
     names.blankStretch = BlankStretch;
     TextFonction =
         new tk::TextBox(Frame1, QStringLiteral("TextFonction"), {240, 120, 8895, 2295}, names);
+    TextFonction->setAccessibleName(QStringLiteral("Fonction du transformateur d'impulsions"));
     Image1 = new tk::ImageBox(this, QStringLiteral("Image1"), {1680, 2880, 570, 525},
                               art::Picture::Thyristor, QStringLiteral("Symbole d'un thyristor"));
     Image2 = new tk::ImageBox(this, QStringLiteral("Image2"), {4200, 2880, 645, 810},
@@ -24,6 +25,7 @@ Fonction::Fonction(shell::Course &course)
     Frame2 = new tk::Frame(this, QStringLiteral("Frame2"), {120, 3960, 9255, 2055});
     TextAvantages = new tk::TextBox(Frame2, QStringLiteral("TextAvantages"), {600, 240, 8415, 1695},
                                     style::text(fonts::Pt12, true, true));
+    TextAvantages->setAccessibleName(QStringLiteral("Avantages"));
     TextAvantages->hide();
     Suite = makeSuite();
     connect(Suite, &tk::Button::activated, this, &Fonction::Suite_Click);
@@ -46,6 +48,7 @@ void Fonction::Suite_Click() {
     TextAvantages->show();
     FrameBoutons->show();
     Suivant->setFocus();
+    announceShown({TextAvantages});
 }
 
 } // namespace pages

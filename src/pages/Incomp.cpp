@@ -30,6 +30,22 @@ constexpr int FluxSaturated = 287;
 // Columns: a half-period T/2 is 40 columns, from x = 120.
 constexpr int FirstColumn = 120;
 
+// What the plot shows, for screen readers.
+const QString EmptyPlot = QStringLiteral(
+    "Zone des oscillogrammes de K, v1, i1, du flux et de v2 : le bouton Suite en lance le "
+    "tracé.");
+const QString Drawing = QStringLiteral(
+    "Tracé en cours des oscillogrammes de K, v1, i1, du flux et de v2, demi-période par "
+    "demi-période, pendant sept demi-périodes T/2.");
+const QString Finished = QStringLiteral(
+    "Oscillogrammes sur sept demi-périodes T/2 : K est fermé, puis ouvert, alternativement. "
+    "v1 vaut E quand K est fermé et -(Vd+Vz) quand il est ouvert. i1 et le flux croissent "
+    "pendant chaque fermeture mais ne décroissent que de la moitié pendant chaque ouverture : "
+    "ils montent de période en période jusqu'à la saturation, atteinte pendant la troisième "
+    "fermeture. i1 bondit alors au courant de court-circuit du générateur, le flux reste à "
+    "son maximum et v2 tombe à zéro. La saturation revient, plus tôt, à la quatrième "
+    "fermeture : les impulsions de sortie v2, remplies en bleu, sont raccourcies.");
+
 } // namespace
 
 Incomp::Incomp(shell::Course &course)
@@ -37,15 +53,18 @@ Incomp::Incomp(shell::Course &course)
     Surface = new tk::PlotSurface(this, QStringLiteral("ClientArea"), {0, 0, 9510, 6825});
     Surface->setFont(fonts::font(fonts::Pt8_25));
     Surface->setAccessibleName(QStringLiteral("Oscillogrammes"));
+    Surface->setAccessibleDescription(EmptyPlot);
     // The client area lies beneath every control of the page.
     Surface->lower();
 
     FrameDemag[0] = new tk::Frame(this, QStringLiteral("FrameDemag(0)"), {3960, 120, 5415, 1335});
     TextIncomp[0] = new tk::TextBox(FrameDemag[0], QStringLiteral("TextIncomp(0)"),
                                     {120, 0, 5175, 1215}, style::centred(fonts::Pt9_75));
+    TextIncomp[0]->setAccessibleName(QStringLiteral("Démagnétisation incomplète"));
     FrameDemag[1] = new tk::Frame(this, QStringLiteral("FrameDemag(1)"), {840, 5880, 6015, 255});
     TextIncomp[1] = new tk::TextBox(FrameDemag[1], QStringLiteral("TextIncomp(1)"),
                                     {480, 0, 5295, 255}, style::centred(fonts::Pt9_75));
+    TextIncomp[1]->setAccessibleName(QStringLiteral("Conclusion"));
     TextIncomp[1]->hide();
 
     const tk::Tw circuit{240, 120, 3585, 1440};
@@ -125,6 +144,7 @@ void Incomp::Suite_Click() {
     Surface->setForeground(Blue);
     Surface->print(QStringLiteral("E"));
     StartX = FirstColumn;
+    Surface->setAccessibleDescription(Drawing);
     Timer[0]->setEnabled(true);
 }
 
@@ -296,6 +316,9 @@ void Incomp::finalDrawing() {
     ImageZenKo->show();
     ImageZenKf->hide();
     FrameBoutons->show();
+    Surface->setAccessibleDescription(Finished);
+    announceShown({TextIncomp[1]},
+                  QStringLiteral("Le tracé des oscillogrammes est terminé. ") + navigationShown());
 }
 
 } // namespace pages

@@ -11,6 +11,7 @@ PasSat::PasSat(shell::Course &course)
     Frame2 = new tk::Frame(this, QStringLiteral("Frame2"), {120, 3360, 9255, 2535});
     TextPasSaturer = new tk::TextBox(Frame2, QStringLiteral("TextPasSaturer"), {0, 240, 9255, 2415},
                                      style::centred(fonts::Pt18, true));
+    TextPasSaturer->setAccessibleName(QStringLiteral("Règle de choix du transformateur"));
     setTabOrder({Suivant, Precedent, Quitter});
 }
 

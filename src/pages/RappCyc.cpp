@@ -10,6 +10,7 @@ RappCyc::RappCyc(shell::Course &course)
     Frame2 = new tk::Frame(this, QStringLiteral("Frame2"), {120, 3360, 9255, 2775});
     TextRappCyc = new tk::TextBox(Frame2, QStringLiteral("TextRappCyc"), {0, 0, 9255, 2775},
                                   style::centred(fonts::Pt18, true));
+    TextRappCyc->setAccessibleName(QStringLiteral("Règle du rapport cyclique"));
     setTabOrder({Suivant, Precedent, Quitter});
 }
 

@@ -14,6 +14,7 @@ Variat::Variat(shell::Course &course)
     Frame2 = new tk::Frame(this, QStringLiteral("Frame2"), {120, 4680, 9255, 1455});
     TextVariateur = new tk::TextBox(Frame2, QStringLiteral("TextVariateur"), {240, 120, 8895, 1155},
                                     style::centred(fonts::Pt12, true, true));
+    TextVariateur->setAccessibleName(QStringLiteral("Domaines d'utilisation"));
     setTabOrder({Suivant, Precedent, Quitter});
 }
 

@@ -17,6 +17,13 @@ constexpr int V1Level = 20; // v1 = E
 constexpr int V2Level = 80; // v2 = (n2/n1) E
 constexpr int LastX = 140;
 
+const QString DrawingDescription =
+    QStringLiteral("Oscillogrammes de v1, v2 et i1 en fonction du temps, en cours de tracé.");
+const QString FinishedDescription = QStringLiteral(
+    "Oscillogrammes : à l'instant 0, la tension v1 passe de 0 à E et la tension v2 de 0 à "
+    "(n2/n1) × E ; elles restent constantes pendant que le courant i1 croît linéairement de 0 "
+    "jusqu'à la fin du tracé, comme une droite.");
+
 } // namespace
 
 Vide::Vide(shell::Course &course)
@@ -29,12 +36,15 @@ Vide::Vide(shell::Course &course)
     Frame1_1 = new tk::Frame(this, QStringLiteral("Frame1(1)"), {6120, 1560, 3375, 975});
     TextLegende = new tk::TextBox(Frame1_1, QStringLiteral("TextLegende"), {240, 120, 3135, 735},
                                   style::Default);
+    TextLegende->setAccessibleName(QStringLiteral("Légende"));
     Frame2 = new tk::Frame(this, QStringLiteral("Frame2"), {120, 3000, 9255, 1455});
     TextVide = new tk::TextBox(Frame2, QStringLiteral("TextVide"), {600, 120, 8415, 1215},
                                style::text(fonts::Pt9_75, true));
+    TextVide->setAccessibleName(QStringLiteral("Fonctionnement à vide"));
     Frame3 = new tk::Frame(this, QStringLiteral("Frame3"), {120, 4560, 9255, 1575});
     TextSaturation = new tk::TextBox(Frame3, QStringLiteral("TextSaturation"), {600, 0, 8415, 1455},
                                      style::text(fonts::Pt9_75, true, true));
+    TextSaturation->setAccessibleName(QStringLiteral("Saturation"));
     TextSaturation->hide();
     Suite = makeSuite();
     Timer2 = new tk::Timer(this, QStringLiteral("Timer2"), TickMs);
@@ -56,6 +66,7 @@ void Vide::enter() {
     Picture1->drawLine(PrevX.pixel(), PrevY.pixel(), PrevX.pixel(), V1Level, V1Colour);
     Picture1->drawLine(PrevX.pixel(), PrevY.pixel(), PrevX.pixel(), V2Level, V2Colour);
     Timer2->setEnabled(true);
+    Picture1->setAccessibleDescription(DrawingDescription);
     showPage();
 }
 
@@ -69,6 +80,7 @@ void Vide::Suite_Click() {
     TextSaturation->show();
     FrameBoutons->show();
     Suivant->setFocus();
+    announceShown({TextSaturation});
 }
 
 void Vide::Timer2_Timer() {
@@ -90,6 +102,7 @@ void Vide::Timer2_Timer() {
             return;
         }
     }
+    Picture1->setAccessibleDescription(FinishedDescription);
     Suite->show();
     Suite->setFocus();
 }

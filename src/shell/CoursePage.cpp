@@ -65,6 +65,20 @@ tk::Button *CoursePage::makeSuite(const QString &name) {
     return suite;
 }
 
+QString CoursePage::navigationShown() {
+    return QStringLiteral("Les boutons de navigation sont affichés.");
+}
+
+void CoursePage::announceShown(std::initializer_list<const tk::TextBox *> texts,
+                               const QString &more) {
+    QStringList parts;
+    for (const tk::TextBox *text : texts)
+        parts << text->accessibleName() + QStringLiteral(" : ") + text->toPlainText().simplified();
+    if (!more.isEmpty())
+        parts << more;
+    announce(parts.join(QStringLiteral(" ")));
+}
+
 PageId CoursePage::nextPage() const {
     return pageAt(number(m_id) + 1);
 }

@@ -5,6 +5,9 @@
 #include "Button.h"
 #include "Frame.h"
 #include "PageWindow.h"
+#include "TextBox.h"
+
+#include <initializer_list>
 
 namespace shell {
 
@@ -56,6 +59,14 @@ protected:
     /// \brief Steps of "Page précédente" between bringing the previous page
     /// back and hiding this one.
     virtual void beforeHidingOnReturn() {}
+
+    /// \brief The words that tell the screen reader that the navigation
+    /// buttons have appeared.
+    static QString navigationShown();
+
+    /// \brief Tells the screen reader what the texts just shown say (their
+    /// names and their texts), without moving the focus.
+    void announceShown(std::initializer_list<const tk::TextBox *> texts, const QString &more = {});
 
     /// \brief A hidden "Suite" button at its usual place, over "Page suivante".
     tk::Button *makeSuite(const QString &name = QStringLiteral("Suite"));

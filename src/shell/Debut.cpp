@@ -34,11 +34,14 @@ Debut::Debut(Course &course)
     Frame3 = new tk::Frame(Picture1, QStringLiteral("Frame3"), {5880, 2400, 2415, 1335});
     Text1 = new tk::TextBox(Frame3, QStringLiteral("Text1"), {0, 120, 2175, 975},
                             {.alignment = Qt::AlignHCenter});
+    Text1->setAccessibleName(QStringLiteral("Coordonnées de l'éditeur"));
     Text1->setText(contactBlock());
 
     TexteDebut =
         new tk::TextBox(Picture1, QStringLiteral("TexteDebut"), {360, 3360, 4935, 975},
                         {.pixelSize = fonts::Pt19_5, .bold = true, .alignment = Qt::AlignHCenter});
+
+    TexteDebut->setAccessibleName(QStringLiteral("Titre du cours"));
     TexteDebut->setText(QStringLiteral("Transformateur \r\nd'impulsions\r\n"));
 
     Text2 = new tk::TextBox(Picture1, QStringLiteral("Text2"), {5760, 4080, 2415, 375},
@@ -46,6 +49,8 @@ Debut::Debut(Course &course)
                              .bold = true,
                              .alignment = Qt::AlignHCenter,
                              .multiLine = false});
+
+    Text2->setAccessibleName(QStringLiteral("Version"));
     Text2->setText(QStringLiteral("Version 2.0"));
 }
 

@@ -12,7 +12,7 @@ ImageBox::ImageBox(QWidget *parent, const QString &name, Tw place, art::Picture 
     setFocusPolicy(Qt::NoFocus);
     if (!tooltip.isEmpty())
         setToolTip(tooltip);
-    setAccessibleName(tooltip.isEmpty() ? art::description(picture) : tooltip);
+    setAccessibleName(tooltip.isEmpty() ? art::title(picture) : tooltip);
     setAccessibleDescription(art::description(picture));
 }
 

@@ -62,9 +62,16 @@ bool KeyGuard::eventFilter(QObject *watched, QEvent *event) {
         return false;
     if (key->isAutoRepeat())
         return true;
+    // A key that moved the course to another page was released over a window
+    // that the move hid: that release never reaches the course. A press on
+    // another window than the last one's comes after a release, seen or not
+    // (a held key's repeats come as pairs, the release first).
+    if (state.down && state.window != watched)
+        state.down = false;
     const bool repeat = state.down || (state.released && key->timestamp() != 0 &&
                                        key->timestamp() == state.releasedAt);
     state.down = true;
+    state.window = watched;
     return repeat;
 }
 

@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <QObject>
+#include <QPointer>
 
 class QWindow;
 
@@ -30,9 +31,10 @@ protected:
 
 private:
     struct KeyState {
-        bool down = false;     ///< a press was let through and no release seen since
-        bool released = false; ///< a release has been seen
-        ulong releasedAt = 0;  ///< the time of the last release
+        bool down = false;        ///< a press was let through and no release seen since
+        bool released = false;    ///< a release has been seen
+        ulong releasedAt = 0;     ///< the time of the last release
+        QPointer<QObject> window; ///< the window that took the press let through
     };
 
     static bool isActionKey(int key);

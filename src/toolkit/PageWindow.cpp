@@ -4,6 +4,7 @@
 
 #include "Fonts.h"
 
+#include <QAccessible>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -19,7 +20,9 @@ QMargins g_frame;
 
 PageWindow::PageWindow(const QString &name, const QString &caption, QSize clientTwips,
                        Border border)
-    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+      m_announcer(new Announcer(this)) {
+    accessibility::install();
     setObjectName(name);
     setWindowTitle(caption);
     setAccessibleName(caption.trimmed());
@@ -39,9 +42,23 @@ void PageWindow::showPage() {
     if (QGuiApplication::platformName() != QLatin1String("offscreen"))
         raise(); // (the offscreen platform has no stacking order)
     activateWindow();
+    for (QWidget *w : findChildren<QWidget *>()) {
+        if (!w->isVisible())
+            continue;
+        QAccessibleEvent shown(w, QAccessible::ObjectShow);
+        QAccessible::updateAccessibility(&shown);
+    }
     const QWidget *focus = focusWidget();
     if (!focus || !focus->isVisible())
         focusNextChild();
+}
+
+void PageWindow::announce(const QString &message) {
+    m_announcer->announce(message);
+}
+
+QString PageWindow::lastAnnouncement() const {
+    return m_announcer->message();
 }
 
 void PageWindow::hidePage() {

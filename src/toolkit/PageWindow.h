@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Accessibility.h"
 #include "Button.h"
 #include "Twips.h"
 
@@ -52,6 +53,12 @@ public:
     /// Enter and Escape, routed to the default and cancel buttons.
     static bool isPageKey(const QKeyEvent *event);
 
+    /// \brief Tells the screen reader what has just changed on the page, without
+    /// moving the focus.
+    void announce(const QString &message);
+    /// \brief The last message announced (empty if none).
+    QString lastAnnouncement() const;
+
     /// \brief Chains the focus in the given order (the controls' tab order).
     static void setTabOrder(std::initializer_list<QWidget *> widgets);
 
@@ -70,6 +77,7 @@ protected:
 private:
     QMargins frameMargins() const;
 
+    Announcer *m_announcer;
     QPointer<Button> m_default;
     mutable QMargins m_counted; ///< the frame that outerSizeTwips() last counted
     QPointer<Button> m_cancel;

@@ -20,9 +20,7 @@ PlotSurface::PlotSurface(QWidget *parent, const QString &name, Tw place,
         setAccessibleDescription(art::description(*background));
     if (!tooltip.isEmpty())
         setToolTip(tooltip);
-    setAccessibleName(!tooltip.isEmpty() ? tooltip
-                      : background       ? art::description(*background)
-                                         : name);
+    setAccessibleName(!tooltip.isEmpty() ? tooltip : background ? art::title(*background) : name);
 }
 
 QRect PlotSurface::deviceRect(int x, int y, int w, int h) const {

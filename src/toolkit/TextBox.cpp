@@ -78,7 +78,6 @@ TextBox::TextBox(QWidget *parent, const QString &name, Tw place, TextStyle style
 void TextBox::setText(const QString &text) {
     setPlainText(toDisplay(text));
     stretchBlanks();
-    setAccessibleName(toDisplay(text).simplified());
 }
 
 void TextBox::stretchBlanks() {

@@ -71,7 +71,8 @@ public:
     /// steps, animations), as a learner would; returns the buttons pressed.
     int completeShownPage();
 
-    /// Starts the course and walks forward, completing each page, until \a id is shown.
+    /// \brief Walks forward, completing each page, from the page shown (the
+    /// course is started first if it has not been) until \a id is shown.
     void walkTo(shell::PageId id);
 
     /// Runs the deferred deletions of destroyed pages.

@@ -1,0 +1,337 @@
+#include "Accessibility.h"
+#include "Button.h"
+#include "Frame.h"
+#include "ImageBox.h"
+#include "PageWindow.h"
+#include "PlotSurface.h"
+#include "TextBox.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QCoreApplication>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextLayout>
+#include <QTimer>
+
+namespace tk {
+namespace {
+
+// A page: a window named by its caption.
+class PageAccessible final : public QAccessibleWidget {
+public:
+    explicit PageAccessible(PageWindow *page) : QAccessibleWidget(page, QAccessible::Window) {}
+};
+
+// A control that has no accessible parts of its own.
+class LeafAccessible : public QAccessibleWidget {
+public:
+    using QAccessibleWidget::QAccessibleWidget;
+    int childCount() const override { return 0; }
+    QAccessibleInterface *child(int) const override { return nullptr; }
+    int indexOfChild(const QAccessibleInterface *) const override { return -1; }
+};
+
+class ButtonAccessible final : public LeafAccessible {
+public:
+    explicit ButtonAccessible(Button *button) : LeafAccessible(button, QAccessible::PushButton) {}
+
+    QAccessible::State state() const override {
+        QAccessible::State s = LeafAccessible::state();
+        const auto *b = static_cast<const Button *>(widget());
+        s.pressed = b->isDown();
+        s.defaultButton = b->isDefault();
+        return s;
+    }
+    QStringList actionNames() const override { return {pressAction(), setFocusAction()}; }
+    void doAction(const QString &action) override {
+        auto *b = static_cast<Button *>(widget());
+        if (action == pressAction())
+            b->press();
+        else if (action == setFocusAction() && b->isVisible())
+            b->setFocus(Qt::OtherFocusReason);
+    }
+    QStringList keyBindingsForAction(const QString &) const override { return {}; }
+};
+
+// A picture or a plot: an image, with what it teaches as its description.
+class ImageAccessible final : public QAccessibleWidget, public QAccessibleImageInterface {
+public:
+    explicit ImageAccessible(QWidget *picture) : QAccessibleWidget(picture, QAccessible::Graphic) {}
+
+    QString imageDescription() const override { return widget()->accessibleDescription(); }
+    QSize imageSize() const override { return widget()->size(); }
+    QPoint imagePosition() const override { return widget()->mapToGlobal(QPoint(0, 0)); }
+
+    void *interface_cast(QAccessible::InterfaceType type) override {
+        if (type == QAccessible::ImageInterface)
+            return static_cast<QAccessibleImageInterface *>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+};
+
+// A text box: a text, read-only unless the learner may type in it; its
+// name says what it is, its text is its value.
+class TextAccessible final : public LeafAccessible,
+                             public QAccessibleTextInterface,
+                             public QAccessibleEditableTextInterface {
+public:
+    explicit TextAccessible(TextBox *box) : LeafAccessible(box, QAccessible::EditableText) {}
+
+    QAccessible::State state() const override {
+        QAccessible::State s = LeafAccessible::state();
+        s.readOnly = !editable();
+        s.editable = editable();
+        s.multiLine = true;
+        s.selectableText = selectable();
+        return s;
+    }
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Value)
+            return plain();
+        return LeafAccessible::text(t);
+    }
+    void *interface_cast(QAccessible::InterfaceType type) override {
+        if (type == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface *>(this);
+        if (type == QAccessible::EditableTextInterface && editable())
+            return static_cast<QAccessibleEditableTextInterface *>(this);
+        return LeafAccessible::interface_cast(type);
+    }
+
+    // QAccessibleTextInterface
+    void selection(int index, int *start, int *end) const override {
+        *start = *end = 0;
+        const QTextCursor c = box()->textCursor();
+        if (index == 0 && c.hasSelection()) {
+            *start = c.selectionStart();
+            *end = c.selectionEnd();
+        }
+    }
+    int selectionCount() const override { return box()->textCursor().hasSelection() ? 1 : 0; }
+    void addSelection(int start, int end) override { setSelection(0, start, end); }
+    void removeSelection(int) override {
+        if (!selectable())
+            return;
+        QTextCursor c = box()->textCursor();
+        c.clearSelection();
+        box()->setTextCursor(c);
+    }
+    void setSelection(int, int start, int end) override {
+        if (!selectable())
+            return;
+        QTextCursor c(box()->document());
+        c.setPosition(clamp(start));
+        c.setPosition(clamp(end), QTextCursor::KeepAnchor);
+        box()->setTextCursor(c);
+    }
+    int cursorPosition() const override { return box()->textCursor().position(); }
+    void setCursorPosition(int position) override {
+        if (!selectable())
+            return;
+        QTextCursor c(box()->document());
+        c.setPosition(clamp(position));
+        box()->setTextCursor(c);
+    }
+    QString text(int start, int end) const override { return plain().mid(start, end - start); }
+    int characterCount() const override { return int(plain().size()); }
+    QRect characterRect(int offset) const override {
+        QTextCursor at(box()->document());
+        at.setPosition(clamp(offset));
+        const QRect here = box()->cursorRect(at);
+        QTextCursor next(box()->document());
+        next.setPosition(clamp(offset + 1));
+        const QRect there = box()->cursorRect(next);
+        const int width = there.top() == here.top() && there.left() > here.left()
+                              ? there.left() - here.left()
+                              : box()->fontMetrics().averageCharWidth();
+        const QPoint origin = box()->viewport()->mapToGlobal(here.topLeft());
+        return QRect(origin, QSize(width, here.height()));
+    }
+    int offsetAtPoint(const QPoint &point) const override {
+        const QPoint local = box()->viewport()->mapFromGlobal(point);
+        if (!box()->viewport()->rect().contains(local))
+            return -1;
+        return box()->cursorForPosition(local).position();
+    }
+    void scrollToSubstring(int start, int) override {
+        const QTextBlock block = box()->document()->findBlock(clamp(start));
+        const QRectF bounds = box()->document()->documentLayout()->blockBoundingRect(block);
+        QTextLine line = block.layout()
+                             ? block.layout()->lineForTextPosition(clamp(start) - block.position())
+                             : QTextLine();
+        const qreal y = bounds.top() + (line.isValid() ? line.y() : 0);
+        box()->verticalScrollBar()->setValue(int(y));
+    }
+    QString attributes(int offset, int *start, int *end) const override {
+        *start = 0;
+        *end = characterCount();
+        Q_UNUSED(offset);
+        return {};
+    }
+    QString textAtOffset(int offset, QAccessible::TextBoundaryType boundary, int *start,
+                         int *end) const override {
+        if (boundary != QAccessible::LineBoundary)
+            return QAccessibleTextInterface::textAtOffset(offset, boundary, start, end);
+        std::tie(*start, *end) = lineAt(offset);
+        return text(*start, *end);
+    }
+    QString textBeforeOffset(int offset, QAccessible::TextBoundaryType boundary, int *start,
+                             int *end) const override {
+        if (boundary != QAccessible::LineBoundary)
+            return QAccessibleTextInterface::textBeforeOffset(offset, boundary, start, end);
+        const int lineStart = lineAt(offset).first;
+        if (lineStart == 0) {
+            *start = *end = 0;
+            return {};
+        }
+        return textAtOffset(lineStart - 1, boundary, start, end);
+    }
+    QString textAfterOffset(int offset, QAccessible::TextBoundaryType boundary, int *start,
+                            int *end) const override {
+        if (boundary != QAccessible::LineBoundary)
+            return QAccessibleTextInterface::textAfterOffset(offset, boundary, start, end);
+        const int lineEnd = lineAt(offset).second;
+        if (lineEnd >= characterCount()) {
+            *start = *end = characterCount();
+            return {};
+        }
+        return textAtOffset(lineEnd, boundary, start, end);
+    }
+
+    // QAccessibleEditableTextInterface
+    void deleteText(int start, int end) override { replaceText(start, end, QString()); }
+    void insertText(int offset, const QString &text) override { replaceText(offset, offset, text); }
+    void replaceText(int start, int end, const QString &text) override {
+        if (!editable())
+            return;
+        QTextCursor c(box()->document());
+        c.setPosition(clamp(start));
+        c.setPosition(clamp(end), QTextCursor::KeepAnchor);
+        c.insertText(text);
+    }
+
+private:
+    TextBox *box() const { return static_cast<TextBox *>(widget()); }
+    QString plain() const { return box()->toPlainText(); }
+    bool editable() const { return box()->mode() == TextBox::Mode::Editable; }
+    bool selectable() const {
+        return box()->textInteractionFlags().testFlag(Qt::TextSelectableByKeyboard) ||
+               box()->textInteractionFlags().testFlag(Qt::TextSelectableByMouse);
+    }
+    int clamp(int offset) const { return qBound(0, offset, characterCount()); }
+
+    // The laid-out line that holds the offset, the line break that ends a
+    // paragraph included: [start, end).
+    std::pair<int, int> lineAt(int offset) const {
+        const int count = characterCount();
+        const QTextBlock block =
+            box()->document()->findBlock(qBound(0, offset, qMax(0, count - 1)));
+        if (!block.isValid())
+            return {0, count};
+        const int blockEnd = block.position() + block.length() - 1; // before the separator
+        const int breakEnd = block.next().isValid() ? blockEnd + 1 : blockEnd;
+        const QTextLayout *layout = block.layout();
+        const QTextLine line =
+            layout ? layout->lineForTextPosition(
+                         qBound(0, offset - block.position(), qMax(0, block.length() - 1)))
+                   : QTextLine();
+        if (!line.isValid())
+            return {block.position(), breakEnd};
+        const int start = block.position() + line.textStart();
+        const int end = start + line.textLength();
+        return {start, end >= blockEnd ? breakEnd : end};
+    }
+};
+
+class AnnouncerAccessible final : public LeafAccessible {
+public:
+    explicit AnnouncerAccessible(Announcer *announcer)
+        : LeafAccessible(announcer, QAccessible::Notification) {}
+};
+
+bool isToolkitControl(const QObject *object) {
+    return qobject_cast<const Button *>(object) || qobject_cast<const TextBox *>(object) ||
+           qobject_cast<const ImageBox *>(object) || qobject_cast<const PlotSurface *>(object) ||
+           qobject_cast<const Frame *>(object) || qobject_cast<const Announcer *>(object);
+}
+
+QAccessibleInterface *factory(const QString &, QObject *object) {
+    if (auto *page = qobject_cast<PageWindow *>(object))
+        return new PageAccessible(page);
+    if (auto *button = qobject_cast<Button *>(object))
+        return new ButtonAccessible(button);
+    if (auto *box = qobject_cast<TextBox *>(object))
+        return new TextAccessible(box);
+    if (qobject_cast<ImageBox *>(object) || qobject_cast<PlotSurface *>(object))
+        return new ImageAccessible(static_cast<QWidget *>(object));
+    if (auto *announcer = qobject_cast<Announcer *>(object))
+        return new AnnouncerAccessible(announcer);
+    return nullptr;
+}
+
+// A control that is shown becomes a new accessible object: what a screen
+// reader learnt of it while it was hidden (that it was not visible) does not
+// stay with it, since the window system tells readers only that it is showing.
+class ShowWatcher final : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override {
+        if (event->type() == QEvent::Show && QAccessible::isActive() && isToolkitControl(watched))
+            renew(static_cast<QWidget *>(watched));
+        return false;
+    }
+
+private:
+    static void renew(QWidget *control) {
+        QAccessibleInterface *old = QAccessible::queryAccessibleInterface(control);
+        if (!old)
+            return;
+        QAccessibleEvent gone(old, QAccessible::ObjectDestroyed);
+        QAccessible::updateAccessibility(&gone);
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(old));
+        QAccessibleEvent created(control, QAccessible::ObjectCreated);
+        QAccessible::updateAccessibility(&created);
+    }
+};
+
+} // namespace
+
+namespace accessibility {
+
+void install() {
+    QCoreApplication *app = QCoreApplication::instance();
+    const QString marker = QStringLiteral("tk::accessibility");
+    if (!app || app->findChild<QObject *>(marker, Qt::FindDirectChildrenOnly))
+        return;
+    QAccessible::installFactory(&factory);
+    auto *watcher = new ShowWatcher(app);
+    watcher->setObjectName(marker);
+    app->installEventFilter(watcher);
+}
+
+} // namespace accessibility
+
+Announcer::Announcer(QWidget *page) : QWidget(page) {
+    setObjectName(QStringLiteral("Annonce"));
+    setGeometry(0, 0, 1, 1);
+    setFocusPolicy(Qt::NoFocus);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    hide();
+}
+
+void Announcer::announce(const QString &message) {
+    // A notification that appears is spoken by screen readers. It goes away
+    // again soon after, so that a review of the page does not read it twice.
+    hide();
+    setAccessibleName(message);
+    show();
+    QTimer::singleShot(ShownMs, this, [this] { hide(); });
+}
+
+} // namespace tk
