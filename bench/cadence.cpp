@@ -6,12 +6,12 @@
 // Prints each run's length against 28.1 s and the lateness of its ticks at
 // the start and at the end of the run, so that a drift shows.
 
-#include "CourseSetup.h"
-#include "CourseWalk.h"
+#include "app/CourseSetup.h"
+#include "app/CourseWalk.h"
 
-#include "Course.h"
-#include "Debut.h"
-#include "Incomp.h"
+#include "pages/Incomp.h"
+#include "shell/Course.h"
+#include "shell/Debut.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

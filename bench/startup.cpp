@@ -11,12 +11,12 @@
 // The first two are timed as whole processes by an outside tool (hyperfine);
 // the third prints its own figures.
 
-#include "CourseSetup.h"
-#include "CourseWalk.h"
+#include "app/CourseSetup.h"
+#include "app/CourseWalk.h"
 
-#include "Course.h"
-#include "CoursePage.h"
-#include "Debut.h"
+#include "shell/Course.h"
+#include "shell/CoursePage.h"
+#include "shell/Debut.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -6,14 +6,14 @@
 // Each tick is fired directly, then the event loop runs until the page is
 // repainted, so the figure holds the drawing, the update and the paint.
 
-#include "CourseSetup.h"
-#include "CourseWalk.h"
+#include "app/CourseSetup.h"
+#include "app/CourseWalk.h"
 
-#include "Course.h"
-#include "Debut.h"
-#include "Demag.h"
-#include "Incomp.h"
-#include "Vide.h"
+#include "pages/Demag.h"
+#include "pages/Incomp.h"
+#include "pages/Vide.h"
+#include "shell/Course.h"
+#include "shell/Debut.h"
 
 #include <QApplication>
 #include <QPaintEvent>

@@ -1,6 +1,8 @@
 # Settings shared by every target of the project.
 add_library(project_settings INTERFACE)
 target_compile_features(project_settings INTERFACE cxx_std_20)
+# src/ is the include root: an include names its layer ("toolkit/Button.h").
+target_include_directories(project_settings INTERFACE ${PROJECT_SOURCE_DIR}/src)
 target_compile_definitions(project_settings INTERFACE
     QT_NO_CAST_FROM_ASCII
     QT_NO_CAST_TO_ASCII

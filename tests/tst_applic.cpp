@@ -1,16 +1,16 @@
 // The load page and the application page: the revealed example, the four
 // views and their buttons, the texts that take the focus, the arrivals.
 
-#include "CourseDriver.h"
+#include "support/CourseDriver.h"
 
-#include "Applic.h"
-#include "Beep.h"
-#include "ChargeTi.h"
-#include "Debut.h"
-#include "Variat.h"
+#include "pages/Applic.h"
+#include "pages/ChargeTi.h"
+#include "pages/Variat.h"
+#include "shell/Debut.h"
+#include "toolkit/Beep.h"
 
-#include "Art.h"
-#include "TextBox.h"
+#include "art/Art.h"
+#include "toolkit/TextBox.h"
 
 #include <QScrollBar>
 #include <QTest>

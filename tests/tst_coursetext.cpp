@@ -1,11 +1,11 @@
 // The course texts: the loader's table, its order and colours, the exact
 // fragments, and every text whole in its box with the embedded face.
 
-#include "CourseDriver.h"
+#include "support/CourseDriver.h"
 
-#include "CourseText.h"
-#include "Debut.h"
-#include "TextBox.h"
+#include "shell/Debut.h"
+#include "text/CourseText.h"
+#include "toolkit/TextBox.h"
 
 #include <QTest>
 

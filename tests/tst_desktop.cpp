@@ -1,19 +1,19 @@
 // What a desktop program owes its users beyond the course: every control
 // named for screen readers, and the whole course reachable by keyboard alone.
 
-#include "CourseDriver.h"
+#include "support/CourseDriver.h"
 
-#include "Applic.h"
-#include "Beep.h"
-#include "Button.h"
-#include "Debut.h"
-#include "Demag.h"
-#include "FinProg.h"
-#include "ImageBox.h"
-#include "Incomp.h"
-#include "PlotSurface.h"
-#include "TextBox.h"
-#include "Vide.h"
+#include "pages/Applic.h"
+#include "pages/Demag.h"
+#include "pages/Incomp.h"
+#include "pages/Vide.h"
+#include "shell/Debut.h"
+#include "shell/FinProg.h"
+#include "toolkit/Beep.h"
+#include "toolkit/Button.h"
+#include "toolkit/ImageBox.h"
+#include "toolkit/PlotSurface.h"
+#include "toolkit/TextBox.h"
 
 #include <QAccessible>
 #include <QMenu>

@@ -7,13 +7,13 @@
 // ENDURANCE_EVENTS sets the events per seed (100000 by default; a long run
 // takes 1000000), ENDURANCE_SEEDS the number of seeds.
 
-#include "CourseDriver.h"
+#include "support/CourseDriver.h"
 
-#include "Beep.h"
-#include "Button.h"
-#include "Debut.h"
-#include "Incomp.h"
-#include "Timer.h"
+#include "pages/Incomp.h"
+#include "shell/Debut.h"
+#include "toolkit/Beep.h"
+#include "toolkit/Button.h"
+#include "toolkit/Timer.h"
 
 #include <QCloseEvent>
 #include <QTest>

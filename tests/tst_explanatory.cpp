@@ -1,25 +1,25 @@
 // The explanatory pages: their controls, reveal steps, focus, leaving resets,
 // and the pictures whose pixels the course fixes exactly.
 
-#include "Colours.h"
-#include "CourseDriver.h"
+#include "palette/Palette.h"
+#include "support/CourseDriver.h"
 
-#include "Aimant.h"
-#include "Art.h"
-#include "Beep.h"
-#include "Convent.h"
-#include "Fonction.h"
-#include "ImageBox.h"
-#include "PasSat.h"
-#include "Produit.h"
-#include "RappCyc.h"
-#include "Variat.h"
+#include "art/Art.h"
+#include "pages/Aimant.h"
+#include "pages/Convent.h"
+#include "pages/Fonction.h"
+#include "pages/PasSat.h"
+#include "pages/Produit.h"
+#include "pages/RappCyc.h"
+#include "pages/Variat.h"
+#include "toolkit/Beep.h"
+#include "toolkit/ImageBox.h"
 
 #include <QPainter>
 #include <QTest>
 
 using shell::PageId;
-using namespace colour;
+using namespace palette;
 
 namespace {
 
@@ -257,15 +257,15 @@ private slots:
         // The teal rectangle: x 31..105, y 39..162.
         QCOMPARE(one.pixelColor(31, 39), Teal);
         QCOMPARE(one.pixelColor(105, 162), Teal);
-        QCOMPARE(one.pixelColor(106, 100), Grey);
-        QCOMPARE(one.pixelColor(60, 38), Grey);
+        QCOMPARE(one.pixelColor(106, 100), PageGrey);
+        QCOMPARE(one.pixelColor(60, 38), PageGrey);
         QCOMPARE(countColour(one.copy(31, 39, 75, 124), Teal), 75 * 124);
         // The azure rectangle over its lower part: x 31..180, y 101..162.
         QCOMPARE(two.pixelColor(31, 101), Azure);
         QCOMPARE(two.pixelColor(180, 162), Azure);
-        QCOMPARE(two.pixelColor(181, 130), Grey);
+        QCOMPARE(two.pixelColor(181, 130), PageGrey);
         QCOMPARE(two.pixelColor(105, 100), Teal);
-        QCOMPARE(two.pixelColor(106, 100), Grey);
+        QCOMPARE(two.pixelColor(106, 100), PageGrey);
         QCOMPARE(countColour(two.copy(31, 101, 150, 62), Azure), 150 * 62);
         // The two pulses have the same area.
         QCOMPARE(countColour(one.copy(31, 39, 75, 124), Teal),

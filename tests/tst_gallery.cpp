@@ -1,6 +1,6 @@
 // The gallery writes a picture of every state of the course.
 
-#include "Gallery.h"
+#include "gallery/Gallery.h"
 
 #include <QImage>
 #include <QTemporaryDir>

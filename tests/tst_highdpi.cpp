@@ -1,14 +1,14 @@
 // At a device pixel ratio of 2: plots drawn in whole device-pixel blocks with
 // no blended colours, pictures drawn for the ratio rather than upscaled.
 
-#include "CourseDriver.h"
+#include "support/CourseDriver.h"
 
-#include "Art.h"
-#include "Button.h"
-#include "ImageBox.h"
-#include "PasSat.h"
-#include "TextBox.h"
-#include "Vide.h"
+#include "art/Art.h"
+#include "pages/PasSat.h"
+#include "pages/Vide.h"
+#include "toolkit/Button.h"
+#include "toolkit/ImageBox.h"
+#include "toolkit/TextBox.h"
 
 #include <QTest>
 

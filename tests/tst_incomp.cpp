@@ -1,20 +1,20 @@
 // The incomplete demagnetisation: the plot frame, the eight phases column by
 // column, the saturation edges and beeps, the final drawing.
 
-#include "Colours.h"
-#include "CourseDriver.h"
+#include "palette/Palette.h"
+#include "support/CourseDriver.h"
 
-#include "Beep.h"
-#include "Fonts.h"
-#include "Incomp.h"
-#include "Timer.h"
-#include "Timp.h"
+#include "fonts/Fonts.h"
+#include "pages/Incomp.h"
+#include "pages/Timp.h"
+#include "toolkit/Beep.h"
+#include "toolkit/Timer.h"
 
 #include <QFontMetrics>
 #include <QTest>
 
 using shell::PageId;
-using namespace colour;
+using namespace palette;
 using namespace pages;
 
 namespace {
@@ -160,7 +160,7 @@ private slots:
         // K: closed at 140, open at 130.
         QCOMPARE(s.pixelColour(125, 140), Black);
         QCOMPARE(s.pixelColour(170, 130), Black);
-        QCOMPARE(s.pixelColour(170, 140), AxisGrey);
+        QCOMPARE(s.pixelColour(170, 140), Grey);
         // v1 square wave between 160 and 211, edges at 160, 200, ...
         QCOMPARE(s.pixelColour(130, 160), Blue);
         QCOMPARE(s.pixelColour(170, 211), Blue);
@@ -175,13 +175,13 @@ private slots:
         QCOMPARE(s.pixelColour(321, 228), Red);
         // Flux flat at 287 while saturated.
         for (int x = 307; x <= 319; ++x)
-            QCOMPARE(s.pixelColour(x, 287), LightGreen);
+            QCOMPARE(s.pixelColour(x, 287), Lime);
         // v2: the filled pulses, the third and fourth cut at 306 and 382.
         for (const int x : {120, 159, 200, 239, 280, 305, 360, 381})
             for (int y = 341; y <= 370; ++y)
                 QCOMPARE(s.pixelColour(x, y), Blue);
-        QCOMPARE(s.pixelColour(310, 350), Grey);
-        QCOMPARE(s.pixelColour(390, 350), Grey);
+        QCOMPARE(s.pixelColour(310, 350), PageGrey);
+        QCOMPARE(s.pixelColour(390, 350), PageGrey);
         QCOMPARE(s.pixelColour(310, 370), Blue); // v2 on its axis while saturated
         // The short-circuit line leads to its label.
         for (int x = 400; x < 420; ++x)

@@ -1,16 +1,16 @@
 // Bad input: double clicks, held-down keys, hidden buttons, close requests,
 // and quitting from inside a handler.
 
-#include "CourseDriver.h"
+#include "support/CourseDriver.h"
 
-#include "Aimant.h"
-#include "Beep.h"
-#include "Button.h"
-#include "Debut.h"
-#include "Demag.h"
-#include "Fonction.h"
-#include "Timer.h"
-#include "Vide.h"
+#include "pages/Aimant.h"
+#include "pages/Demag.h"
+#include "pages/Fonction.h"
+#include "pages/Vide.h"
+#include "shell/Debut.h"
+#include "toolkit/Beep.h"
+#include "toolkit/Button.h"
+#include "toolkit/Timer.h"
 
 #include <QCloseEvent>
 #include <QTest>

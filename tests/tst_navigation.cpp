@@ -1,15 +1,15 @@
 // The page sequence: forward and backward walks, the arrival state of every
 // page, one page shown at a time, the beeps of each move.
 
-#include "CourseDriver.h"
+#include "support/CourseDriver.h"
 
-#include "Beep.h"
-#include "Button.h"
-#include "Debut.h"
-#include "FinProg.h"
-#include "Incomp.h"
-#include "Timer.h"
-#include "Vide.h"
+#include "pages/Incomp.h"
+#include "pages/Vide.h"
+#include "shell/Debut.h"
+#include "shell/FinProg.h"
+#include "toolkit/Beep.h"
+#include "toolkit/Button.h"
+#include "toolkit/Timer.h"
 
 #include <QTest>
 

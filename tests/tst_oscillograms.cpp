@@ -1,21 +1,21 @@
 // The no-load and demagnetisation pages: their animations tick by tick, the
 // pixels of the finished plots, the state carried by the circuit pictures.
 
-#include "Colours.h"
-#include "CourseDriver.h"
+#include "palette/Palette.h"
+#include "support/CourseDriver.h"
 
-#include "Art.h"
-#include "Beep.h"
-#include "Demag.h"
-#include "Produit.h"
-#include "Timp.h"
-#include "Vide.h"
+#include "art/Art.h"
+#include "pages/Demag.h"
+#include "pages/Produit.h"
+#include "pages/Timp.h"
+#include "pages/Vide.h"
+#include "toolkit/Beep.h"
 
 #include <QPainter>
 #include <QTest>
 
 using shell::PageId;
-using namespace colour;
+using namespace palette;
 using namespace pages;
 
 class OscillogramTest final : public QObject {
@@ -37,7 +37,7 @@ private slots:
         // The drawing area is plain grey.
         for (int y = 11; y <= 162; y += 3)
             for (int x = 19; x < 185; x += 3)
-                QCOMPARE(vide.pixelColor(x, y), Grey);
+                QCOMPARE(vide.pixelColor(x, y), PageGrey);
 
         const QImage demag = renderPicture(art::Picture::DemagAxes);
         QCOMPARE(demag.size(), QSize(267, 137));
@@ -50,7 +50,7 @@ private slots:
             QCOMPARE(demag.pixelColor(x, 121), Black);
         }
         // Labels in their colours, left of the vertical axes.
-        QVERIFY(vide.copy(0, 19, 17, 12).pixelColor(0, 0) == Grey);
+        QVERIFY(vide.copy(0, 19, 17, 12).pixelColor(0, 0) == PageGrey);
         auto has = [](const QImage &image, QRect area, const QColor &colour) {
             for (int y = area.top(); y <= area.bottom(); ++y)
                 for (int x = area.left(); x <= area.right(); ++x)
@@ -74,7 +74,7 @@ private slots:
         // The rising edges are drawn on arrival.
         QCOMPARE(vide.Picture1->pixelColour(19, 100), Blue); // v1 drawn first, then v2 over it
         QCOMPARE(vide.Picture1->pixelColour(19, 50), Green);
-        QCOMPARE(vide.Picture1->pixelColour(19, 20), Grey);
+        QCOMPARE(vide.Picture1->pixelColour(19, 20), PageGrey);
         for (int tick = 1; tick <= 121; ++tick) {
             QVERIFY(vide.Timer2->fire());
             QVERIFY(vide.Suite->isHidden());
@@ -90,10 +90,10 @@ private slots:
         // (v2, drawn after i1 in each tick, crosses the ramp at x = 101.)
         for (int x = 19; x < 140; ++x)
             QCOMPARE(vide.Picture1->pixelColour(x, 181 - x), x == 101 ? Blue : Red);
-        QCOMPARE(vide.Picture1->pixelColour(140, 41), Grey);
+        QCOMPARE(vide.Picture1->pixelColour(140, 41), PageGrey);
         QCOMPARE(vide.Picture1->pixelColour(100, 20), Green);
         QCOMPARE(vide.Picture1->pixelColour(100, 80), Blue);
-        QCOMPARE(vide.Picture1->pixelColour(140, 20), Grey);
+        QCOMPARE(vide.Picture1->pixelColour(140, 20), PageGrey);
         QCOMPARE(tk::beepCount(), beeps); // ticks never beep
         driver.key(Qt::Key_Return);
         QVERIFY(vide.TextSaturation->isVisible() && vide.FrameBoutons->isVisible());
@@ -191,7 +191,7 @@ private slots:
             QCOMPARE(d.Picture1->pixelColour(x, 46 + (x - 90)), Red);
         for (int k = 1; k < 73; ++k) // (90, 46) starts the red fall too
             QCOMPARE(d.Picture1->pixelColour(90 + 2 * k, 46 + k), Yellow);
-        QCOMPARE(d.Picture1->pixelColour(236, 119), Grey);
+        QCOMPARE(d.Picture1->pixelColour(236, 119), PageGrey);
         QCOMPARE(tk::beepCount(), beeps + 5); // four switch presses and Suite; ticks never beep
     }
 
@@ -217,7 +217,7 @@ private slots:
         }
         QCOMPARE(driver.visiblePages(), QStringList{"Demag"});
         // Cleared plot, background kept.
-        QCOMPARE(d.Picture1->pixelColour(50, 86), Grey);
+        QCOMPARE(d.Picture1->pixelColour(50, 86), PageGrey);
         QCOMPARE(d.Picture1->pixelColour(15, 60), Black);
         const QStringList hidden{"ImageDiodeKf", "ImageDiodeKfo", "ImageZenKo",   "ImageZenKf",
                                  "ImageZenKfo",  "BPKo",          "TextDemag(0)", "TextDemag(1)",

@@ -3,12 +3,12 @@
 // fractional scales a logical pixel does not fill whole device pixels, and a
 // small repaint takes in parts of its neighbours. Run once per scale.
 
-#include "CourseDriver.h"
+#include "support/CourseDriver.h"
 
-#include "Demag.h"
-#include "Incomp.h"
-#include "Timer.h"
-#include "Vide.h"
+#include "pages/Demag.h"
+#include "pages/Incomp.h"
+#include "pages/Vide.h"
+#include "toolkit/Timer.h"
 
 #include <QBackingStore>
 #include <QTest>

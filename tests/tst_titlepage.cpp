@@ -1,15 +1,15 @@
 // The title page: its 5000 ms, the routine that enters the course, the
 // centring rule, and the returns to the first course page.
 
-#include "CourseDriver.h"
+#include "support/CourseDriver.h"
 
-#include "Beep.h"
-#include "Button.h"
-#include "CourseText.h"
-#include "Debut.h"
-#include "Screen.h"
-#include "Timer.h"
-#include "Twips.h"
+#include "shell/Debut.h"
+#include "text/CourseText.h"
+#include "toolkit/Beep.h"
+#include "toolkit/Button.h"
+#include "toolkit/Screen.h"
+#include "toolkit/Timer.h"
+#include "toolkit/Twips.h"
 
 #include <QTest>
 #include <QWindow>

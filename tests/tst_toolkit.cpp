@@ -1,23 +1,23 @@
 // The page toolkit: twips, the line rule of plotting surfaces, their drawing
 // layer, printing, timers, buttons and text boxes.
 
-#include "Colours.h"
-#include "CourseDriver.h"
+#include "palette/Palette.h"
+#include "support/CourseDriver.h"
 
-#include "Beep.h"
-#include "Button.h"
-#include "Frame.h"
-#include "PageWindow.h"
-#include "PlotSurface.h"
-#include "TextBox.h"
-#include "Timer.h"
-#include "Twips.h"
+#include "toolkit/Beep.h"
+#include "toolkit/Button.h"
+#include "toolkit/Frame.h"
+#include "toolkit/PageWindow.h"
+#include "toolkit/PlotSurface.h"
+#include "toolkit/TextBox.h"
+#include "toolkit/Timer.h"
+#include "toolkit/Twips.h"
 
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 
-using namespace colour;
+using namespace palette;
 
 namespace {
 
@@ -92,10 +92,10 @@ private slots:
         const QImage shot = surface->grab().toImage();
         QCOMPARE(shot.pixelColor(4, 3), Blue);
         QCOMPARE(shot.pixelColor(4, 5), Red);
-        QCOMPARE(shot.pixelColor(10, 3), Grey); // the last point is left out
+        QCOMPARE(shot.pixelColor(10, 3), PageGrey); // the last point is left out
         surface->clear();
         QVERIFY(drawnPixels(*surface).isEmpty());
-        QCOMPARE(surface->grab().toImage().pixelColor(4, 3), Grey);
+        QCOMPARE(surface->grab().toImage().pixelColor(4, 3), PageGrey);
     }
 
     void printUsesTheForegroundOnATransparentBackground() {

@@ -1,13 +1,13 @@
-#include "CourseSetup.h"
+#include "app/CourseSetup.h"
 
-#include "Art.h"
-#include "Course.h"
-#include "CoursePages.h"
-#include "CourseText.h"
-#include "Fonts.h"
+#include "art/Art.h"
+#include "fonts/Fonts.h"
+#include "pages/CoursePages.h"
+#include "shell/Course.h"
+#include "text/CourseText.h"
 
-#include "Colours.h"
-#include "KeyGuard.h"
+#include "toolkit/ColourScheme.h"
+#include "toolkit/KeyGuard.h"
 
 #include <QApplication>
 #include <QLibraryInfo>

@@ -1,12 +1,12 @@
-#include "CourseWalk.h"
+#include "app/CourseWalk.h"
 
-#include "Button.h"
-#include "Course.h"
-#include "CoursePage.h"
-#include "Demag.h"
-#include "Incomp.h"
-#include "Timer.h"
-#include "Vide.h"
+#include "pages/Demag.h"
+#include "pages/Incomp.h"
+#include "pages/Vide.h"
+#include "shell/Course.h"
+#include "shell/CoursePage.h"
+#include "toolkit/Button.h"
+#include "toolkit/Timer.h"
 
 namespace app::walk {
 

@@ -3,7 +3,7 @@
 // hicolor sizes, OUTDIR/hicolor/scalable/apps/ID.svg, and OUTDIR/ID.ico for
 // Windows. Run at build time.
 
-#include "Art.h"
+#include "art/Art.h"
 
 #include <QDir>
 #include <QGuiApplication>

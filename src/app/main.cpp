@@ -1,6 +1,6 @@
-#include "CourseSetup.h"
+#include "app/CourseSetup.h"
 
-#include "Course.h"
+#include "shell/Course.h"
 
 #include <QApplication>
 #include <cstdio>

@@ -1,5 +1,5 @@
-#include "Art.h"
-#include "Painters.h"
+#include "art/Art.h"
+#include "art/Painters.h"
 
 #include <QCoreApplication>
 #include <QHash>

@@ -3,7 +3,7 @@
 // pixels. The program embeds them and so shows its title page without first
 // drawing them; at other scales it draws them itself.
 
-#include "Art.h"
+#include "art/Art.h"
 
 #include <QDir>
 #include <QFile>

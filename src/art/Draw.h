@@ -4,7 +4,8 @@
 // pixels; filled rectangles land exactly on the pixel grid at 100 % and cover
 // whole device pixels at any larger scale.
 
-#include "Fonts.h"
+#include "fonts/Fonts.h"
+#include "palette/Palette.h"
 
 #include <QColor>
 #include <QPainter>
@@ -12,12 +13,7 @@
 
 namespace art::draw {
 
-inline const QColor Grey(192, 192, 192);
-inline const QColor DarkGrey(100, 100, 100);
-inline const QColor Black(0, 0, 0);
-inline const QColor Red(255, 0, 0);
-inline const QColor Blue(0, 0, 255);
-inline const QColor Green(0, 128, 0);
+using namespace ::palette; // the course's named colours
 
 /// Fills the pixels x..x+w-1, y..y+h-1.
 inline void fill(QPainter &p, int x, int y, int w, int h, const QColor &c) {

@@ -3,7 +3,8 @@
 // aliased, pixel for pixel; drawn larger (desktop sizes, high-resolution
 // screens) the same shapes are painted smooth.
 
-#include "Painters.h"
+#include "art/Painters.h"
+#include "palette/Palette.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -15,20 +16,7 @@ namespace art::painters {
 namespace {
 
 namespace pal {
-const QColor Black(0, 0, 0);
-const QColor Maroon(128, 0, 0);
-const QColor Green(0, 128, 0);
-const QColor Olive(128, 128, 0);
-const QColor Navy(0, 0, 128);
-const QColor Teal(0, 128, 128);
-const QColor Grey(128, 128, 128);
-const QColor Silver(192, 192, 192);
-const QColor Red(255, 0, 0);
-const QColor Lime(0, 255, 0);
-const QColor Yellow(255, 255, 0);
-const QColor Blue(0, 0, 255);
-const QColor Aqua(0, 255, 255);
-const QColor White(255, 255, 255);
+using namespace ::palette; // the sixteen colours of an icon
 } // namespace pal
 
 // Whether the design is being painted well above its own size.

@@ -4,9 +4,9 @@
 // blue studio sweep. Depth runs up and to the right; the light comes from the
 // upper left.
 
-#include "Draw.h"
-#include "IllustrationKit.h"
-#include "Painters.h"
+#include "art/Draw.h"
+#include "art/IllustrationKit.h"
+#include "art/Painters.h"
 
 #include <QLinearGradient>
 #include <QPainter>

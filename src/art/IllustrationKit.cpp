@@ -1,4 +1,4 @@
-#include "IllustrationKit.h"
+#include "art/IllustrationKit.h"
 
 #include <QPainter>
 #include <QPen>

@@ -4,9 +4,9 @@
 // in an oblique view (depth runs up and to the right), lit from the upper left,
 // standing on a grey studio backdrop with soft contact shadows.
 
-#include "Draw.h"
-#include "IllustrationKit.h"
-#include "Painters.h"
+#include "art/Draw.h"
+#include "art/IllustrationKit.h"
+#include "art/Painters.h"
 
 #include <QLinearGradient>
 #include <QPainter>
@@ -471,7 +471,7 @@ void flatPackage(QPainter &p) {
 void transformerSymbol(QPainter &p) {
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
-    const QPen ink(QColor(0, 0, 0), 1.3, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
+    const QPen ink(palette::Black, 1.3, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
     p.setPen(ink);
     p.setBrush(Qt::NoBrush);
     const qreal cx = 185, top = 156, loop = 8, loops = 4;
@@ -491,7 +491,7 @@ void transformerSymbol(QPainter &p) {
         coil.lineTo(x + side * 12, bottom);
         p.drawPath(coil);
         p.setPen(Qt::NoPen);
-        p.setBrush(QColor(0, 0, 0));
+        p.setBrush(palette::Black);
         p.drawEllipse(QPointF(x + side * 6, top - 4), 1.7, 1.7);
         p.setPen(ink);
         p.setBrush(Qt::NoBrush);

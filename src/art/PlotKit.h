@@ -8,7 +8,8 @@
 // Traces are antialiased polylines whose corners are rounded to whole pixels,
 // so their flat and vertical parts are as crisp as the fills.
 
-#include "Draw.h"
+#include "art/Draw.h"
+#include "palette/Palette.h"
 
 #include <QFontMetrics>
 #include <QPainterPath>
@@ -22,10 +23,7 @@
 
 namespace art::plot {
 
-inline const QColor Magenta(255, 0, 255);
-inline const QColor Teal(0, 128, 128);
-inline const QColor Azure(0, 128, 255);
-inline const QColor GuideGrey(128, 128, 128);
+using namespace ::palette; // the course's named colours
 
 // --- axes -------------------------------------------------------------------
 

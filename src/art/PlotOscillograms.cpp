@@ -2,9 +2,9 @@
 // circuits these pages describe: every trace is a waveform, a value at each
 // instant, drawn on its own axis.
 
-#include "Draw.h"
-#include "Painters.h"
-#include "PlotKit.h"
+#include "art/Draw.h"
+#include "art/Painters.h"
+#include "art/PlotKit.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -182,7 +182,7 @@ struct Stack {
     void guides(QPainter &p, const std::vector<Row> &rows, std::initializer_list<double> ts) const {
         for (double t : ts) {
             const int x = int(std::lround(x0 + t * pxPerTime)) - 1;
-            draw::fillSpan(p, x, tip(0, rows.front()), x, zeros.back() + 4, plot::GuideGrey);
+            draw::fillSpan(p, x, tip(0, rows.front()), x, zeros.back() + 4, palette::Grey);
         }
     }
 
@@ -202,7 +202,7 @@ struct Stack {
 
 void background(QPainter &p, int w, int h) {
     p.setRenderHint(QPainter::Antialiasing, false);
-    draw::fill(p, 0, 0, w, h, draw::Grey);
+    draw::fill(p, 0, 0, w, h, draw::PageGrey);
 }
 
 } // namespace

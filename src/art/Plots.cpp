@@ -1,9 +1,9 @@
 // The magnetisation characteristic, the two pulse pictures of the E x t
 // example and the axes backgrounds of the two animated oscillograms.
 
-#include "Draw.h"
-#include "Painters.h"
-#include "PlotKit.h"
+#include "art/Draw.h"
+#include "art/Painters.h"
+#include "art/PlotKit.h"
 
 #include <QPainter>
 
@@ -16,7 +16,7 @@ namespace {
 
 void background(QPainter &p, int w, int h) {
     p.setRenderHint(QPainter::Antialiasing, false);
-    draw::fill(p, 0, 0, w, h, draw::Grey);
+    draw::fill(p, 0, 0, w, h, draw::PageGrey);
 }
 
 // Both pulse pictures: the axes, the 10 V, 10 us pulse and, for the second,

@@ -4,8 +4,8 @@
 // six demagnetisation pictures differ in the Zener diode, the state of K and
 // the current path drawn in red; the load circuit adds a loaded secondary.
 
-#include "Painters.h"
-#include "Symbols.h"
+#include "art/Painters.h"
+#include "art/Symbols.h"
 
 #include <QPainter>
 

@@ -8,8 +8,8 @@
 // secondary, the other end going to the cathode; the primary's dot is at its
 // upper end, on the 15 V side, so the gates are driven while H conducts.
 
-#include "Painters.h"
-#include "Symbols.h"
+#include "art/Painters.h"
+#include "art/Symbols.h"
 
 #include <QPainter>
 

@@ -3,8 +3,8 @@
 // SchematicDemag.cpp, the trigger of the application page in
 // SchematicTrigger.cpp.
 
-#include "Painters.h"
-#include "Symbols.h"
+#include "art/Painters.h"
+#include "art/Symbols.h"
 
 #include <QPainter>
 

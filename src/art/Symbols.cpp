@@ -1,4 +1,4 @@
-#include "Symbols.h"
+#include "art/Symbols.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -65,7 +65,7 @@ void triangle(QPainter &p, QPointF tip, QPointF u, qreal length, qreal halfWidth
         p.setBrush(draw::Black);
     } else {
         p.setPen(QPen(draw::Black, 1, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
-        p.setBrush(draw::Grey);
+        p.setBrush(draw::PageGrey);
     }
     p.drawPolygon(poly);
 }
@@ -79,7 +79,7 @@ qreal barHalf(const Shape &s) {
 } // namespace
 
 void background(QPainter &p, int width, int height) {
-    draw::fill(p, 0, 0, width, height, draw::Grey);
+    draw::fill(p, 0, 0, width, height, draw::PageGrey);
 }
 
 // --- wires and lines -------------------------------------------------------
@@ -108,7 +108,7 @@ void junction(QPainter &p, QPoint node, const QColor &c) {
 void terminal(QPainter &p, QPoint node) {
     Smooth smooth(p);
     p.setPen(QPen(draw::Black, 1.5));
-    p.setBrush(draw::Grey);
+    p.setBrush(draw::PageGrey);
     p.drawEllipse(centre(node), 2.75, 2.75);
 }
 
@@ -251,7 +251,7 @@ void battery(QPainter &p, QPointF c, Dir plus) {
     const qreal thinEnd = total / 2;
     const qreal gapEnd = thinEnd - PlateThin;
     const qreal thickEnd = gapEnd - PlateGap;
-    fillLocal(p, c, u, n, gapEnd, thickEnd, -1, 1, draw::Grey);
+    fillLocal(p, c, u, n, gapEnd, thickEnd, -1, 1, draw::PageGrey);
     fillLocal(p, c, u, n, gapEnd, thinEnd, -PlateLongHalf, PlateLongHalf, draw::Black);
     fillLocal(p, c, u, n, -thinEnd, thickEnd, -PlateShortHalf, PlateShortHalf, draw::Black);
 }
@@ -260,7 +260,7 @@ void switchK(QPainter &p, QPoint left, QPoint right, bool closed, const QColor &
     const QPointF a = centre(left);
     const QPointF b = centre(right);
     fillBetween(p, QPointF(a.x(), a.y() - 1), QPointF(b.x(), b.y() + 1),
-                closed ? blade : draw::Grey);
+                closed ? blade : draw::PageGrey);
     if (!closed) {
         // the blade, as long as the gap, hangs about 30 degrees below the wire
         const qreal length = b.x() - a.x();
@@ -277,7 +277,7 @@ void resistor(QPainter &p, QPointF c, bool vertical, int length, int width) {
     const int x = qRound(c.x() - w / 2.0);
     const int y = qRound(c.y() - h / 2.0);
     draw::fill(p, x, y, w, h, draw::Black);
-    draw::fill(p, x + 1, y + 1, w - 2, h - 2, draw::Grey);
+    draw::fill(p, x + 1, y + 1, w - 2, h - 2, draw::PageGrey);
 }
 
 void ground(QPainter &p, QPoint node) {
@@ -292,7 +292,7 @@ void ground(QPainter &p, QPoint node) {
 void acSource(QPainter &p, QPointF c, qreal radius) {
     Smooth smooth(p);
     p.setPen(QPen(draw::Black, 1.5));
-    p.setBrush(draw::Grey);
+    p.setBrush(draw::PageGrey);
     p.drawEllipse(c, radius, radius);
     // one period of a sine across the middle of the circle
     QPolygonF wave;
@@ -311,7 +311,7 @@ void motor(QPainter &p, QPointF c, qreal radius) {
     {
         Smooth smooth(p);
         p.setPen(QPen(draw::Black, 1.5));
-        p.setBrush(draw::Grey);
+        p.setBrush(draw::PageGrey);
         p.drawEllipse(c, radius, radius);
     }
     textCentred(p, qRound(c.x()), qRound(c.y() - 6.5), QStringLiteral("M"), draw::Black,

@@ -13,7 +13,7 @@
 // Straight lines and bars are exact pixel fills; slanted lines, triangles and
 // dots are antialiased.
 
-#include "Draw.h"
+#include "art/Draw.h"
 
 #include <QPoint>
 #include <QPointF>

@@ -1,4 +1,4 @@
-#include "Fonts.h"
+#include "fonts/Fonts.h"
 
 #include <QFontDatabase>
 #include <QResource>

@@ -1,18 +1,18 @@
-#include "Gallery.h"
+#include "gallery/Gallery.h"
 
-#include "CourseSetup.h"
-#include "CourseWalk.h"
+#include "app/CourseSetup.h"
+#include "app/CourseWalk.h"
 
-#include "Aimant.h"
-#include "Applic.h"
-#include "ChargeTi.h"
-#include "Course.h"
-#include "Debut.h"
-#include "Demag.h"
-#include "Fonction.h"
-#include "Incomp.h"
-#include "Produit.h"
-#include "Vide.h"
+#include "pages/Aimant.h"
+#include "pages/Applic.h"
+#include "pages/ChargeTi.h"
+#include "pages/Demag.h"
+#include "pages/Fonction.h"
+#include "pages/Incomp.h"
+#include "pages/Produit.h"
+#include "pages/Vide.h"
+#include "shell/Course.h"
+#include "shell/Debut.h"
 
 #include <QDir>
 #include <functional>

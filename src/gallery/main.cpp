@@ -1,7 +1,7 @@
 // course-gallery OUTDIR [--scale N]: writes a picture of every state of the
 // course into OUTDIR, drawn offscreen at the given scale (1 by default).
 
-#include "Gallery.h"
+#include "gallery/Gallery.h"
 
 #include <QApplication>
 #include <cstdio>

@@ -1,7 +1,7 @@
-#include "Aimant.h"
-#include "Style.h"
+#include "pages/Aimant.h"
+#include "pages/Style.h"
 
-#include "Beep.h"
+#include "toolkit/Beep.h"
 
 namespace pages {
 

@@ -1,7 +1,7 @@
-#include "Applic.h"
-#include "Style.h"
+#include "pages/Applic.h"
+#include "pages/Style.h"
 
-#include "Beep.h"
+#include "toolkit/Beep.h"
 
 namespace pages {
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "CoursePage.h"
+#include "shell/CoursePage.h"
 
-#include "ImageBox.h"
-#include "TextBox.h"
+#include "toolkit/ImageBox.h"
+#include "toolkit/TextBox.h"
 
 namespace pages {
 

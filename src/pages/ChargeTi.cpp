@@ -1,7 +1,7 @@
-#include "ChargeTi.h"
-#include "Style.h"
+#include "pages/ChargeTi.h"
+#include "pages/Style.h"
 
-#include "Beep.h"
+#include "toolkit/Beep.h"
 
 namespace pages {
 

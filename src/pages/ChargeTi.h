@@ -1,10 +1,10 @@
 #pragma once
 
-#include "CoursePage.h"
+#include "shell/CoursePage.h"
 
-#include "ImageBox.h"
-#include "PlotSurface.h"
-#include "TextBox.h"
+#include "toolkit/ImageBox.h"
+#include "toolkit/PlotSurface.h"
+#include "toolkit/TextBox.h"
 
 #include <array>
 

@@ -1,5 +1,5 @@
-#include "Convent.h"
-#include "Style.h"
+#include "pages/Convent.h"
+#include "pages/Style.h"
 
 namespace pages {
 

@@ -1,19 +1,19 @@
-#include "CoursePages.h"
+#include "pages/CoursePages.h"
 
-#include "Aimant.h"
-#include "Applic.h"
-#include "ChargeTi.h"
-#include "Convent.h"
-#include "Demag.h"
-#include "Fonction.h"
-#include "Incomp.h"
-#include "PasSat.h"
-#include "Produit.h"
-#include "RappCyc.h"
-#include "Variat.h"
-#include "Vide.h"
+#include "pages/Aimant.h"
+#include "pages/Applic.h"
+#include "pages/ChargeTi.h"
+#include "pages/Convent.h"
+#include "pages/Demag.h"
+#include "pages/Fonction.h"
+#include "pages/Incomp.h"
+#include "pages/PasSat.h"
+#include "pages/Produit.h"
+#include "pages/RappCyc.h"
+#include "pages/Variat.h"
+#include "pages/Vide.h"
 
-#include "Course.h"
+#include "shell/Course.h"
 
 namespace pages {
 namespace {

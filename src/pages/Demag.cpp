@@ -1,14 +1,15 @@
-#include "Demag.h"
-#include "Style.h"
-#include "Timp.h"
+#include "pages/Demag.h"
+#include "pages/Style.h"
+#include "pages/Timp.h"
+#include "palette/Palette.h"
 
-#include "Beep.h"
+#include "toolkit/Beep.h"
 
 namespace pages {
 namespace {
 
-const QColor DiodeTrace(255, 255, 0); // yellow
-const QColor ZenerTrace(255, 0, 0);   // red
+const QColor &DiodeTrace = palette::Yellow;
+const QColor &ZenerTrace = palette::Red;
 
 constexpr int OriginX = 17;
 constexpr int OriginY = 119;

@@ -1,7 +1,7 @@
-#include "Fonction.h"
-#include "Style.h"
+#include "pages/Fonction.h"
+#include "pages/Style.h"
 
-#include "Beep.h"
+#include "toolkit/Beep.h"
 
 namespace pages {
 

@@ -1,17 +1,19 @@
-#include "Incomp.h"
-#include "Style.h"
-#include "Timp.h"
+#include "pages/Incomp.h"
+#include "pages/Style.h"
+#include "pages/Timp.h"
+#include "palette/Palette.h"
 
-#include "Beep.h"
+#include "toolkit/Beep.h"
 
 namespace pages {
 namespace {
 
-const QColor Black(0, 0, 0);
-const QColor Blue(0, 0, 255);
-const QColor Red(255, 0, 0);
-const QColor Green(0, 255, 0);
-const QColor AxisGrey(128, 128, 128);
+// The colours of the traces.
+const QColor &Black = palette::Black;
+const QColor &Blue = palette::Blue;
+const QColor &Red = palette::Red;
+const QColor &FluxColour = palette::Lime;
+const QColor &AxisGrey = palette::Grey;
 
 // Levels of the traces (pixels of the page, y downwards).
 constexpr int KClosed = 140;
@@ -155,7 +157,7 @@ void Incomp::columnStep(Switch k) {
     segment(x, closed ? KClosed : KOpen, Black);
     segment(x, PrevY, Blue);
     segment(x, I1Y, Red);
-    segment(x, FluxY, Green);
+    segment(x, FluxY, FluxColour);
     segment(x, V2Y, Blue);
     StartX += 1;
     // While K is closed i1 and the flux rise (y falls) twice as fast as they fall.

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "CoursePage.h"
+#include "shell/CoursePage.h"
 
-#include "ImageBox.h"
-#include "PlotSurface.h"
-#include "TextBox.h"
-#include "Timer.h"
-#include "Timp.h"
+#include "pages/Timp.h"
+#include "toolkit/ImageBox.h"
+#include "toolkit/PlotSurface.h"
+#include "toolkit/TextBox.h"
+#include "toolkit/Timer.h"
 
 #include <array>
 

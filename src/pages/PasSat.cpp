@@ -1,5 +1,5 @@
-#include "PasSat.h"
-#include "Style.h"
+#include "pages/PasSat.h"
+#include "pages/Style.h"
 
 namespace pages {
 

@@ -1,7 +1,7 @@
-#include "Produit.h"
-#include "Style.h"
+#include "pages/Produit.h"
+#include "pages/Style.h"
 
-#include "Beep.h"
+#include "toolkit/Beep.h"
 
 namespace pages {
 

@@ -1,5 +1,5 @@
-#include "RappCyc.h"
-#include "Style.h"
+#include "pages/RappCyc.h"
+#include "pages/Style.h"
 
 namespace pages {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Fonts.h"
-#include "TextBox.h"
+#include "fonts/Fonts.h"
+#include "toolkit/TextBox.h"
 
 // The text styles of the pages: the embedded face at the course's sizes.
 namespace pages::style {

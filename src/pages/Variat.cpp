@@ -1,5 +1,5 @@
-#include "Variat.h"
-#include "Style.h"
+#include "pages/Variat.h"
+#include "pages/Style.h"
 
 namespace pages {
 

@@ -1,15 +1,16 @@
-#include "Vide.h"
-#include "Style.h"
-#include "Timp.h"
+#include "pages/Vide.h"
+#include "pages/Style.h"
+#include "pages/Timp.h"
+#include "palette/Palette.h"
 
-#include "Beep.h"
+#include "toolkit/Beep.h"
 
 namespace pages {
 namespace {
 
-const QColor I1Colour(255, 0, 0);
-const QColor V1Colour(0, 128, 0);
-const QColor V2Colour(0, 0, 255);
+const QColor &I1Colour = palette::Red;
+const QColor &V1Colour = palette::Green;
+const QColor &V2Colour = palette::Blue;
 
 constexpr int OriginX = 19;
 constexpr int OriginY = 162;

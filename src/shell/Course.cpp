@@ -1,11 +1,11 @@
-#include "Course.h"
-#include "CoursePage.h"
-#include "Debut.h"
-#include "FinProg.h"
+#include "shell/Course.h"
+#include "shell/CoursePage.h"
+#include "shell/Debut.h"
+#include "shell/FinProg.h"
 
-#include "PageWindow.h"
-#include "Screen.h"
-#include "Timer.h"
+#include "toolkit/PageWindow.h"
+#include "toolkit/Screen.h"
+#include "toolkit/Timer.h"
 
 namespace shell {
 QPointF centredPosition(QSize screen, QSizeF page) {

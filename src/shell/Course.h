@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PageId.h"
+#include "shell/PageId.h"
 
 #include <QObject>
 #include <QPointF>

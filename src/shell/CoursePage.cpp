@@ -1,8 +1,8 @@
-#include "CoursePage.h"
-#include "Course.h"
-#include "Debut.h"
+#include "shell/CoursePage.h"
+#include "shell/Course.h"
+#include "shell/Debut.h"
 
-#include "Beep.h"
+#include "toolkit/Beep.h"
 
 namespace shell {
 namespace {

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "PageId.h"
+#include "shell/PageId.h"
 
-#include "Button.h"
-#include "Frame.h"
-#include "PageWindow.h"
-#include "TextBox.h"
+#include "toolkit/Button.h"
+#include "toolkit/Frame.h"
+#include "toolkit/PageWindow.h"
+#include "toolkit/TextBox.h"
 
 #include <initializer_list>
 

@@ -1,9 +1,9 @@
-#include "Debut.h"
-#include "Course.h"
-#include "CoursePage.h"
+#include "shell/Debut.h"
+#include "shell/Course.h"
+#include "shell/CoursePage.h"
 
-#include "Art.h"
-#include "Fonts.h"
+#include "art/Art.h"
+#include "fonts/Fonts.h"
 
 namespace shell {
 

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "PageId.h"
+#include "shell/PageId.h"
 
-#include "Frame.h"
-#include "ImageBox.h"
-#include "PageWindow.h"
-#include "PlotSurface.h"
-#include "TextBox.h"
-#include "Timer.h"
+#include "toolkit/Frame.h"
+#include "toolkit/ImageBox.h"
+#include "toolkit/PageWindow.h"
+#include "toolkit/PlotSurface.h"
+#include "toolkit/TextBox.h"
+#include "toolkit/Timer.h"
 
 namespace shell {
 

@@ -1,7 +1,7 @@
-#include "FinProg.h"
-#include "Debut.h"
+#include "shell/FinProg.h"
+#include "shell/Debut.h"
 
-#include "Fonts.h"
+#include "fonts/Fonts.h"
 
 namespace shell {
 

@@ -1,4 +1,4 @@
-#include "PageId.h"
+#include "shell/PageId.h"
 
 namespace shell {
 

@@ -3,7 +3,8 @@
 // symbol in a sentence is set off by two blanks on each side; products are
 // written with the multiplication sign, one blank on each side.
 
-#include "CourseText.h"
+#include "text/CourseText.h"
+#include "palette/Palette.h"
 
 namespace text {
 namespace {
@@ -28,11 +29,7 @@ QString blanks(int n) {
 }
 
 QList<TextEntry> buildTable() {
-    const QColor Teal(0, 128, 128);
-    const QColor Azure(0, 128, 255);
-    const QColor GreyGreen(64, 128, 128);
-    const QColor Red(255, 0, 0);
-    const QColor Yellow(255, 255, 0);
+    using namespace palette;
 
     QList<TextEntry> t;
 

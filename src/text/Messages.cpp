@@ -1,8 +1,8 @@
-#include "CourseText.h"
+#include "text/CourseText.h"
 
-#include "Course.h"
-#include "PageWindow.h"
-#include "TextBox.h"
+#include "shell/Course.h"
+#include "toolkit/PageWindow.h"
+#include "toolkit/TextBox.h"
 
 namespace text {
 

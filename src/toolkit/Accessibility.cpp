@@ -1,10 +1,10 @@
-#include "Accessibility.h"
-#include "Button.h"
-#include "Frame.h"
-#include "ImageBox.h"
-#include "PageWindow.h"
-#include "PlotSurface.h"
-#include "TextBox.h"
+#include "toolkit/Accessibility.h"
+#include "toolkit/Button.h"
+#include "toolkit/Frame.h"
+#include "toolkit/ImageBox.h"
+#include "toolkit/PageWindow.h"
+#include "toolkit/PlotSurface.h"
+#include "toolkit/TextBox.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QAccessible>

@@ -1,4 +1,4 @@
-#include "Beep.h"
+#include "toolkit/Beep.h"
 
 #include <QApplication>
 

@@ -1,8 +1,9 @@
-#include "Button.h"
-#include "Colours.h"
-#include "PageWindow.h"
+#include "toolkit/Button.h"
+#include "palette/Palette.h"
+#include "toolkit/ColourScheme.h"
+#include "toolkit/PageWindow.h"
 
-#include "Fonts.h"
+#include "fonts/Fonts.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -15,10 +16,10 @@ namespace {
 
 constexpr int IconSize = 32;
 // The edges of the raised face: light above and left, dark below and right.
-const QColor Highlight(255, 255, 255);
-const QColor Light(223, 223, 223);
-const QColor Shadow(128, 128, 128);
-const QColor DarkShadow(0, 0, 0);
+const QColor &Highlight = palette::White;
+const QColor &Light = palette::LightGrey;
+const QColor &Shadow = palette::Grey;
+const QColor &DarkShadow = palette::Black;
 // The focus rectangle lies this far inside the button's edge.
 constexpr int FocusInset = 4;
 
@@ -147,7 +148,7 @@ void Button::paintEvent(QPaintEvent *) {
     QPainter p(this);
     QRect r = rect();
     const bool down = isDown();
-    p.fillRect(r, PageGrey);
+    p.fillRect(r, palette::PageGrey);
     if (isEnterTarget() || down) {
         frame(p, r, DarkShadow, DarkShadow);
         r.adjust(1, 1, -1, -1);
@@ -166,14 +167,14 @@ void Button::paintEvent(QPaintEvent *) {
             QSize(IconSize, IconSize));
         icon().paint(&p, target);
     } else {
-        p.setPen(WindowText);
+        p.setPen(palette::WindowText);
         p.setFont(font());
         p.drawText(rect().translated(shift, shift), Qt::AlignCenter, text());
     }
     if (showsFocus()) {
         // Inside the raised edge; around the caption, or just around an icon.
         const int inset = icon().isNull() ? FocusInset : FocusInset - 1;
-        dottedFrame(p, rect().adjusted(inset, inset, -inset, -inset), WindowText);
+        dottedFrame(p, rect().adjusted(inset, inset, -inset, -inset), palette::WindowText);
     }
 }
 

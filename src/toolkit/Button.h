@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Twips.h"
+#include "toolkit/Twips.h"
 
 #include <QIcon>
 #include <QPushButton>

@@ -1,5 +1,5 @@
-#include "Frame.h"
-#include "Colours.h"
+#include "toolkit/Frame.h"
+#include "toolkit/ColourScheme.h"
 
 namespace tk {
 

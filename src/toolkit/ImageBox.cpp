@@ -1,4 +1,4 @@
-#include "ImageBox.h"
+#include "toolkit/ImageBox.h"
 
 #include <QPainter>
 

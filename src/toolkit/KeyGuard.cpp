@@ -1,4 +1,4 @@
-#include "KeyGuard.h"
+#include "toolkit/KeyGuard.h"
 
 #include <QAbstractButton>
 #include <QCoreApplication>

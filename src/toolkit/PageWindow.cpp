@@ -1,8 +1,8 @@
-#include "PageWindow.h"
-#include "Button.h"
-#include "Colours.h"
+#include "toolkit/PageWindow.h"
+#include "toolkit/Button.h"
+#include "toolkit/ColourScheme.h"
 
-#include "Fonts.h"
+#include "fonts/Fonts.h"
 
 #include <QAccessible>
 #include <QCloseEvent>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "Accessibility.h"
-#include "Button.h"
-#include "Twips.h"
+#include "toolkit/Accessibility.h"
+#include "toolkit/Button.h"
+#include "toolkit/Twips.h"
 
 #include <QPointer>
 #include <QWidget>

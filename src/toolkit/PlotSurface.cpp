@@ -1,7 +1,8 @@
-#include "PlotSurface.h"
-#include "Colours.h"
+#include "toolkit/PlotSurface.h"
+#include "palette/Palette.h"
+#include "toolkit/ColourScheme.h"
 
-#include "Fonts.h"
+#include "fonts/Fonts.h"
 
 #include <QPainter>
 #include <cstdlib>
@@ -10,7 +11,7 @@ namespace tk {
 
 PlotSurface::PlotSurface(QWidget *parent, const QString &name, Tw place,
                          std::optional<art::Picture> background, const QString &tooltip)
-    : QWidget(parent), m_background(background), m_foreground(WindowText) {
+    : QWidget(parent), m_background(background), m_foreground(palette::WindowText) {
     setObjectName(name);
     setGeometry(place.toPixels());
     setFocusPolicy(Qt::NoFocus);
@@ -124,7 +125,7 @@ void PlotSurface::hideEvent(QHideEvent *) {
 }
 
 QColor PlotSurface::pixelColour(int x, int y) const {
-    QColor under = PageGrey;
+    QColor under = palette::PageGrey;
     if (m_background) {
         if (m_backgroundImage.isNull() || m_backgroundImage.devicePixelRatio() != m_ratio)
             m_backgroundImage = art::pixmap(*m_background, m_ratio).toImage();
@@ -164,7 +165,7 @@ void PlotSurface::paintEvent(QPaintEvent *) {
     // logical pixel does not fill whole device pixels and a repainted
     // rectangle takes in parts of its neighbours.
     QPainter painter(this);
-    painter.fillRect(rect(), PageGrey);
+    painter.fillRect(rect(), palette::PageGrey);
     if (m_background) {
         const qreal ratio = devicePixelRatioF();
         if (m_backgroundPixmap.isNull() || m_backgroundPixmap.devicePixelRatio() != ratio)

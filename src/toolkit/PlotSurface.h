@@ -1,8 +1,8 @@
 #pragma once
 
-#include "Twips.h"
+#include "toolkit/Twips.h"
 
-#include "Art.h"
+#include "art/Art.h"
 
 #include <QColor>
 #include <QImage>

@@ -1,5 +1,5 @@
-#include "Screen.h"
-#include "Twips.h"
+#include "toolkit/Screen.h"
+#include "toolkit/Twips.h"
 
 #include <QGuiApplication>
 #include <QScreen>

@@ -1,9 +1,10 @@
-#include "TextBox.h"
-#include "Colours.h"
-#include "Frame.h"
-#include "PageWindow.h"
+#include "toolkit/TextBox.h"
+#include "palette/Palette.h"
+#include "toolkit/ColourScheme.h"
+#include "toolkit/Frame.h"
+#include "toolkit/PageWindow.h"
 
-#include "Fonts.h"
+#include "fonts/Fonts.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QKeyEvent>
@@ -31,7 +32,8 @@ QString toDisplay(QString text) {
 
 TextBox::TextBox(QWidget *parent, const QString &name, Tw place, TextStyle style, Mode mode)
     : QTextEdit(parent), m_mode(Frame::isInsideInert(parent) ? Mode::Display : mode),
-      m_blankStretch(style.blankStretch), m_multiLine(style.multiLine), m_foreground(WindowText) {
+      m_blankStretch(style.blankStretch), m_multiLine(style.multiLine),
+      m_foreground(palette::WindowText) {
     setObjectName(name);
     setGeometry(place.toPixels());
     setFrameShape(QFrame::NoFrame);
@@ -198,12 +200,12 @@ void TextBox::applyPalette() {
     // greyed. A selection shows only while the box has the focus.
     QPalette pal = coursePalette();
     for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-        pal.setColor(group, QPalette::Base, PageGrey);
-        pal.setColor(group, QPalette::Window, PageGrey);
+        pal.setColor(group, QPalette::Base, palette::PageGrey);
+        pal.setColor(group, QPalette::Window, palette::PageGrey);
         pal.setColor(group, QPalette::Text, m_foreground);
         pal.setColor(group, QPalette::WindowText, m_foreground);
     }
-    pal.setColor(QPalette::Inactive, QPalette::Highlight, PageGrey);
+    pal.setColor(QPalette::Inactive, QPalette::Highlight, palette::PageGrey);
     pal.setColor(QPalette::Inactive, QPalette::HighlightedText, m_foreground);
     setPalette(pal);
     viewport()->setPalette(pal);

@@ -1,15 +1,15 @@
-#include "CourseDriver.h"
+#include "support/CourseDriver.h"
 
-#include "CourseSetup.h"
-#include "CourseWalk.h"
-#include "Debut.h"
+#include "app/CourseSetup.h"
+#include "app/CourseWalk.h"
+#include "shell/Debut.h"
 
-#include "Button.h"
-#include "Timer.h"
+#include "toolkit/Button.h"
+#include "toolkit/Timer.h"
 
-#include "ImageBox.h"
-#include "PlotSurface.h"
-#include "TextBox.h"
+#include "toolkit/ImageBox.h"
+#include "toolkit/PlotSurface.h"
+#include "toolkit/TextBox.h"
 
 #include <QApplication>
 #include <QPainter>

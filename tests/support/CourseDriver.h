@@ -1,8 +1,8 @@
 #pragma once
 
-#include "Art.h"
-#include "Course.h"
-#include "CoursePage.h"
+#include "art/Art.h"
+#include "shell/Course.h"
+#include "shell/CoursePage.h"
 
 #include <QEvent>
 #include <QImage>
