@@ -16,6 +16,7 @@
 #include "toolkit/ImageBox.h"
 
 #include <QPainter>
+#include <QResource>
 #include <QTest>
 
 using shell::PageId;
@@ -97,7 +98,7 @@ private slots:
         driver.startCourse();
         auto *box = driver.control<tk::ImageBox>(PageId::Fonction, image);
         QCOMPARE(box->size(), size);
-        QCOMPARE(art::size(box->picture()), size);
+        QCOMPARE(box->drawing().size, size);
         QCOMPARE(box->toolTip(), tooltip);
     }
 
@@ -212,7 +213,7 @@ private slots:
         driver.startCourse();
         for (const PageId id : {PageId::PasSat, PageId::RappCyc}) {
             auto *image = driver.control<tk::ImageBox>(id, "Image1");
-            QCOMPARE(image->picture(), art::Picture::Photo);
+            QCOMPARE(image->drawing().title, art::title(art::Picture::Photo));
             QCOMPARE(image->size(), QSize(370, 200));
             QCOMPARE(image->toolTip(), QStringLiteral("Transformateurs d'impulsions"));
         }
@@ -235,8 +236,11 @@ private slots:
             QPainter p(&drawn);
             art::paint(art::Picture::Photo, p);
         }
-        QCOMPARE(art::pixmap(art::Picture::Photo, 1.0).toImage().convertToFormat(drawn.format()),
-                 drawn);
+        QVERIFY(QResource(u":/art/" + art::bakedName(art::Picture::Photo)).isValid());
+        art::Renderer renderer;
+        QCOMPARE(
+            renderer.pixmap(art::Picture::Photo, 1.0).toImage().convertToFormat(drawn.format()),
+            drawn);
     }
 
     void pulsePicturesAreExact() {

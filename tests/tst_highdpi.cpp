@@ -71,11 +71,12 @@ private slots:
         auto &page = driver.page<pages::PasSat>();
         const QImage shown = page.Image1->grab().toImage();
         QCOMPARE(shown.size(), QSize(740, 400));
-        const QImage sharp = art::pixmap(art::Picture::Photo, 2).toImage();
+        art::Renderer renderer;
+        const QImage sharp = renderer.pixmap(art::Picture::Photo, 2).toImage();
         QCOMPARE(shown.convertToFormat(QImage::Format_RGB32),
                  sharp.convertToFormat(QImage::Format_RGB32));
         // An upscaled 100 % bitmap would repeat every pixel in 2 x 2 blocks.
-        const QImage small = art::pixmap(art::Picture::Photo, 1).toImage();
+        const QImage small = renderer.pixmap(art::Picture::Photo, 1).toImage();
         const QImage upscaled =
             small.scaled(740, 400, Qt::IgnoreAspectRatio, Qt::FastTransformation)
                 .convertToFormat(QImage::Format_RGB32);

@@ -1,8 +1,8 @@
 // The page toolkit: twips, the line rule of plotting surfaces, their drawing
 // layer, printing, timers, buttons and text boxes.
 
+#include "fonts/Fonts.h"
 #include "palette/Palette.h"
-#include "support/CourseDriver.h"
 
 #include "toolkit/Beep.h"
 #include "toolkit/Button.h"
@@ -13,6 +13,7 @@
 #include "toolkit/Timer.h"
 #include "toolkit/Twips.h"
 
+#include <QApplication>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
@@ -36,7 +37,11 @@ QList<QPoint> drawnPixels(const tk::PlotSurface &surface) {
 class ToolkitTest final : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { CourseDriver driver; } // application settings, embedded fonts
+    // The toolkit alone, with the embedded faces: nothing of the course.
+    void initTestCase() {
+        fonts::registerEmbedded();
+        QApplication::setFont(fonts::font(fonts::Pt8_25));
+    }
 
     void twipsToPixels_data() {
         QTest::addColumn<int>("twips");

@@ -1,6 +1,7 @@
 #include "app/CourseSetup.h"
 
 #include "art/Art.h"
+#include "art/Baked.h"
 #include "fonts/Fonts.h"
 #include "pages/CoursePages.h"
 #include "shell/Course.h"
@@ -46,10 +47,7 @@ void configureApplication() {
     loadQtTranslations();
     QApplication::setWindowIcon(art::icon(art::Icon::Bridge));
     QApplication::setQuitOnLastWindowClosed(false);
-    // The title page's pictures are drawn while its windows are built.
-    const QScreen *screen = QGuiApplication::primaryScreen();
-    art::prerender({art::Picture::Photo, art::Picture::Emblem},
-                   screen ? screen->devicePixelRatio() : 1.0);
+    art::loadBakedPictures();
 }
 
 } // namespace app

@@ -1,7 +1,8 @@
-// course-art-bake OUTDIR: draws, at build time, the pictures that the title
-// page needs at once, at 100 %, into OUTDIR as raw premultiplied ARGB32
-// pixels. The program embeds them and so shows its title page without first
-// drawing them; at other scales it draws them itself.
+// course-art-bake OUTDIR: draws, at build time, the pictures that the
+// catalogue marks to be embedded ready-made (those the title page shows at
+// once), at 100 %, into OUTDIR as raw premultiplied ARGB32 pixels, with the
+// resource file that lists them. The program embeds them and so shows its
+// title page without first drawing them; at other scales it draws them itself.
 
 #include "art/Art.h"
 
@@ -10,6 +11,7 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
+#include <QTextStream>
 #include <cstdio>
 
 int main(int argc, char *argv[]) {
@@ -21,7 +23,12 @@ int main(int argc, char *argv[]) {
     QGuiApplication application(argc, argv);
     const QDir out(QString::fromLocal8Bit(argv[1]));
     out.mkpath(QStringLiteral("."));
-    for (const art::Picture picture : art::bakedPictures()) {
+    QString qrc;
+    QTextStream list(&qrc);
+    list << "<RCC>\n  <qresource prefix=\"/art\">\n";
+    for (const art::Picture picture : art::pictures()) {
+        if (!art::isBaked(picture))
+            continue;
         QImage image(art::size(picture), QImage::Format_ARGB32_Premultiplied);
         image.fill(Qt::transparent);
         {
@@ -33,6 +40,11 @@ int main(int argc, char *argv[]) {
             file.write(reinterpret_cast<const char *>(image.constBits()), image.sizeInBytes()) !=
                 image.sizeInBytes())
             return 1;
+        list << "    <file>" << art::bakedName(picture) << "</file>\n";
     }
+    list << "  </qresource>\n</RCC>\n";
+    QFile resources(out.filePath(QStringLiteral("baked.qrc")));
+    if (!resources.open(QIODevice::WriteOnly) || resources.write(qrc.toUtf8()) < 0)
+        return 1;
     return 0;
 }

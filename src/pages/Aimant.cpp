@@ -1,5 +1,6 @@
 #include "pages/Aimant.h"
 #include "pages/Style.h"
+#include "shell/Course.h"
 
 #include "toolkit/Beep.h"
 
@@ -11,11 +12,11 @@ Aimant::Aimant(shell::Course &course)
     TextModel = new tk::TextBox(Frame1, QStringLiteral("TextModel"), {240, 120, 8895, 615},
                                 style::text(fonts::Pt12, true));
     TextModel->setAccessibleName(QStringLiteral("Modèle du circuit magnétique"));
-    Image1 =
-        new tk::ImageBox(this, QStringLiteral("Image1"), {1200, 1080, 3825, 2760},
-                         art::Picture::MagnetisationCurve, QStringLiteral("Courbe d'aimantation"));
+    Image1 = new tk::ImageBox(this, QStringLiteral("Image1"), {1200, 1080, 3825, 2760},
+                              course.picture(art::Picture::MagnetisationCurve),
+                              QStringLiteral("Courbe d'aimantation"));
     Image2 = new tk::ImageBox(this, QStringLiteral("Image2"), {6360, 1320, 2115, 2325},
-                              art::Picture::DotConvention,
+                              course.picture(art::Picture::DotConvention),
                               QStringLiteral("Transformateur d'impulsions"));
     Frame2 = new tk::Frame(this, QStringLiteral("Frame2"), {120, 4080, 9255, 2055});
     TextSaturation = new tk::TextBox(Frame2, QStringLiteral("TextSaturation"),

@@ -1,5 +1,6 @@
 #include "pages/Applic.h"
 #include "pages/Style.h"
+#include "shell/Course.h"
 
 #include "toolkit/Beep.h"
 
@@ -9,7 +10,7 @@ Applic::Applic(shell::Course &course)
     : CoursePage(course, Id, QStringLiteral("Application:  Déclencheur de Pont mixte monophasé"),
                  Navigation::Panel) {
     Image1 = new tk::ImageBox(this, QStringLiteral("Image1"), {120, 120, 8250, 1485},
-                              art::Picture::TriggerCircuit);
+                              course.picture(art::Picture::TriggerCircuit));
     Frame = new tk::Frame(this, QStringLiteral("Frame"), {360, 1920, 8895, 2175},
                           tk::Frame::Kind::Active);
     TextExplication =
@@ -22,14 +23,16 @@ Applic::Applic(shell::Course &course)
     TextCalculs->setAccessibleName(QStringLiteral("Calculs"));
     TextCalculs->hide();
     ImageGraphe = new tk::ImageBox(this, QStringLiteral("ImageGraphe"), {480, 2040, 7950, 3000},
-                                   art::Picture::TriggerCurves, QStringLiteral("Oscillogrammes"));
+                                   course.picture(art::Picture::TriggerCurves),
+                                   QStringLiteral("Oscillogrammes"));
     ImageGraphe->hide();
-    ImageImpulsions = new tk::ImageBox(this, QStringLiteral("ImageImpulsions"),
-                                       {120, 5040, 2850, 1725}, art::Picture::MainsPulses);
+    ImageImpulsions =
+        new tk::ImageBox(this, QStringLiteral("ImageImpulsions"), {120, 5040, 2850, 1725},
+                         course.picture(art::Picture::MainsPulses));
     ImageImpulsions->hide();
-    ImageTrain =
-        new tk::ImageBox(this, QStringLiteral("ImageTrain"), {2970, 4170, 1800, 1725},
-                         art::Picture::PulseTrain, QStringLiteral("Détail du train d'impulsions"));
+    ImageTrain = new tk::ImageBox(this, QStringLiteral("ImageTrain"), {2970, 4170, 1800, 1725},
+                                  course.picture(art::Picture::PulseTrain),
+                                  QStringLiteral("Détail du train d'impulsions"));
     ImageTrain->hide();
     BPCourbes =
         new tk::Button(this, QStringLiteral("BPCourbes"), {8640, 120, 615, 495},

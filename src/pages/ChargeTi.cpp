@@ -1,5 +1,6 @@
 #include "pages/ChargeTi.h"
 #include "pages/Style.h"
+#include "shell/Course.h"
 
 #include "toolkit/Beep.h"
 
@@ -8,7 +9,8 @@ namespace pages {
 ChargeTi::ChargeTi(shell::Course &course)
     : CoursePage(course, Id, QStringLiteral("Fonctionnement en charge"), Navigation::Panel) {
     Picture1 = new tk::PlotSurface(this, QStringLiteral("Picture1"), {360, 240, 4425, 1440},
-                                   art::Picture::LoadCircuit, QStringLiteral("Schéma du montage"));
+                                   course.picture(art::Picture::LoadCircuit),
+                                   QStringLiteral("Schéma du montage"));
     // The indices cross: the upper frame Frame1(1) holds TextCharge(0).
     Frame1[1] = new tk::Frame(this, QStringLiteral("Frame1(1)"), {360, 1800, 4455, 2415});
     TextCharge[0] = new tk::TextBox(Frame1[1], QStringLiteral("TextCharge(0)"),
@@ -20,7 +22,8 @@ ChargeTi::ChargeTi(shell::Course &course)
     TextCharge[1]->setAccessibleName(QStringLiteral("Exemple"));
     TextCharge[1]->hide();
     ImageCourbes = new tk::ImageBox(this, QStringLiteral("ImageCourbes"), {5280, 1440, 4050, 4245},
-                                    art::Picture::LoadCurves, QStringLiteral("Oscillogrammes"));
+                                    course.picture(art::Picture::LoadCurves),
+                                    QStringLiteral("Oscillogrammes"));
     ImageCourbes->hide();
     BPCourbes =
         new tk::Button(this, QStringLiteral("BPCourbes"), {6840, 480, 615, 495},

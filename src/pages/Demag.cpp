@@ -2,6 +2,7 @@
 #include "pages/Style.h"
 #include "pages/Timp.h"
 #include "palette/Palette.h"
+#include "shell/Course.h"
 
 #include "toolkit/Beep.h"
 
@@ -46,7 +47,8 @@ Demag::Demag(shell::Course &course)
     const tk::Tw circuit{600, 240, 3585, 1440};
     const QString circuitTip = QStringLiteral("Schéma du montage");
     const auto image = [&](const char *name, art::Picture picture) {
-        auto *box = new tk::ImageBox(this, QLatin1StringView(name), circuit, picture, circuitTip);
+        auto *box = new tk::ImageBox(this, QLatin1StringView(name), circuit,
+                                     course.picture(picture), circuitTip);
         box->hide();
         return box;
     };
@@ -66,7 +68,8 @@ Demag::Demag(shell::Course &course)
     BPKo->hide();
 
     Picture1 = new tk::PlotSurface(this, QStringLiteral("Picture1"), {5160, 240, 4005, 2055},
-                                   art::Picture::DemagAxes, QStringLiteral("Courant magnétisant"));
+                                   course.picture(art::Picture::DemagAxes),
+                                   QStringLiteral("Courant magnétisant"));
     const auto label = style::singleLine(fonts::Pt9_75, true);
     TextI[0] = new tk::TextBox(Picture1, QStringLiteral("TextI(0)"), {1320, 360, 255, 285}, label,
                                tk::TextBox::Mode::Editable);

@@ -2,6 +2,7 @@
 #include "pages/Style.h"
 #include "pages/Timp.h"
 #include "palette/Palette.h"
+#include "shell/Course.h"
 
 #include "toolkit/Beep.h"
 
@@ -71,13 +72,13 @@ Incomp::Incomp(shell::Course &course)
 
     const tk::Tw circuit{240, 120, 3585, 1440};
     const QString tip = QStringLiteral("Schéma du montage");
-    ImageZenKo =
-        new tk::ImageBox(this, QStringLiteral("ImageZenKo"), circuit, art::Picture::ZenKo, tip);
-    ImageZenKf =
-        new tk::ImageBox(this, QStringLiteral("ImageZenKf"), circuit, art::Picture::ZenKf, tip);
+    ImageZenKo = new tk::ImageBox(this, QStringLiteral("ImageZenKo"), circuit,
+                                  course.picture(art::Picture::ZenKo), tip);
+    ImageZenKf = new tk::ImageBox(this, QStringLiteral("ImageZenKf"), circuit,
+                                  course.picture(art::Picture::ZenKf), tip);
     ImageZenKf->hide();
-    ImageZenKfo =
-        new tk::ImageBox(this, QStringLiteral("ImageZenKfo"), circuit, art::Picture::ZenKfo, tip);
+    ImageZenKfo = new tk::ImageBox(this, QStringLiteral("ImageZenKfo"), circuit,
+                                   course.picture(art::Picture::ZenKfo), tip);
     ImageZenKfo->hide();
 
     Suite = makeSuite();

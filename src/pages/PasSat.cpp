@@ -1,5 +1,6 @@
 #include "pages/PasSat.h"
 #include "pages/Style.h"
+#include "shell/Course.h"
 
 namespace pages {
 
@@ -7,7 +8,8 @@ PasSat::PasSat(shell::Course &course)
     : CoursePage(course, Id, QStringLiteral("Choix d'un transformateur d'impulsions"),
                  Navigation::OnPage) {
     Image1 = new tk::ImageBox(this, QStringLiteral("Image1"), {2040, 240, 5550, 3000},
-                              art::Picture::Photo, QStringLiteral("Transformateurs d'impulsions"));
+                              course.picture(art::Picture::Photo),
+                              QStringLiteral("Transformateurs d'impulsions"));
     Frame2 = new tk::Frame(this, QStringLiteral("Frame2"), {120, 3360, 9255, 2535});
     TextPasSaturer = new tk::TextBox(Frame2, QStringLiteral("TextPasSaturer"), {0, 240, 9255, 2415},
                                      style::centred(fonts::Pt18, true));

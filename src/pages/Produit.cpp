@@ -1,5 +1,6 @@
 #include "pages/Produit.h"
 #include "pages/Style.h"
+#include "shell/Course.h"
 
 #include "toolkit/Beep.h"
 
@@ -29,10 +30,10 @@ Produit::Produit(shell::Course &course)
 
     const tk::Tw picturePlace{5760, 2400, 3495, 2790};
     ImageProduit1 = new tk::ImageBox(this, QStringLiteral("ImageProduit1"), picturePlace,
-                                     art::Picture::Pulse10V);
+                                     course.picture(art::Picture::Pulse10V));
     ImageProduit1->hide();
     ImageProduit2 = new tk::ImageBox(this, QStringLiteral("ImageProduit2"), picturePlace,
-                                     art::Picture::Pulses10V5V);
+                                     course.picture(art::Picture::Pulses10V5V));
     ImageProduit2->hide();
 
     Suite2 = makeSuite(QStringLiteral("Suite2"));

@@ -1,5 +1,6 @@
 #include "pages/Variat.h"
 #include "pages/Style.h"
+#include "shell/Course.h"
 
 namespace pages {
 
@@ -8,7 +9,8 @@ Variat::Variat(shell::Course &course)
                  QStringLiteral("Domaines d'utilisation des transformateurs d'impulsions"),
                  Navigation::OnPage) {
     Image1 = new tk::ImageBox(
-        this, QStringLiteral("Image1"), {2160, 120, 5310, 4485}, art::Picture::SpeedDrives,
+        this, QStringLiteral("Image1"), {2160, 120, 5310, 4485},
+        course.picture(art::Picture::SpeedDrives),
         QStringLiteral("Variateurs de vitesse industriels pour moteurs électriques"),
         tk::ImageBox::Fit::Stretch);
     Frame2 = new tk::Frame(this, QStringLiteral("Frame2"), {120, 4680, 9255, 1455});

@@ -2,6 +2,7 @@
 #include "pages/Style.h"
 #include "pages/Timp.h"
 #include "palette/Palette.h"
+#include "shell/Course.h"
 
 #include "toolkit/Beep.h"
 
@@ -30,9 +31,10 @@ const QString FinishedDescription = QStringLiteral(
 Vide::Vide(shell::Course &course)
     : CoursePage(course, Id, QStringLiteral("Fonctionnement à vide"), Navigation::Panel) {
     Picture1 = new tk::PlotSurface(this, QStringLiteral("Picture1"), {960, 120, 2985, 2685},
-                                   art::Picture::NoLoadAxes, QStringLiteral("Oscillogrammes"));
+                                   course.picture(art::Picture::NoLoadAxes),
+                                   QStringLiteral("Oscillogrammes"));
     Image2 = new tk::ImageBox(this, QStringLiteral("Image2"), {6600, 120, 1620, 1275},
-                              art::Picture::NoLoadTransformer,
+                              course.picture(art::Picture::NoLoadTransformer),
                               QStringLiteral("Transformateur d'impulsions"));
     Frame1_1 = new tk::Frame(this, QStringLiteral("Frame1(1)"), {6120, 1560, 3375, 975});
     TextLegende = new tk::TextBox(Frame1_1, QStringLiteral("TextLegende"), {240, 120, 3135, 735},

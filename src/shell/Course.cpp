@@ -7,6 +7,10 @@
 #include "toolkit/Screen.h"
 #include "toolkit/Timer.h"
 
+#include <QGuiApplication>
+#include <QPainter>
+#include <QScreen>
+
 namespace shell {
 QPointF centredPosition(QSize screen, QSizeF page) {
     const float left = (float(screen.width()) - float(page.width())) / 2.0f;
@@ -24,7 +28,7 @@ void centreOnScreen(tk::PageWindow &page) {
 
 } // namespace
 
-Course::Course() {
+Course::Course() : m_renderer(std::make_shared<art::Renderer>()) {
     setFactory(PageId::Debut, [](Course &course) { return new Debut(course); });
     setFactory(PageId::FinProg, [](Course &course) { return new FinProg(course); });
 }
@@ -98,7 +102,18 @@ void Course::loadTexts() {
         m_textLoader(*this);
 }
 
+tk::Drawing Course::picture(art::Picture picture) const {
+    std::shared_ptr<art::Renderer> renderer = m_renderer;
+    return {art::size(picture), [picture](QPainter &p) { art::paint(picture, p); },
+            [renderer, picture](qreal ratio) { return renderer->pixmap(picture, ratio); },
+            art::title(picture), art::description(picture)};
+}
+
 void Course::start() {
+    // The title page's pictures are drawn while its windows are built.
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    m_renderer->prerender({art::Picture::Photo, art::Picture::Emblem},
+                          screen ? screen->devicePixelRatio() : 1.0);
     Debut &title = debut();
     title.showPage();
 }

@@ -2,11 +2,15 @@
 
 #include "shell/PageId.h"
 
+#include "art/Art.h"
+#include "toolkit/Drawing.h"
+
 #include <QObject>
 #include <QPointF>
 #include <QPointer>
 #include <QSizeF>
 #include <functional>
+#include <memory>
 
 namespace tk {
 class PageWindow;
@@ -64,6 +68,11 @@ public:
     /// \brief Start-up: creates and shows the title page.
     void start();
 
+    /// \brief A picture of the course as the toolkit shows it, rendered by
+    /// the course's renderer (ready-made where the program embeds it or has
+    /// started it ahead).
+    tk::Drawing picture(art::Picture picture) const;
+
     /// \brief True once every page has been destroyed.
     bool hasEnded() const { return m_ended; }
 
@@ -77,6 +86,7 @@ private:
     std::array<Factory, PageCount> m_factories;
     std::array<QPointer<tk::PageWindow>, PageCount> m_pages;
     TextLoader m_textLoader;
+    std::shared_ptr<art::Renderer> m_renderer;
     bool m_ended = false;
 };
 

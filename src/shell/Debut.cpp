@@ -27,9 +27,9 @@ Debut::Debut(Course &course)
     connect(Timer1, &tk::Timer::tick, this, &Debut::Timer1_Timer);
 
     Picture1 = new tk::PlotSurface(Frame1, QStringLiteral("Picture1"), {0, 120, 8505, 4755},
-                                   art::Picture::Photo);
+                                   course.picture(art::Picture::Photo));
     Image1 = new tk::ImageBox(Picture1, QStringLiteral("Image1"), {6240, 120, 1890, 2085},
-                              art::Picture::Emblem);
+                              course.picture(art::Picture::Emblem));
 
     Frame3 = new tk::Frame(Picture1, QStringLiteral("Frame3"), {5880, 2400, 2415, 1335});
     Text1 = new tk::TextBox(Frame3, QStringLiteral("Text1"), {0, 120, 2175, 975},

@@ -1,4 +1,5 @@
 #include "shell/FinProg.h"
+#include "shell/Course.h"
 #include "shell/Debut.h"
 
 #include "fonts/Fonts.h"
@@ -9,9 +10,10 @@ FinProg::FinProg(Course &course)
     : CoursePage(course, Id, QStringLiteral("Auteur"), Navigation::EndPage) {
     Recommencer = m_forward;
     Image2 = new tk::ImageBox(this, QStringLiteral("Image2"), {600, 0, 1890, 2085},
-                              art::Picture::Emblem);
+                              course.picture(art::Picture::Emblem));
     Image1 = new tk::ImageBox(this, QStringLiteral("Image1"), {3360, 120, 5550, 3000},
-                              art::Picture::Photo, QStringLiteral("Transformateurs d'impulsions"));
+                              course.picture(art::Picture::Photo),
+                              QStringLiteral("Transformateurs d'impulsions"));
     Frame3 = new tk::Frame(this, QStringLiteral("Frame3"), {360, 2160, 2415, 1095});
     Text1 = new tk::TextBox(Frame3, QStringLiteral("Text1"), {120, 0, 2175, 975},
                             {.alignment = Qt::AlignHCenter});

@@ -4,16 +4,16 @@
 
 namespace tk {
 
-ImageBox::ImageBox(QWidget *parent, const QString &name, Tw place, art::Picture picture,
+ImageBox::ImageBox(QWidget *parent, const QString &name, Tw place, Drawing drawing,
                    const QString &tooltip, Fit fit)
-    : QWidget(parent), m_picture(picture), m_fit(fit) {
+    : QWidget(parent), m_drawing(std::move(drawing)), m_fit(fit) {
     setObjectName(name);
     setGeometry(place.toPixels());
     setFocusPolicy(Qt::NoFocus);
     if (!tooltip.isEmpty())
         setToolTip(tooltip);
-    setAccessibleName(tooltip.isEmpty() ? art::title(picture) : tooltip);
-    setAccessibleDescription(art::description(picture));
+    setAccessibleName(tooltip.isEmpty() ? m_drawing.title : tooltip);
+    setAccessibleDescription(m_drawing.description);
 }
 
 void ImageBox::paintEvent(QPaintEvent *) {
@@ -21,7 +21,7 @@ void ImageBox::paintEvent(QPaintEvent *) {
     if (m_fit == Fit::Natural) {
         const qreal ratio = devicePixelRatioF();
         if (m_pixmap.isNull() || m_pixmap.devicePixelRatio() != ratio)
-            m_pixmap = art::pixmap(m_picture, ratio);
+            m_pixmap = m_drawing.pixmap(ratio);
         painter.drawPixmap(QPoint(0, 0), m_pixmap);
         return;
     }
@@ -34,9 +34,9 @@ void ImageBox::paintEvent(QPaintEvent *) {
         m_pixmap.fill(Qt::transparent);
         QPainter p(&m_pixmap);
         p.setRenderHint(QPainter::Antialiasing);
-        const QSize natural = art::size(m_picture);
+        const QSize natural = m_drawing.size;
         p.scale(qreal(width()) / natural.width(), qreal(height()) / natural.height());
-        art::paint(m_picture, p);
+        m_drawing.paint(p);
     }
     painter.drawPixmap(QPoint(0, 0), m_pixmap);
 }

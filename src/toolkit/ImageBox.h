@@ -2,7 +2,7 @@
 
 #include "toolkit/Twips.h"
 
-#include "art/Art.h"
+#include "toolkit/Drawing.h"
 
 #include <QPixmap>
 #include <QWidget>
@@ -17,17 +17,19 @@ class ImageBox final : public QWidget {
 public:
     enum class Fit { Natural, Stretch };
 
-    ImageBox(QWidget *parent, const QString &name, Tw place, art::Picture picture,
+    /// Its accessible name is its tooltip, else the drawing's title; its
+    /// description is the drawing's.
+    ImageBox(QWidget *parent, const QString &name, Tw place, Drawing drawing,
              const QString &tooltip = {}, Fit fit = Fit::Natural);
 
-    art::Picture picture() const { return m_picture; }
+    const Drawing &drawing() const { return m_drawing; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     void hideEvent(QHideEvent *event) override;
 
 private:
-    art::Picture m_picture;
+    Drawing m_drawing;
     Fit m_fit;
     QPixmap m_pixmap; ///< the drawing, for the current pixel ratio, held while shown
 };

@@ -10,18 +10,18 @@
 namespace tk {
 
 PlotSurface::PlotSurface(QWidget *parent, const QString &name, Tw place,
-                         std::optional<art::Picture> background, const QString &tooltip)
-    : QWidget(parent), m_background(background), m_foreground(palette::WindowText) {
+                         std::optional<Drawing> background, const QString &tooltip)
+    : QWidget(parent), m_background(std::move(background)), m_foreground(palette::WindowText) {
     setObjectName(name);
     setGeometry(place.toPixels());
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFont(fonts::font(fonts::Pt8_25));
-    if (background)
-        setAccessibleDescription(art::description(*background));
+    if (m_background)
+        setAccessibleDescription(m_background->description);
     if (!tooltip.isEmpty())
         setToolTip(tooltip);
-    setAccessibleName(!tooltip.isEmpty() ? tooltip : background ? art::title(*background) : name);
+    setAccessibleName(!tooltip.isEmpty() ? tooltip : m_background ? m_background->title : name);
 }
 
 QRect PlotSurface::deviceRect(int x, int y, int w, int h) const {
@@ -128,7 +128,7 @@ QColor PlotSurface::pixelColour(int x, int y) const {
     QColor under = palette::PageGrey;
     if (m_background) {
         if (m_backgroundImage.isNull() || m_backgroundImage.devicePixelRatio() != m_ratio)
-            m_backgroundImage = art::pixmap(*m_background, m_ratio).toImage();
+            m_backgroundImage = m_background->pixmap(m_ratio).toImage();
         const QImage &bg = m_backgroundImage;
         const QPoint d = deviceRect(x, y, 1, 1).topLeft();
         if (bg.rect().contains(d))
@@ -169,7 +169,7 @@ void PlotSurface::paintEvent(QPaintEvent *) {
     if (m_background) {
         const qreal ratio = devicePixelRatioF();
         if (m_backgroundPixmap.isNull() || m_backgroundPixmap.devicePixelRatio() != ratio)
-            m_backgroundPixmap = art::pixmap(*m_background, ratio);
+            m_backgroundPixmap = m_background->pixmap(ratio);
         painter.drawPixmap(QPoint(0, 0), m_backgroundPixmap);
     }
     if (m_layer.isNull())

@@ -2,7 +2,7 @@
 
 #include "toolkit/Twips.h"
 
-#include "art/Art.h"
+#include "toolkit/Drawing.h"
 
 #include <QColor>
 #include <QImage>
@@ -23,7 +23,7 @@ class PlotSurface final : public QWidget {
     Q_OBJECT
 public:
     PlotSurface(QWidget *parent, const QString &name, Tw place,
-                std::optional<art::Picture> background = std::nullopt, const QString &tooltip = {});
+                std::optional<Drawing> background = std::nullopt, const QString &tooltip = {});
 
     /// Where a line goes: over what is drawn, or beneath it.
     enum class Depth { Over, Beneath };
@@ -63,7 +63,7 @@ private:
     void plot(int x, int y, QRgb rgb, Depth depth);
     QRect deviceRect(int x, int y, int w, int h) const;
 
-    std::optional<art::Picture> m_background;
+    std::optional<Drawing> m_background;
     QImage m_layer; ///< the drawings, at the device pixel ratio of m_ratio; null until drawn
     QPixmap m_backgroundPixmap;       ///< the background picture, held while shown
     mutable QImage m_backgroundImage; ///< the same, for reading pixels back (tests)
