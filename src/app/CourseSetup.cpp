@@ -21,7 +21,7 @@
 namespace app {
 
 void assemble(shell::Course &course) {
-    pages::installCoursePages(course);
+    pages::installPages(course);
     course.setTextLoader(&text::Messages);
 }
 

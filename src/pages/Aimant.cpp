@@ -6,8 +6,7 @@
 
 namespace pages {
 
-Aimant::Aimant(shell::Course &course)
-    : CoursePage(course, Id, QStringLiteral("Courbe d'aimantation"), Navigation::Panel) {
+Aimant::Aimant(shell::Course &course) : CoursePage(course, Id, Navigation::Panel) {
     Frame1 = new tk::Frame(this, QStringLiteral("Frame1"), {120, 120, 9255, 855});
     TextModel = new tk::TextBox(Frame1, QStringLiteral("TextModel"), {240, 120, 8895, 615},
                                 style::text(fonts::Pt12, true));
@@ -46,5 +45,7 @@ void Aimant::Suite_Click() {
     Suivant->setFocus();
     announceShown({TextSaturation});
 }
+
+COURSE_PAGE_FACTORY(Aimant)
 
 } // namespace pages

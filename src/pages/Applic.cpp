@@ -6,9 +6,7 @@
 
 namespace pages {
 
-Applic::Applic(shell::Course &course)
-    : CoursePage(course, Id, QStringLiteral("Application:  Déclencheur de Pont mixte monophasé"),
-                 Navigation::Panel) {
+Applic::Applic(shell::Course &course) : CoursePage(course, Id, Navigation::Panel) {
     Image1 = new tk::ImageBox(this, QStringLiteral("Image1"), {120, 120, 8250, 1485},
                               course.picture(art::Picture::TriggerCircuit));
     Frame = new tk::Frame(this, QStringLiteral("Frame"), {360, 1920, 8895, 2175},
@@ -115,5 +113,7 @@ void Applic::BPCourbes_Click() {
     ImageGraphe->show();
     announce(QStringLiteral("Vue des oscillogrammes du déclencheur."));
 }
+
+COURSE_PAGE_FACTORY(Applic)
 
 } // namespace pages

@@ -6,8 +6,7 @@
 
 namespace pages {
 
-ChargeTi::ChargeTi(shell::Course &course)
-    : CoursePage(course, Id, QStringLiteral("Fonctionnement en charge"), Navigation::Panel) {
+ChargeTi::ChargeTi(shell::Course &course) : CoursePage(course, Id, Navigation::Panel) {
     Picture1 = new tk::PlotSurface(this, QStringLiteral("Picture1"), {360, 240, 4425, 1440},
                                    course.picture(art::Picture::LoadCircuit),
                                    QStringLiteral("Schéma du montage"));
@@ -54,5 +53,7 @@ void ChargeTi::BPCourbes_Click() {
     announceShown({TextCharge[1]},
                   QStringLiteral("Les oscillogrammes sont affichés. ") + navigationShown());
 }
+
+COURSE_PAGE_FACTORY(ChargeTi)
 
 } // namespace pages

@@ -4,8 +4,7 @@
 
 namespace pages {
 
-Convent::Convent(shell::Course &course)
-    : CoursePage(course, Id, QStringLiteral("Convention"), Navigation::OnPage) {
+Convent::Convent(shell::Course &course) : CoursePage(course, Id, Navigation::OnPage) {
     Image1 = new tk::ImageBox(this, QStringLiteral("Image1"), {3720, 600, 2115, 2325},
                               course.picture(art::Picture::DotConvention),
                               QStringLiteral("Transformateur d'impulsion"));
@@ -15,5 +14,7 @@ Convent::Convent(shell::Course &course)
     TextConvention->setAccessibleName(QStringLiteral("Convention des bornes homologues"));
     setTabOrder({Suivant, Precedent, Quitter});
 }
+
+COURSE_PAGE_FACTORY(Convent)
 
 } // namespace pages

@@ -1,42 +1,23 @@
 #include "pages/CoursePages.h"
 
-#include "pages/Aimant.h"
-#include "pages/Applic.h"
-#include "pages/ChargeTi.h"
-#include "pages/Convent.h"
-#include "pages/Demag.h"
-#include "pages/Fonction.h"
-#include "pages/Incomp.h"
-#include "pages/PasSat.h"
-#include "pages/Produit.h"
-#include "pages/RappCyc.h"
-#include "pages/Variat.h"
-#include "pages/Vide.h"
-
 #include "shell/Course.h"
+#include "shell/PageTable.h"
+
+// The factories of the pages, each defined in its page's file.
+#define COURSE_PAGE_FACTORY_DECLARATION(layer, name, title)                                        \
+    namespace layer {                                                                              \
+    tk::PageWindow *create##name(shell::Course &course);                                           \
+    }
+COURSE_PAGES(COURSE_PAGE_FACTORY_DECLARATION)
+#undef COURSE_PAGE_FACTORY_DECLARATION
 
 namespace pages {
-namespace {
 
-template <class Page> void install(shell::Course &course) {
-    course.setFactory(Page::Id, [](shell::Course &c) { return new Page(c); });
-}
-
-} // namespace
-
-void installCoursePages(shell::Course &course) {
-    install<Fonction>(course);
-    install<Convent>(course);
-    install<Aimant>(course);
-    install<Vide>(course);
-    install<Produit>(course);
-    install<PasSat>(course);
-    install<Demag>(course);
-    install<Incomp>(course);
-    install<RappCyc>(course);
-    install<ChargeTi>(course);
-    install<Applic>(course);
-    install<Variat>(course);
+void installPages(shell::Course &course) {
+#define COURSE_PAGE_INSTALL(layer, name, title)                                                    \
+    course.setFactory(shell::PageId::name, &layer::create##name);
+    COURSE_PAGES(COURSE_PAGE_INSTALL)
+#undef COURSE_PAGE_INSTALL
 }
 
 } // namespace pages

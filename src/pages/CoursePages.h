@@ -6,8 +6,8 @@ class Course;
 
 namespace pages {
 
-/// \brief Tells the page registry how to build each of the twelve pages of
-/// the course proper (the title and end pages belong to the shell).
-void installCoursePages(shell::Course &course);
+/// \brief Tells the page registry how to create every page of the page
+/// table, the title and end pages of the shell included.
+void installPages(shell::Course &course);
 
 } // namespace pages

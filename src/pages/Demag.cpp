@@ -42,8 +42,7 @@ const QString Done = QStringLiteral(
 
 } // namespace
 
-Demag::Demag(shell::Course &course)
-    : CoursePage(course, Id, QStringLiteral("Démagnétisation"), Navigation::Panel) {
+Demag::Demag(shell::Course &course) : CoursePage(course, Id, Navigation::Panel) {
     const tk::Tw circuit{600, 240, 3585, 1440};
     const QString circuitTip = QStringLiteral("Schéma du montage");
     const auto image = [&](const char *name, art::Picture picture) {
@@ -235,5 +234,7 @@ void Demag::Suite_Click() {
     Suite->hide();
     announceShown({TextDemag[3]});
 }
+
+COURSE_PAGE_FACTORY(Demag)
 
 } // namespace pages

@@ -6,9 +6,7 @@
 
 namespace pages {
 
-Fonction::Fonction(shell::Course &course)
-    : CoursePage(course, Id, QStringLiteral("Fonction d'un transformateur d'impulsions"),
-                 Navigation::Panel) {
+Fonction::Fonction(shell::Course &course) : CoursePage(course, Id, Navigation::Panel) {
     Frame1 = new tk::Frame(this, QStringLiteral("Frame1"), {120, 360, 9255, 2535});
     // Blanks a little wider than the face's own, so that the blanks of the
     // last line put each component's name above its symbol.
@@ -54,5 +52,7 @@ void Fonction::Suite_Click() {
     Suivant->setFocus();
     announceShown({TextAvantages});
 }
+
+COURSE_PAGE_FACTORY(Fonction)
 
 } // namespace pages

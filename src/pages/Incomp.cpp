@@ -51,8 +51,7 @@ const QString Finished = QStringLiteral(
 
 } // namespace
 
-Incomp::Incomp(shell::Course &course)
-    : CoursePage(course, Id, QStringLiteral("Démagnétisation incomplète"), Navigation::Panel) {
+Incomp::Incomp(shell::Course &course) : CoursePage(course, Id, Navigation::Panel) {
     Surface = new tk::PlotSurface(this, QStringLiteral("ClientArea"), {0, 0, 9510, 6825});
     Surface->setFont(fonts::font(fonts::Pt8_25));
     Surface->setAccessibleName(QStringLiteral("Oscillogrammes"));
@@ -323,5 +322,7 @@ void Incomp::finalDrawing() {
     announceShown({TextIncomp[1]},
                   QStringLiteral("Le tracé des oscillogrammes est terminé. ") + navigationShown());
 }
+
+COURSE_PAGE_FACTORY(Incomp)
 
 } // namespace pages

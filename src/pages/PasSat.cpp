@@ -4,9 +4,7 @@
 
 namespace pages {
 
-PasSat::PasSat(shell::Course &course)
-    : CoursePage(course, Id, QStringLiteral("Choix d'un transformateur d'impulsions"),
-                 Navigation::OnPage) {
+PasSat::PasSat(shell::Course &course) : CoursePage(course, Id, Navigation::OnPage) {
     Image1 = new tk::ImageBox(this, QStringLiteral("Image1"), {2040, 240, 5550, 3000},
                               course.picture(art::Picture::Photo),
                               QStringLiteral("Transformateurs d'impulsions"));
@@ -16,5 +14,7 @@ PasSat::PasSat(shell::Course &course)
     TextPasSaturer->setAccessibleName(QStringLiteral("Règle de choix du transformateur"));
     setTabOrder({Suivant, Precedent, Quitter});
 }
+
+COURSE_PAGE_FACTORY(PasSat)
 
 } // namespace pages

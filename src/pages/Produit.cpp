@@ -6,8 +6,7 @@
 
 namespace pages {
 
-Produit::Produit(shell::Course &course)
-    : CoursePage(course, Id, QStringLiteral("Produit  E . t"), Navigation::Panel) {
+Produit::Produit(shell::Course &course) : CoursePage(course, Id, Navigation::Panel) {
     const auto font = style::text(fonts::Pt9_75, true);
     const auto line = style::singleLine(fonts::Pt9_75, true);
     Frame1 = new tk::Frame(this, QStringLiteral("Frame1"), {120, 0, 9255, 1935});
@@ -75,5 +74,7 @@ void Produit::Suite2_Click() {
     FrameBoutons->show();
     announceShown({Text5V}, navigationShown());
 }
+
+COURSE_PAGE_FACTORY(Produit)
 
 } // namespace pages

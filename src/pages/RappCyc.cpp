@@ -4,8 +4,7 @@
 
 namespace pages {
 
-RappCyc::RappCyc(shell::Course &course)
-    : CoursePage(course, Id, QStringLiteral("Rapport cyclique"), Navigation::OnPage) {
+RappCyc::RappCyc(shell::Course &course) : CoursePage(course, Id, Navigation::OnPage) {
     Image1 = new tk::ImageBox(this, QStringLiteral("Image1"), {2040, 240, 5550, 3000},
                               course.picture(art::Picture::Photo),
                               QStringLiteral("Transformateurs d'impulsions"));
@@ -15,5 +14,7 @@ RappCyc::RappCyc(shell::Course &course)
     TextRappCyc->setAccessibleName(QStringLiteral("Règle du rapport cyclique"));
     setTabOrder({Suivant, Precedent, Quitter});
 }
+
+COURSE_PAGE_FACTORY(RappCyc)
 
 } // namespace pages

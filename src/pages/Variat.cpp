@@ -4,10 +4,7 @@
 
 namespace pages {
 
-Variat::Variat(shell::Course &course)
-    : CoursePage(course, Id,
-                 QStringLiteral("Domaines d'utilisation des transformateurs d'impulsions"),
-                 Navigation::OnPage) {
+Variat::Variat(shell::Course &course) : CoursePage(course, Id, Navigation::OnPage) {
     Image1 = new tk::ImageBox(
         this, QStringLiteral("Image1"), {2160, 120, 5310, 4485},
         course.picture(art::Picture::SpeedDrives),
@@ -19,5 +16,7 @@ Variat::Variat(shell::Course &course)
     TextVariateur->setAccessibleName(QStringLiteral("Domaines d'utilisation"));
     setTabOrder({Suivant, Precedent, Quitter});
 }
+
+COURSE_PAGE_FACTORY(Variat)
 
 } // namespace pages

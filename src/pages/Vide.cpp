@@ -28,8 +28,7 @@ const QString FinishedDescription = QStringLiteral(
 
 } // namespace
 
-Vide::Vide(shell::Course &course)
-    : CoursePage(course, Id, QStringLiteral("Fonctionnement à vide"), Navigation::Panel) {
+Vide::Vide(shell::Course &course) : CoursePage(course, Id, Navigation::Panel) {
     Picture1 = new tk::PlotSurface(this, QStringLiteral("Picture1"), {960, 120, 2985, 2685},
                                    course.picture(art::Picture::NoLoadAxes),
                                    QStringLiteral("Oscillogrammes"));
@@ -109,5 +108,7 @@ void Vide::Timer2_Timer() {
     Suite->show();
     Suite->setFocus();
 }
+
+COURSE_PAGE_FACTORY(Vide)
 
 } // namespace pages

@@ -28,10 +28,7 @@ void centreOnScreen(tk::PageWindow &page) {
 
 } // namespace
 
-Course::Course() : m_renderer(std::make_shared<art::Renderer>()) {
-    setFactory(PageId::Debut, [](Course &course) { return new Debut(course); });
-    setFactory(PageId::FinProg, [](Course &course) { return new FinProg(course); });
-}
+Course::Course() : m_renderer(std::make_shared<art::Renderer>()) {}
 
 Course::~Course() {
     for (auto &page : m_pages)

@@ -23,8 +23,8 @@ QString coursePageCaption(const QString &title) {
     return QString(20, QLatin1Char(' ')) + title;
 }
 
-CoursePage::CoursePage(Course &course, PageId id, const QString &title, Navigation navigation)
-    : tk::PageWindow(formName(id), coursePageCaption(title), ClientTwips), m_course(course),
+CoursePage::CoursePage(Course &course, PageId id, Navigation navigation)
+    : tk::PageWindow(formName(id), coursePageCaption(pageTitle(id)), ClientTwips), m_course(course),
       m_id(id) {
     QWidget *holder = this;
     int dx = 0;

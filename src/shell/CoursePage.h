@@ -31,7 +31,8 @@ public:
         EndPage, ///< on the page, with "Tout recommencer" in the place of "Page suivante"
     };
 
-    CoursePage(Course &course, PageId id, const QString &title, Navigation navigation);
+    /// The page's caption is its title in the page table after 20 blanks.
+    CoursePage(Course &course, PageId id, Navigation navigation);
 
     PageId id() const { return m_id; }
     Course &course() const { return m_course; }

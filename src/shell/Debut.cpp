@@ -16,9 +16,8 @@ QString contactBlock() {
 }
 
 Debut::Debut(Course &course)
-    : tk::PageWindow(formName(Id),
-                     QString(18, QLatin1Char(' ')) + QStringLiteral("Transformateur d'impulsions"),
-                     QSize(8490, 4740), Border::Sizable),
+    : tk::PageWindow(formName(Id), QString(18, QLatin1Char(' ')) + pageTitle(Id), QSize(8490, 4740),
+                     Border::Sizable),
       m_course(course) {
     setWindowIcon(art::icon(art::Icon::Bridge));
 
@@ -72,5 +71,7 @@ void Debut::Quitter() {
 void Debut::Messages() {
     m_course.loadTexts();
 }
+
+COURSE_PAGE_FACTORY(Debut)
 
 } // namespace shell

@@ -6,8 +6,7 @@
 
 namespace shell {
 
-FinProg::FinProg(Course &course)
-    : CoursePage(course, Id, QStringLiteral("Auteur"), Navigation::EndPage) {
+FinProg::FinProg(Course &course) : CoursePage(course, Id, Navigation::EndPage) {
     Recommencer = m_forward;
     Image2 = new tk::ImageBox(this, QStringLiteral("Image2"), {600, 0, 1890, 2085},
                               course.picture(art::Picture::Emblem));
@@ -30,5 +29,7 @@ void FinProg::enter() {
     showPage();
     Quitter->setFocus();
 }
+
+COURSE_PAGE_FACTORY(FinProg)
 
 } // namespace shell

@@ -1,33 +1,36 @@
 #pragma once
 
+#include "shell/PageTable.h"
+
 #include <QString>
+#include <algorithm>
 #include <array>
+#include <string_view>
 
 namespace shell {
 
-/// \brief The fourteen pages, in the order of the course: the title page, then
-/// the thirteen course pages.
+/// \brief The fourteen pages, in the order of the course: the title page,
+/// then the thirteen course pages (the page table).
 enum class PageId {
-    Debut,
-    Fonction,
-    Convent,
-    Aimant,
-    Vide,
-    Produit,
-    PasSat,
-    Demag,
-    Incomp,
-    RappCyc,
-    ChargeTi,
-    Applic,
-    Variat,
-    FinProg,
+#define COURSE_PAGE_ID(layer, name, title) name,
+    COURSE_PAGES(COURSE_PAGE_ID)
+#undef COURSE_PAGE_ID
 };
 
-inline constexpr int PageCount = 14;
+/// \brief The form names, in the order of the course.
+inline constexpr std::array FormNames{
+#define COURSE_PAGE_NAME(layer, name, title) std::string_view(#name),
+    COURSE_PAGES(COURSE_PAGE_NAME)
+#undef COURSE_PAGE_NAME
+};
+
+inline constexpr int PageCount = int(FormNames.size());
 
 /// \brief The page's form name ("Fonction", "ChargeTi", ...).
 QString formName(PageId id);
+
+/// \brief The title of the page's window, without the template's leading blanks.
+QString pageTitle(PageId id);
 
 /// \brief Number of the page in the course (0 for the title page, 13 for the end page).
 constexpr int number(PageId id) {
@@ -37,16 +40,38 @@ constexpr PageId pageAt(int number) {
     return PageId(number);
 }
 
+namespace detail {
+
+template <std::size_t N> constexpr auto alphabetical(std::array<PageId, N> ids) {
+    std::sort(ids.begin(), ids.end(),
+              [](PageId a, PageId b) { return FormNames[number(a)] < FormNames[number(b)]; });
+    return ids;
+}
+
+constexpr auto allPages() {
+    std::array<PageId, PageCount> ids{};
+    for (int i = 0; i < PageCount; ++i)
+        ids[std::size_t(i)] = pageAt(i);
+    return ids;
+}
+
+constexpr auto coursePages() {
+    std::array<PageId, PageCount - 1> ids{};
+    for (int i = 1; i < PageCount; ++i)
+        ids[std::size_t(i - 1)] = pageAt(i);
+    return ids;
+}
+
+} // namespace detail
+
 /// Course pages in the order in which they are created at start-up (alphabetical).
-inline constexpr std::array<PageId, 13> CreationOrder{
-    PageId::Aimant,  PageId::Applic,   PageId::ChargeTi, PageId::Convent, PageId::Demag,
-    PageId::FinProg, PageId::Fonction, PageId::Incomp,   PageId::PasSat,  PageId::Produit,
-    PageId::RappCyc, PageId::Variat,   PageId::Vide};
+inline constexpr auto CreationOrder = detail::alphabetical(detail::coursePages());
 
 /// Every page in the order in which the end of the program destroys them (alphabetical).
-inline constexpr std::array<PageId, 14> DestructionOrder{
-    PageId::Aimant,  PageId::Applic,  PageId::ChargeTi, PageId::Convent, PageId::Debut,
-    PageId::Demag,   PageId::FinProg, PageId::Fonction, PageId::Incomp,  PageId::PasSat,
-    PageId::Produit, PageId::RappCyc, PageId::Variat,   PageId::Vide};
+inline constexpr auto DestructionOrder = detail::alphabetical(detail::allPages());
+
+static_assert(pageAt(0) == PageId::Debut, "the title page comes first");
+static_assert(CreationOrder.front() == PageId::Aimant && CreationOrder.back() == PageId::Vide);
+static_assert(DestructionOrder[4] == PageId::Debut, "the title page is destroyed fifth");
 
 } // namespace shell
