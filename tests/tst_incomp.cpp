@@ -91,20 +91,20 @@ private slots:
         driver.walkTo(PageId::Incomp);
         auto &page = driver.page<Incomp>();
         // Whatever other pages left in the shared variables does not matter.
-        Timp::I1Y = 7;
-        Timp::SatY = 3;
+        driver.course().shared<pages::Timp>().I1Y = 7;
+        driver.course().shared<pages::Timp>().SatY = 3;
         QVERIFY(page.Suite->press());
-        QCOMPARE(Timp::StartX, Coord(120));
+        QCOMPARE(driver.course().shared<pages::Timp>().StartX, Coord(120));
         for (int p = 1; p < phase; ++p)
             runPhase(page, p);
         const int before = tk::beepCount();
         QCOMPARE(enabledTimers(page), QList<int>{phase});
         QCOMPARE(runPhase(page, phase), ticks);
-        QCOMPARE(Timp::PrevY, q(v1));
-        QCOMPARE(Timp::I1Y, q(i1));
-        QCOMPARE(Timp::FluxY, q(flux));
-        QCOMPARE(Timp::V2Y, q(v2));
-        QCOMPARE(Timp::StartX, Coord(startX));
+        QCOMPARE(driver.course().shared<pages::Timp>().PrevY, q(v1));
+        QCOMPARE(driver.course().shared<pages::Timp>().I1Y, q(i1));
+        QCOMPARE(driver.course().shared<pages::Timp>().FluxY, q(flux));
+        QCOMPARE(driver.course().shared<pages::Timp>().V2Y, q(v2));
+        QCOMPARE(driver.course().shared<pages::Timp>().StartX, Coord(startX));
         QCOMPARE(tk::beepCount() - before, beeps);
         QCOMPARE(enabledTimers(page), phase < 8 ? QList<int>{phase + 1} : QList<int>{});
         QVERIFY(page.findChild<QWidget *>(picture)->isVisible());
@@ -122,15 +122,15 @@ private slots:
         for (int p = 1; p <= 5; ++p)
             runPhase(page, p);
         // Phase 6: columns 280 to 305 unsaturated, then saturated from 306.
-        Timp::SatY = 0;
+        driver.course().shared<pages::Timp>().SatY = 0;
         for (int column = 280; column < 306; ++column) {
             page.Timer[5]->fire();
-            QCOMPARE(Timp::SatY, Coord(0)); // not recorded yet
+            QCOMPARE(driver.course().shared<pages::Timp>().SatY, Coord(0)); // not recorded yet
         }
         const int before = tk::beepCount();
-        QCOMPARE(Timp::I1Y, Coord(227));
+        QCOMPARE(driver.course().shared<pages::Timp>().I1Y, Coord(227));
         page.Timer[5]->fire(); // column 306
-        QCOMPARE(Timp::SatY, Coord(227));
+        QCOMPARE(driver.course().shared<pages::Timp>().SatY, Coord(227));
         QCOMPARE(tk::beepCount(), before + 1);
         // The edges of that column: v2 down to its axis, i1 up to the short-circuit level.
         for (int y = 340; y <= 369; ++y)
@@ -219,8 +219,9 @@ private slots:
         for (tk::Timer *timer : page.Timer)
             while (timer->fire())
                 QVERIFY2(page.Surface->grab().toImage() == first,
-                         qPrintable(timer->objectName() + u" at column " +
-                                    QString::number(pages::Timp::CurX.pixel())));
+                         qPrintable(
+                             timer->objectName() + u" at column " +
+                             QString::number(driver.course().shared<pages::Timp>().CurX.pixel())));
         QCOMPARE(tk::beepCount(), before + 1 + 32);
         QCOMPARE(page.Surface->grab().toImage(), first);
         QVERIFY(page.FrameBoutons->isVisible());

@@ -83,9 +83,10 @@ private slots:
         QVERIFY(!vide.Timer2->isEnabled());
         QVERIFY(vide.Suite->isVisible());
         QCOMPARE(focusName(&vide), QStringLiteral("Suite"));
-        QCOMPARE(Timp::CurX, Coord(141)); // the loop leaves its counter past its bound
-        QCOMPARE(Timp::PrevX, Coord(140));
-        QCOMPARE(Timp::PrevY, Coord(41));
+        QCOMPARE(driver.course().shared<pages::Timp>().CurX,
+                 Coord(141)); // the loop leaves its counter past its bound
+        QCOMPARE(driver.course().shared<pages::Timp>().PrevX, Coord(140));
+        QCOMPARE(driver.course().shared<pages::Timp>().PrevY, Coord(41));
         // The finished plot: a 45-degree ramp from (19, 162) to (140, 41).
         // (v2, drawn after i1 in each tick, crosses the ramp at x = 101.)
         for (int x = 19; x < 140; ++x)
@@ -151,8 +152,8 @@ private slots:
         QVERIFY(d.TextDemag[0]->isVisible());
         QVERIFY(!d.BPKf->press()); // hidden: no second animation
         QCOMPARE(CourseDriver::fireUntilStopped(d.Timer1), 74);
-        QCOMPARE(Timp::CurX, Coord(90));
-        QCOMPARE(Timp::CurY, Coord(46));
+        QCOMPARE(driver.course().shared<pages::Timp>().CurX, Coord(90));
+        QCOMPARE(driver.course().shared<pages::Timp>().CurY, Coord(46));
         QVERIFY(d.TextI[0]->isVisible() && d.TextI[1]->isVisible() && d.TextDemag[1]->isVisible());
         QCOMPARE(focusName(&d), QStringLiteral("BPKo"));
         QCOMPARE(d.Picture1->pixelColour(89, 47), Yellow);
@@ -164,8 +165,8 @@ private slots:
         QVERIFY(!d.BPKo->press());
         QVERIFY(!d.Timer1->isEnabled());
         QCOMPARE(CourseDriver::fireUntilStopped(d.Timer2), 74);
-        QCOMPARE(Timp::CurX, Coord(236));
-        QCOMPARE(Timp::CurY, Coord(119));
+        QCOMPARE(driver.course().shared<pages::Timp>().CurX, Coord(236));
+        QCOMPARE(driver.course().shared<pages::Timp>().CurY, Coord(119));
         QVERIFY(d.ImageDiodeKo->isVisible() && d.ImageDiodeKfo->isHidden());
         QVERIFY(d.Suite->isVisible());
         QCOMPARE(focusName(&d), QStringLiteral("Suite"));
@@ -180,8 +181,8 @@ private slots:
         QCOMPARE(CourseDriver::fireUntilStopped(d.Timer1), 74);
         QVERIFY(d.BPKo->press());
         QCOMPARE(CourseDriver::fireUntilStopped(d.Timer2), 74);
-        QCOMPARE(Timp::CurX, Coord(163));
-        QCOMPARE(Timp::CurY, Coord(119));
+        QCOMPARE(driver.course().shared<pages::Timp>().CurX, Coord(163));
+        QCOMPARE(driver.course().shared<pages::Timp>().CurY, Coord(119));
         QVERIFY(d.ImageZenKo->isVisible() && d.FrameBoutons->isVisible());
 
         // The red triangle over the yellow rise, the slow yellow fall beside it.

@@ -1,8 +1,5 @@
 #include "app/CourseWalk.h"
 
-#include "pages/Demag.h"
-#include "pages/Incomp.h"
-#include "pages/Vide.h"
 #include "shell/Course.h"
 #include "shell/CoursePage.h"
 #include "toolkit/Button.h"
@@ -36,58 +33,24 @@ bool pressByCode(tk::Button *button) {
     return button->press();
 }
 
-int completeShownPage(shell::Course &course, const Presser &presser) {
+bool make(const shell::Move &move, const Presser &press) {
+    if (move.button)
+        return press(move.button);
+    if (move.ticks == 0)
+        fireUntilStopped(move.timer);
+    else
+        for (int i = 0; i < move.ticks && move.timer->fire(); ++i) {
+        }
+    return false;
+}
+
+int completeShownPage(shell::Course &course, const Presser &press) {
     auto *page = qobject_cast<shell::CoursePage *>(visiblePage(course));
     if (!page)
         return 0;
     int presses = 0;
-    const auto press = [&presses, &presser](tk::Button *button) {
-        if (button && presser(button))
-            ++presses;
-    };
-    const auto named = [page](const char *name) {
-        return page->findChild<tk::Button *>(QLatin1StringView(name));
-    };
-    switch (page->id()) {
-    case PageId::Fonction:
-    case PageId::Aimant:
-        press(named("Suite"));
-        break;
-    case PageId::Vide: {
-        auto &vide = course.page<pages::Vide>();
-        fireUntilStopped(vide.Timer2);
-        press(vide.Suite);
-        break;
-    }
-    case PageId::Produit:
-        press(named("Suite1"));
-        press(named("Suite2"));
-        break;
-    case PageId::Demag: {
-        auto &demag = course.page<pages::Demag>();
-        for (int run = 0; run < 2; ++run) {
-            press(demag.BPKf);
-            fireUntilStopped(demag.Timer1);
-            press(demag.BPKo);
-            fireUntilStopped(demag.Timer2);
-            if (run == 0)
-                press(demag.Suite);
-        }
-        break;
-    }
-    case PageId::Incomp: {
-        auto &incomp = course.page<pages::Incomp>();
-        press(incomp.Suite);
-        for (tk::Timer *timer : incomp.Timer)
-            fireUntilStopped(timer);
-        break;
-    }
-    case PageId::ChargeTi:
-        press(named("BPCourbes"));
-        break;
-    default:
-        break;
-    }
+    for (const shell::Move &move : page->walk())
+        presses += make(move, press) ? 1 : 0;
     return presses;
 }
 

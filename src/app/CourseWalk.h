@@ -2,7 +2,8 @@
 
 namespace shell {
 class Course;
-}
+struct Move;
+} // namespace shell
 namespace tk {
 class Button;
 class PageWindow;
@@ -28,9 +29,14 @@ using Presser = std::function<bool(tk::Button *)>;
 /// \brief Presses the button by code (its handler runs if it can be pressed).
 bool pressByCode(tk::Button *button);
 
-/// \brief Brings the shown page to the state where its navigation buttons
-/// are shown (reveal steps, animations to their end), pressing buttons with
-/// \a press; returns the number of buttons pressed.
+/// \brief Makes one move of a page's walk: presses its button with \a press
+/// (returns whether its handler ran), or fires its timer's ticks.
+bool make(const shell::Move &move, const Presser &press = pressByCode);
+
+/// \brief Walks the shown page as it declares it (its reveal steps, its
+/// animations to their ends, its views), which brings out its navigation
+/// buttons, pressing buttons with \a press; returns the number of buttons
+/// pressed.
 int completeShownPage(shell::Course &course, const Presser &press = pressByCode);
 
 } // namespace app::walk

@@ -2,16 +2,8 @@
 
 #include "app/CourseSetup.h"
 #include "app/CourseWalk.h"
-
-#include "pages/Aimant.h"
-#include "pages/Applic.h"
-#include "pages/ChargeTi.h"
-#include "pages/Demag.h"
-#include "pages/Fonction.h"
-#include "pages/Incomp.h"
-#include "pages/Produit.h"
-#include "pages/Vide.h"
 #include "shell/Course.h"
+#include "shell/CoursePage.h"
 #include "shell/Debut.h"
 
 #include <QDir>
@@ -22,117 +14,51 @@ namespace {
 
 using shell::PageId;
 
-struct State {
-    const char *name;
-    std::function<void(shell::Course &)> reach; ///< from the state before
-};
-
-void next(shell::Course &course, PageId from) {
-    app::walk::completeShownPage(course);
-    course.coursePage(from).Suivant->press();
-}
-
-void ticks(tk::Timer *timer, int count) {
-    for (int i = 0; i < count && timer->fire(); ++i) {
+// Takes a new course through every state that the pages declare: the title
+// page, then each page's arrival and the states its walk names, calling
+// \a shoot with the state's name while it is shown.
+void visit(const std::function<void(const QString &, shell::Course &)> &shoot) {
+    app::configureApplication();
+    shell::Course course;
+    app::assemble(course);
+    course.start();
+    shoot(QStringLiteral("00-debut"), course);
+    course.debut().Timer1->fire();
+    for (int n = 1; n < shell::PageCount; ++n) {
+        shell::CoursePage &page = course.coursePage(shell::pageAt(n));
+        const QString prefix = QStringLiteral("%1-%2")
+                                   .arg(n, 2, 10, QLatin1Char('0'))
+                                   .arg(shell::formName(page.id()).toLower());
+        const bool named = std::any_of(page.walk().begin(), page.walk().end(),
+                                       [](const shell::Move &m) { return !m.state.isEmpty(); });
+        shoot(named ? prefix + QStringLiteral("-arrivee") : prefix, course);
+        for (const shell::Move &move : page.walk()) {
+            app::walk::make(move);
+            if (!move.state.isEmpty())
+                shoot(prefix + u'-' + move.state, course);
+        }
+        if (page.Suivant)
+            page.Suivant->press();
     }
-}
-
-QList<State> states() {
-    using shell::Course;
-    return {
-        {"00-debut", [](Course &c) { c.start(); }},
-        {"01-fonction-arrivee", [](Course &c) { c.debut().Timer1->fire(); }},
-        {"01-fonction-suite", [](Course &c) { c.page<pages::Fonction>().Suite->press(); }},
-        {"02-convent", [](Course &c) { c.coursePage(PageId::Fonction).Suivant->press(); }},
-        {"03-aimant-arrivee", [](Course &c) { next(c, PageId::Convent); }},
-        {"03-aimant-suite", [](Course &c) { c.page<pages::Aimant>().Suite->press(); }},
-        {"04-vide-animation",
-         [](Course &c) {
-             c.coursePage(PageId::Aimant).Suivant->press();
-             ticks(c.page<pages::Vide>().Timer2, 60);
-         }},
-        {"04-vide-fin", [](Course &c) { ticks(c.page<pages::Vide>().Timer2, 1000); }},
-        {"04-vide-suite", [](Course &c) { c.page<pages::Vide>().Suite->press(); }},
-        {"05-produit-arrivee", [](Course &c) { c.coursePage(PageId::Vide).Suivant->press(); }},
-        {"05-produit-suite1", [](Course &c) { c.page<pages::Produit>().Suite1->press(); }},
-        {"05-produit-suite2", [](Course &c) { c.page<pages::Produit>().Suite2->press(); }},
-        {"06-passat", [](Course &c) { c.coursePage(PageId::Produit).Suivant->press(); }},
-        {"07-demag-arrivee", [](Course &c) { c.coursePage(PageId::PasSat).Suivant->press(); }},
-        {"07-demag-diode-montee",
-         [](Course &c) {
-             auto &d = c.page<pages::Demag>();
-             d.BPKf->press();
-             app::walk::fireUntilStopped(d.Timer1);
-         }},
-        {"07-demag-diode-descente",
-         [](Course &c) {
-             auto &d = c.page<pages::Demag>();
-             d.BPKo->press();
-             app::walk::fireUntilStopped(d.Timer2);
-         }},
-        {"07-demag-zener-pret", [](Course &c) { c.page<pages::Demag>().Suite->press(); }},
-        {"07-demag-zener-montee",
-         [](Course &c) {
-             auto &d = c.page<pages::Demag>();
-             d.BPKf->press();
-             app::walk::fireUntilStopped(d.Timer1);
-         }},
-        {"07-demag-fin",
-         [](Course &c) {
-             auto &d = c.page<pages::Demag>();
-             d.BPKo->press();
-             app::walk::fireUntilStopped(d.Timer2);
-         }},
-        {"08-incomp-arrivee", [](Course &c) { c.coursePage(PageId::Demag).Suivant->press(); }},
-        {"08-incomp-animation",
-         [](Course &c) {
-             auto &p = c.page<pages::Incomp>();
-             p.Suite->press();
-             for (int i = 0; i < 5; ++i)
-                 app::walk::fireUntilStopped(p.Timer[i]);
-             ticks(p.Timer[5], 30);
-         }},
-        {"08-incomp-fin",
-         [](Course &c) {
-             for (tk::Timer *t : c.page<pages::Incomp>().Timer)
-                 app::walk::fireUntilStopped(t);
-         }},
-        {"09-rappcyc", [](Course &c) { c.coursePage(PageId::Incomp).Suivant->press(); }},
-        {"10-chargeti-arrivee", [](Course &c) { c.coursePage(PageId::RappCyc).Suivant->press(); }},
-        {"10-chargeti-courbes", [](Course &c) { c.page<pages::ChargeTi>().BPCourbes->press(); }},
-        {"11-applic-arrivee", [](Course &c) { c.coursePage(PageId::ChargeTi).Suivant->press(); }},
-        {"11-applic-loupe", [](Course &c) { c.page<pages::Applic>().BPLoupe->press(); }},
-        {"11-applic-calculs", [](Course &c) { c.page<pages::Applic>().BPCalculs->press(); }},
-        {"11-applic-courbes", [](Course &c) { c.page<pages::Applic>().BPCourbes->press(); }},
-        {"12-variat", [](Course &c) { c.coursePage(PageId::Applic).Suivant->press(); }},
-        {"13-finprog", [](Course &c) { c.coursePage(PageId::Variat).Suivant->press(); }},
-    };
 }
 
 } // namespace
 
 QStringList stateNames() {
     QStringList names;
-    for (const State &state : states())
-        names << QLatin1StringView(state.name);
+    visit([&names](const QString &name, shell::Course &) { names << name; });
     return names;
 }
 
 QStringList writeAll(const QString &outputDir) {
     QDir().mkpath(outputDir);
-    app::configureApplication();
-    shell::Course course;
-    app::assemble(course);
     QStringList written;
-    for (const State &state : states()) {
-        state.reach(course);
+    visit([&](const QString &name, shell::Course &course) {
         tk::PageWindow *page = app::walk::visiblePage(course);
-        if (!page)
-            continue;
-        const QString file = QDir(outputDir).filePath(QLatin1StringView(state.name) + u".png");
-        if (page->grab().save(file))
+        const QString file = QDir(outputDir).filePath(name + u".png");
+        if (page && page->grab().save(file))
             written << file;
-    }
+    });
     return written;
 }
 

@@ -23,27 +23,13 @@ Aimant::Aimant(shell::Course &course) : CoursePage(course, Id, Navigation::Panel
     TextSaturation->setAccessibleName(QStringLiteral("Saturation"));
     TextSaturation->hide();
     Suite = makeSuite();
-    connect(Suite, &tk::Button::activated, this, &Aimant::Suite_Click);
     setTabOrder({Suite, Suivant, Precedent, Quitter});
-}
 
-void Aimant::enter() {
-    Suite->show();
-    showPage();
-}
-
-void Aimant::leave() {
-    TextSaturation->hide();
-    FrameBoutons->hide();
-}
-
-void Aimant::Suite_Click() {
-    tk::beep();
-    Suite->hide();
-    TextSaturation->show();
-    FrameBoutons->show();
-    Suivant->setFocus();
-    announceShown({TextSaturation});
+    declareArrival({.before = {shell::show(Suite)}, .focus = Suite});
+    // Suite_Click: saturation, and the way on.
+    declareStep(Suite, {shell::hide(Suite), shell::show(TextSaturation), shell::show(FrameBoutons),
+                        shell::focus(Suivant)});
+    declareWalk({shell::press(Suite, QStringLiteral("suite"))});
 }
 
 COURSE_PAGE_FACTORY(Aimant)

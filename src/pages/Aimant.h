@@ -15,10 +15,6 @@ public:
 
     explicit Aimant(shell::Course &course);
 
-    void enter() override;
-    void leave() override;
-    void Suite_Click();
-
     tk::Frame *Frame1;
     tk::TextBox *TextModel;
     tk::ImageBox *Image1;

@@ -44,74 +44,54 @@ Applic::Applic(shell::Course &course) : CoursePage(course, Id, Navigation::Panel
                              QStringLiteral("Voir le train d'impulsions"));
     BPLoupe->hide();
 
-    connect(BPLoupe, &tk::Button::activated, this, &Applic::BPLoupe_Click);
-    connect(BPCalculs, &tk::Button::activated, this, &Applic::BPCalculs_Click);
-    connect(BPCourbes, &tk::Button::activated, this, &Applic::BPCourbes_Click);
     setTabOrder({Suivant, Precedent, Quitter, BPCourbes, BPLoupe, BPCalculs, TextCalculs});
+
+    declareArrival(
+        {.before = {shell::hide(BPCalculs), shell::hide(BPCourbes), shell::show(ImageImpulsions),
+                    shell::show(Frame), shell::show(BPLoupe)},
+         .after = {shell::show(FrameBoutons)},
+         .focus = Suivant});
+
+    // The page's views: what each shows of the elements that change between
+    // views (the circuit and the navigation buttons are always shown).
+    struct Row {
+        QWidget *element;
+        bool pulseTrain, calculation, oscillogram;
+    };
+    const QList<Row> views{
+        {Frame, true, false, false},       {ImageImpulsions, true, false, false},
+        {ImageTrain, true, false, false},  {TextCalculs, false, true, false},
+        {ImageGraphe, false, false, true}, {BPLoupe, false, true, true},
+        {BPCalculs, true, false, true},    {BPCourbes, true, true, false},
+    };
+    // A view's button hides what the view does not show (its own button
+    // among them), gives the focus to Suivant, then shows the view.
+    const auto view = [&views, this](bool Row::*column) {
+        QList<shell::Change> changes;
+        for (const Row &row : views)
+            if (!(row.*column))
+                changes << shell::hide(row.element);
+        changes << shell::focus(Suivant);
+        for (const Row &row : views)
+            if (row.*column)
+                changes << shell::show(row.element);
+        return changes;
+    };
+    declareStep(BPLoupe, view(&Row::pulseTrain),
+                QStringLiteral("Vue du train d'impulsions : les explications, la tension du "
+                               "secteur et le détail du train d'impulsions."));
+    declareStep(BPCalculs, view(&Row::calculation),
+                QStringLiteral("Vue des calculs : le dimensionnement des composants du "
+                               "déclencheur."));
+    declareStep(BPCourbes, view(&Row::oscillogram),
+                QStringLiteral("Vue des oscillogrammes du déclencheur."));
+    declareWalk({shell::press(BPLoupe, QStringLiteral("loupe")),
+                 shell::press(BPCalculs, QStringLiteral("calculs")),
+                 shell::press(BPCourbes, QStringLiteral("courbes"))});
 }
 
-void Applic::enter() {
-    BPCalculs->hide();
-    BPCourbes->hide();
-    ImageImpulsions->show();
-    Frame->show();
-    BPLoupe->show();
+void Applic::prepareArrival() {
     TextCalculs->resetView(); // the calculation opens at its start on every visit
-    showPage();
-    FrameBoutons->show();
-    Suivant->setFocus();
-}
-
-void Applic::leave() {
-    TextCalculs->hide();
-    ImageGraphe->hide();
-    BPCalculs->hide();
-    BPCourbes->hide();
-    ImageTrain->hide();
-}
-
-void Applic::BPLoupe_Click() {
-    tk::beep();
-    TextCalculs->hide();
-    BPLoupe->hide();
-    ImageGraphe->hide();
-    Suivant->setFocus();
-    Frame->show();
-    ImageImpulsions->show();
-    BPCourbes->show();
-    BPCalculs->show();
-    ImageTrain->show();
-    announce(QStringLiteral("Vue du train d'impulsions : les explications, la tension du "
-                            "secteur et le détail du train d'impulsions."));
-}
-
-void Applic::BPCalculs_Click() {
-    tk::beep();
-    Frame->hide();
-    ImageGraphe->hide();
-    ImageImpulsions->hide();
-    ImageTrain->hide();
-    BPCalculs->hide();
-    Suivant->setFocus();
-    BPCourbes->show();
-    BPLoupe->show();
-    TextCalculs->show();
-    announce(QStringLiteral("Vue des calculs : le dimensionnement des composants du "
-                            "déclencheur."));
-}
-
-void Applic::BPCourbes_Click() {
-    tk::beep();
-    TextCalculs->hide();
-    ImageTrain->hide();
-    ImageImpulsions->hide();
-    Frame->hide();
-    BPCourbes->hide();
-    Suivant->setFocus();
-    BPCalculs->show();
-    BPLoupe->show();
-    ImageGraphe->show();
-    announce(QStringLiteral("Vue des oscillogrammes du déclencheur."));
 }
 
 COURSE_PAGE_FACTORY(Applic)

@@ -17,13 +17,6 @@ public:
 
     explicit Applic(shell::Course &course);
 
-    /// Arrival: the arrival view, the panel shown after the page, focus on Suivant.
-    void enter() override;
-    void leave() override;
-    void BPLoupe_Click();
-    void BPCalculs_Click();
-    void BPCourbes_Click();
-
     tk::ImageBox *Image1;
     tk::Frame *Frame;
     tk::TextBox *TextExplication;
@@ -34,6 +27,9 @@ public:
     tk::Button *BPCourbes;
     tk::Button *BPCalculs;
     tk::Button *BPLoupe;
+
+protected:
+    void prepareArrival() override;
 };
 
 } // namespace pages

@@ -28,30 +28,14 @@ ChargeTi::ChargeTi(shell::Course &course) : CoursePage(course, Id, Navigation::P
         new tk::Button(this, QStringLiteral("BPCourbes"), {6840, 480, 615, 495},
                        art::icon(art::Icon::Oscilloscope), QStringLiteral("Oscillogrammes"));
     BPCourbes->hide();
-    connect(BPCourbes, &tk::Button::activated, this, &ChargeTi::BPCourbes_Click);
     setTabOrder({Quitter, Precedent, Suivant, BPCourbes});
-}
 
-void ChargeTi::enter() {
-    BPCourbes->show();
-    showPage();
-    BPCourbes->setFocus();
-}
-
-void ChargeTi::leave() {
-    FrameBoutons->hide();
-    TextCharge[1]->hide();
-    ImageCourbes->hide();
-}
-
-void ChargeTi::BPCourbes_Click() {
-    tk::beep();
-    BPCourbes->hide();
-    FrameBoutons->show();
-    TextCharge[1]->show();
-    ImageCourbes->show();
-    announceShown({TextCharge[1]},
-                  QStringLiteral("Les oscillogrammes sont affichés. ") + navigationShown());
+    declareArrival({.before = {shell::show(BPCourbes)}, .focus = BPCourbes});
+    // BPCourbes_Click: the worked example, its oscillograms and the way on.
+    // The button gives the focus to no one itself; the toolkit passes it on.
+    declareStep(BPCourbes, {shell::hide(BPCourbes), shell::show(FrameBoutons),
+                            shell::show(TextCharge[1]), shell::show(ImageCourbes)});
+    declareWalk({shell::press(BPCourbes, QStringLiteral("courbes"))});
 }
 
 COURSE_PAGE_FACTORY(ChargeTi)

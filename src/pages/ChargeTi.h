@@ -19,10 +19,6 @@ public:
 
     explicit ChargeTi(shell::Course &course);
 
-    void enter() override;
-    void leave() override;
-    void BPCourbes_Click();
-
     tk::PlotSurface *Picture1;
     std::array<tk::Frame *, 2> Frame1; ///< Frame1(1) holds TextCharge(0), Frame1(0) TextCharge(1)
     std::array<tk::TextBox *, 2> TextCharge;

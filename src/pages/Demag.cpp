@@ -42,7 +42,8 @@ const QString Done = QStringLiteral(
 
 } // namespace
 
-Demag::Demag(shell::Course &course) : CoursePage(course, Id, Navigation::Panel) {
+Demag::Demag(shell::Course &course)
+    : CoursePage(course, Id, Navigation::Panel), timp(course.shared<Timp>()) {
     const tk::Tw circuit{600, 240, 3585, 1440};
     const QString circuitTip = QStringLiteral("Schéma du montage");
     const auto image = [&](const char *name, art::Picture picture) {
@@ -105,9 +106,23 @@ Demag::Demag(shell::Course &course) : CoursePage(course, Id, Navigation::Panel) 
 
     connect(BPKf, &tk::Button::activated, this, &Demag::BPKf_Click);
     connect(BPKo, &tk::Button::activated, this, &Demag::BPKo_Click);
-    connect(Suite, &tk::Button::activated, this, &Demag::Suite_Click);
     connect(Timer1, &tk::Timer::tick, this, &Demag::Timer1_Timer);
     connect(Timer2, &tk::Timer::tick, this, &Demag::Timer2_Timer);
+
+    declareArrival({.before = {shell::show(ImageDiodeKo), shell::show(BPKf)}, .focus = BPKf});
+    // Suite_Click: the Zener diode added; the run starts again from K open.
+    // It does not move the focus.
+    declareStep(Suite, {shell::show(BPKf), shell::show(TextDemag[3]), shell::show(ImageZenKo),
+                        shell::hide(ImageDiodeKo), shell::hide(Suite)});
+    // What the two runs reveal, in the order in which InitDemag hides it.
+    declareRevealed({ImageDiodeKf, ImageDiodeKo, ImageDiodeKfo, ImageZenKf, ImageZenKo, ImageZenKfo,
+                     BPKf, BPKo, TextDemag[0], TextDemag[1], TextDemag[2], TextDemag[3],
+                     FrameBoutons, TextI[0], TextI[1], Suite});
+    declareWalk({shell::press(BPKf), shell::untilStopped(Timer1, QStringLiteral("diode-montee")),
+                 shell::press(BPKo), shell::untilStopped(Timer2, QStringLiteral("diode-descente")),
+                 shell::press(Suite, QStringLiteral("zener-pret")), shell::press(BPKf),
+                 shell::untilStopped(Timer1, QStringLiteral("zener-montee")), shell::press(BPKo),
+                 shell::untilStopped(Timer2, QStringLiteral("fin"))});
     setTabOrder({Suivant, Precedent, Quitter, Suite, BPKo, BPKf});
 }
 
@@ -118,30 +133,17 @@ void Demag::swapIfShown(tk::ImageBox *hide, tk::ImageBox *show) {
     }
 }
 
-void Demag::enter() {
-    ImageDiodeKo->show();
-    BPKf->show();
-    showPage();
-    BPKf->setFocus();
-}
-
 void Demag::InitDemag() {
-    for (tk::ImageBox *image :
-         {ImageDiodeKf, ImageDiodeKo, ImageDiodeKfo, ImageZenKf, ImageZenKo, ImageZenKfo})
-        image->hide();
-    BPKf->hide();
-    BPKo->hide();
-    for (tk::TextBox *text : TextDemag)
-        text->hide();
+    // Every circuit, switch button, text, label and the panel hidden; the
+    // plot cleared (its axes stay).
+    for (QWidget *control : revealed())
+        control->hide();
     Picture1->clear();
     Picture1->setAccessibleDescription(EmptyPlot);
-    FrameBoutons->hide();
-    TextI[0]->hide();
-    TextI[1]->hide();
 }
 
 void Demag::BPKf_Click() {
-    using namespace Timp;
+    TIMP_VARIABLES(timp);
     tk::beep();
     BPKf->hide();
     TextDemag[0]->show();
@@ -157,7 +159,7 @@ void Demag::BPKf_Click() {
 }
 
 void Demag::Timer1_Timer() {
-    using namespace Timp;
+    TIMP_VARIABLES(timp);
     Timer1->setEnabled(false);
     if (CurX == PeakX) {
         TextI[0]->show();
@@ -191,7 +193,7 @@ void Demag::BPKo_Click() {
 }
 
 void Demag::Timer2_Timer() {
-    using namespace Timp;
+    TIMP_VARIABLES(timp);
     Timer2->setEnabled(false);
     if (CurY == OriginY) {
         if (!ImageDiodeKfo->isHidden()) {
@@ -223,16 +225,6 @@ void Demag::Timer2_Timer() {
     if (!ImageZenKfo->isHidden())
         Picture1->drawLine(PrevX.pixel(), PrevY.pixel(), CurX.pixel(), CurY.pixel(), ZenerTrace);
     Timer2->setEnabled(true);
-}
-
-void Demag::Suite_Click() {
-    tk::beep();
-    BPKf->show();
-    TextDemag[3]->show();
-    ImageZenKo->show();
-    ImageDiodeKo->hide();
-    Suite->hide();
-    announceShown({TextDemag[3]});
 }
 
 COURSE_PAGE_FACTORY(Demag)

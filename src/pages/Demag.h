@@ -11,6 +11,8 @@
 
 namespace pages {
 
+struct Timp;
+
 /// \brief Page 7: demagnetisation through a diode, then through a diode and a
 /// Zener diode. The learner closes and opens K; one timer draws the current
 /// rising, the other its fall. Which circuit picture is shown tells the run
@@ -23,7 +25,6 @@ public:
 
     explicit Demag(shell::Course &course);
 
-    void enter() override;
     void leave() override { InitDemag(); }
 
     /// \brief Puts the page back to its state at creation: no circuit, no
@@ -32,7 +33,6 @@ public:
 
     void BPKf_Click();
     void BPKo_Click();
-    void Suite_Click();
     void Timer1_Timer();
     void Timer2_Timer();
 
@@ -51,6 +51,7 @@ public:
     tk::Button *Suite;
     tk::Timer *Timer1;
     tk::Timer *Timer2;
+    Timp &timp; ///< the drawing variables shared with the other plots
 
 private:
     /// Shows \a show and hides \a hide, if \a hide is the picture shown now.

@@ -30,27 +30,13 @@ Fonction::Fonction(shell::Course &course) : CoursePage(course, Id, Navigation::P
     TextAvantages->setAccessibleName(QStringLiteral("Avantages"));
     TextAvantages->hide();
     Suite = makeSuite();
-    connect(Suite, &tk::Button::activated, this, &Fonction::Suite_Click);
     setTabOrder({Suite, Suivant, Precedent, Quitter});
-}
 
-void Fonction::enter() {
-    Suite->show();
-    showPage();
-}
-
-void Fonction::leave() {
-    TextAvantages->hide();
-    FrameBoutons->hide();
-}
-
-void Fonction::Suite_Click() {
-    tk::beep();
-    Suite->hide();
-    TextAvantages->show();
-    FrameBoutons->show();
-    Suivant->setFocus();
-    announceShown({TextAvantages});
+    declareArrival({.before = {shell::show(Suite)}, .focus = Suite});
+    // Suite_Click: the advantages, and the way on.
+    declareStep(Suite, {shell::hide(Suite), shell::show(TextAvantages), shell::show(FrameBoutons),
+                        shell::focus(Suivant)});
+    declareWalk({shell::press(Suite, QStringLiteral("suite"))});
 }
 
 COURSE_PAGE_FACTORY(Fonction)

@@ -18,10 +18,6 @@ public:
 
     explicit Fonction(shell::Course &course);
 
-    void enter() override;
-    void leave() override;
-    void Suite_Click();
-
     tk::Frame *Frame1;
     tk::TextBox *TextFonction;
     tk::ImageBox *Image1;

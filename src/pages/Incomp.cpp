@@ -16,8 +16,17 @@ const QColor &Red = palette::Red;
 const QColor &FluxColour = palette::Lime;
 const QColor &AxisGrey = palette::Grey;
 
-// Levels of the traces (pixels of the page, y downwards).
-constexpr int KClosed = 140;
+// The axes of the five traces (rows of the page, y downwards).
+constexpr int KAxis = 140;
+constexpr int V1Axis = 190;
+constexpr int I1Axis = 260;
+constexpr int FluxAxis = 320;
+constexpr int V2Axis = 370;
+constexpr int AxisStart = 120;
+constexpr int AxisEnd = 410;
+
+// Levels of the traces.
+constexpr int KClosed = KAxis;
 constexpr int KOpen = 130;
 constexpr int V1High = 160;     // +E
 constexpr int V1LowEdge = 210;  // end of the falling edge; the level is one below
@@ -25,13 +34,42 @@ constexpr int V1HighEdge = 161; // end of the rising edge
 constexpr int V2High = 340;
 constexpr int V2LowEdge = 390;
 constexpr int V2HighEdge = 341;
-constexpr int V2Axis = 370;
 constexpr int Saturation = 227; // i1 level at which the core saturates
 constexpr int ShortCircuit = 220;
 constexpr int FluxSaturated = 287;
 
 // Columns: a half-period T/2 is 40 columns, from x = 120.
 constexpr int FirstColumn = 120;
+constexpr int HalfPeriod = 40;
+
+/// The last column of the half-period \a k (0 for the first, 120 to 159).
+constexpr int lastColumn(int k) {
+    return FirstColumn + (k + 1) * HalfPeriod - 1;
+}
+
+// The eight phases of the animation, one timer each. A drawing phase draws
+// the columns of its half-period, one per tick, with K as it stands, then
+// ends in the tick of its last column; phase 2 is the single tick in which K
+// opens for the first time and the levels are labelled.
+enum class Check { None, Saturation, SaturationRecorded };
+enum class End { FirstOpening, Closing, Opening, SaturatedOpening, Final };
+struct Phase {
+    bool closed;    // K closed during the phase
+    int halfPeriod; // the half-period drawn (-1: the labelling tick)
+    Check check;    // the saturation test at the start of each column
+    End end;        // what ends the phase, at the column after its last
+};
+constexpr std::array<Phase, 8> Phases{{
+    {true, 0, Check::None, End::FirstOpening},                   // Timer1: 120 to 159
+    {false, -1, Check::None, End::Opening},                      // Timer2: labels, K opens at 160
+    {false, 1, Check::None, End::Closing},                       // Timer3: 160 to 199
+    {true, 2, Check::None, End::Opening},                        // Timer4: 200 to 239
+    {false, 3, Check::None, End::Closing},                       // Timer5: 240 to 279
+    {true, 4, Check::SaturationRecorded, End::SaturatedOpening}, // Timer6: 280 to 319
+    {false, 5, Check::None, End::Closing},                       // Timer7: 320 to 359
+    {true, 6, Check::Saturation, End::Final},                    // Timer8: 360 to 399
+}};
+static_assert(lastColumn(0) == 159 && lastColumn(6) == 399);
 
 // What the plot shows, for screen readers.
 const QString EmptyPlot = QStringLiteral(
@@ -51,7 +89,8 @@ const QString Finished = QStringLiteral(
 
 } // namespace
 
-Incomp::Incomp(shell::Course &course) : CoursePage(course, Id, Navigation::Panel) {
+Incomp::Incomp(shell::Course &course)
+    : CoursePage(course, Id, Navigation::Panel), timp(course.shared<Timp>()) {
     Surface = new tk::PlotSurface(this, QStringLiteral("ClientArea"), {0, 0, 9510, 6825});
     Surface->setFont(fonts::font(fonts::Pt8_25));
     Surface->setAccessibleName(QStringLiteral("Oscillogrammes"));
@@ -83,25 +122,23 @@ Incomp::Incomp(shell::Course &course) : CoursePage(course, Id, Navigation::Panel
     Suite = makeSuite();
     connect(Suite, &tk::Button::activated, this, &Incomp::Suite_Click);
 
-    using Handler = void (Incomp::*)();
-    const std::array<Handler, 8> handlers{
-        &Incomp::Timer1_Timer, &Incomp::Timer2_Timer, &Incomp::Timer3_Timer, &Incomp::Timer4_Timer,
-        &Incomp::Timer5_Timer, &Incomp::Timer6_Timer, &Incomp::Timer7_Timer, &Incomp::Timer8_Timer};
+    // Timer1_Timer to Timer8_Timer: the phases, one row each.
     for (int i = 0; i < 8; ++i) {
         Timer[i] = new tk::Timer(this, QStringLiteral("Timer%1").arg(i + 1), TickMs);
-        connect(Timer[i], &tk::Timer::tick, this, handlers[i]);
+        connect(Timer[i], &tk::Timer::tick, this, [this, i] { runPhase(i); });
     }
     setTabOrder({Suivant, Precedent, Quitter, Suite});
-}
 
-void Incomp::enter() {
-    Suite->show();
-    showPage();
-}
-
-void Incomp::leave() {
-    FrameBoutons->hide();
-    TextIncomp[1]->hide();
+    // No focus is given; Suite is the one control that can take it.
+    declareArrival({.before = {shell::show(Suite)}, .focus = Suite});
+    // What the end of the animation reveals, hidden when the page is left.
+    declareRevealed({FrameBoutons, TextIncomp[1]});
+    QList<shell::Move> walk{shell::press(Suite)};
+    for (int phase = 0; phase < 5; ++phase)
+        walk << shell::untilStopped(Timer[phase]);
+    walk << shell::ticks(Timer[5], 30, QStringLiteral("animation")) << shell::untilStopped(Timer[5])
+         << shell::untilStopped(Timer[6]) << shell::untilStopped(Timer[7], QStringLiteral("fin"));
+    declareWalk(walk);
 }
 
 void Incomp::showCircuit(tk::ImageBox *picture) {
@@ -123,7 +160,7 @@ void Incomp::printAt(int x, int y, const QString &text) {
 }
 
 void Incomp::Suite_Click() {
-    using namespace Timp;
+    TIMP_VARIABLES(timp);
     tk::beep();
     Suite->hide();
     ImageZenKf->show();
@@ -135,11 +172,12 @@ void Incomp::Suite_Click() {
     printAt(90, 360, QStringLiteral("v2"));
     // The axes lie beneath the traces: on a later run they do not cover the
     // plot that the earlier run left.
-    for (const int axis : {140, 190, 260, 320, 370})
-        Surface->drawLine(120, axis, 410, axis, AxisGrey, tk::PlotSurface::Depth::Beneath);
+    for (const int axis : {KAxis, V1Axis, I1Axis, FluxAxis, V2Axis})
+        Surface->drawLine(AxisStart, axis, AxisEnd, axis, AxisGrey,
+                          tk::PlotSurface::Depth::Beneath);
     PrevY = V1High;
-    I1Y = 260;
-    FluxY = 320;
+    I1Y = I1Axis;
+    FluxY = FluxAxis;
     V2Y = V2High;
     printAt(125, 120, QStringLiteral("fermé"));
     Surface->setDrawingPosition(110, 150);
@@ -150,10 +188,9 @@ void Incomp::Suite_Click() {
     Timer[0]->setEnabled(true);
 }
 
-void Incomp::columnStep(Switch k) {
-    using namespace Timp;
+void Incomp::columnStep(bool closed) {
+    TIMP_VARIABLES(timp);
     const int x = CurX.pixel();
-    const bool closed = k == Switch::Closed;
     segment(x, closed ? KClosed : KOpen, Black);
     segment(x, PrevY, Blue);
     segment(x, I1Y, Red);
@@ -167,13 +204,15 @@ void Incomp::columnStep(Switch k) {
 }
 
 void Incomp::saturationTest(bool recordSaturation) {
-    using namespace Timp;
+    TIMP_VARIABLES(timp);
     if (I1Y == Saturation) {
         if (recordSaturation)
             SatY = I1Y;
-        for (V2Y = V2Y; V2Y <= V2Axis - 1; V2Y += 1)
+        // v2 collapses to its axis, i1 jumps to the short-circuit current,
+        // each from where it stands.
+        for (; V2Y <= V2Axis - 1; V2Y += 1)
             segment(CurX.pixel(), V2Y, Blue);
-        for (I1Y = I1Y; I1Y >= ShortCircuit; I1Y -= 1)
+        for (; I1Y >= ShortCircuit; I1Y -= 1)
             segment(CurX.pixel(), I1Y, Red);
     }
     if (I1Y < Saturation) {
@@ -184,12 +223,14 @@ void Incomp::saturationTest(bool recordSaturation) {
     }
 }
 
-bool Incomp::drawColumns(Switch k, int last, bool withSaturationTest, bool recordSaturation) {
-    using namespace Timp;
+bool Incomp::drawColumns(int index) {
+    TIMP_VARIABLES(timp);
+    const Phase &phase = Phases[std::size_t(index)];
+    const int last = lastColumn(phase.halfPeriod);
     for (CurX = StartX; CurX <= last; CurX += 1) {
-        if (withSaturationTest)
-            saturationTest(recordSaturation);
-        columnStep(k);
+        if (phase.check != Check::None)
+            saturationTest(phase.check == Check::SaturationRecorded);
+        columnStep(phase.closed);
         if (CurX < last)
             return false; // one column per tick; the timer stays enabled
     }
@@ -197,82 +238,47 @@ bool Incomp::drawColumns(Switch k, int last, bool withSaturationTest, bool recor
 }
 
 void Incomp::openingEdges(int x) {
-    using namespace Timp;
-    for (PrevY = PrevY; PrevY <= V1LowEdge; PrevY += 1)
+    TIMP_VARIABLES(timp);
+    // v1 falls from +E to -(Vd+Vz), v2 to its negative level, each from
+    // where it stands.
+    for (; PrevY <= V1LowEdge; PrevY += 1)
         segment(x, PrevY, Blue);
-    for (V2Y = V2Y; V2Y <= V2LowEdge; V2Y += 1)
+    for (; V2Y <= V2LowEdge; V2Y += 1)
         segment(x, V2Y, Blue);
     printAt(x + 5, 110, QStringLiteral("ouvert"));
 }
 
-void Incomp::openingStep(tk::Timer *phase, int x) {
-    phase->setEnabled(false);
+void Incomp::openingStep(int x) {
     openingEdges(x);
     showCircuit(ImageZenKfo);
-    Timp::StartX = x;
+    timp.StartX = x;
 }
 
-void Incomp::closingStep(tk::Timer *phase, int x) {
-    using namespace Timp;
-    phase->setEnabled(false);
-    for (PrevY = PrevY; PrevY >= V1HighEdge; PrevY -= 1)
+void Incomp::closingStep(int x) {
+    TIMP_VARIABLES(timp);
+    // v1 and v2 rise back to their positive levels, from where they stand.
+    for (; PrevY >= V1HighEdge; PrevY -= 1)
         segment(x, PrevY, Blue);
-    for (V2Y = V2Y; V2Y >= V2HighEdge; V2Y -= 1)
+    for (; V2Y >= V2HighEdge; V2Y -= 1)
         segment(x, V2Y, Blue);
     printAt(x + 5, 120, QStringLiteral("fermé"));
     showCircuit(ImageZenKf);
     StartX = x;
 }
 
-void Incomp::Timer1_Timer() {
-    if (!drawColumns(Switch::Closed, 159, false, false))
-        return;
-    Timer[0]->setEnabled(false);
-    showCircuit(ImageZenKfo);
-    Timer[1]->setEnabled(true);
-}
-
-void Incomp::Timer2_Timer() {
-    Timer[1]->setEnabled(false);
+void Incomp::labels() {
     Surface->setDrawingPosition(115, 200);
     Surface->setForeground(Blue);
     Surface->print(QStringLiteral("-(Vd+Vz)"));
-    Surface->setDrawingPosition(160, 225);
+    // The peak current reached, above the i1 trace where K opens.
+    Surface->setDrawingPosition(lastColumn(0) + 1, 225);
     Surface->setForeground(Red);
     Surface->print(QStringLiteral("I"));
     Surface->setForeground(Black); // every later label is black
-    openingEdges(160);
-    Timp::StartX = 160;
-    Timer[2]->setEnabled(true);
 }
 
-void Incomp::Timer3_Timer() {
-    if (!drawColumns(Switch::Open, 199, false, false))
-        return;
-    closingStep(Timer[2], Timp::CurX.pixel());
-    Timer[3]->setEnabled(true);
-}
-
-void Incomp::Timer4_Timer() {
-    if (!drawColumns(Switch::Closed, 239, false, false))
-        return;
-    openingStep(Timer[3], Timp::CurX.pixel());
-    Timer[4]->setEnabled(true);
-}
-
-void Incomp::Timer5_Timer() {
-    if (!drawColumns(Switch::Open, 279, false, false))
-        return;
-    closingStep(Timer[4], Timp::CurX.pixel());
-    Timer[5]->setEnabled(true);
-}
-
-void Incomp::Timer6_Timer() {
-    using namespace Timp;
-    if (!drawColumns(Switch::Closed, 319, true, true))
-        return;
-    const int x = CurX.pixel(); // 320
-    Timer[5]->setEnabled(false);
+void Incomp::saturatedOpening(int x) {
+    TIMP_VARIABLES(timp);
     printAt(x + 5, 110, QStringLiteral("ouvert"));
     showCircuit(ImageZenKfo);
     // K opens: the current falls back from the short-circuit value to the saturation level.
@@ -283,25 +289,42 @@ void Incomp::Timer6_Timer() {
     for (V2Y = V2Axis; V2Y <= V2LowEdge; V2Y += 1)
         segment(x, V2Y, Blue);
     StartX = x;
-    Timer[6]->setEnabled(true);
 }
 
-void Incomp::Timer7_Timer() {
-    if (!drawColumns(Switch::Open, 359, false, false))
+void Incomp::runPhase(int index) {
+    const Phase &phase = Phases[std::size_t(index)];
+    int x = lastColumn(0) + 1; // where the labelling tick opens K
+    if (phase.halfPeriod >= 0) {
+        if (!drawColumns(index))
+            return;
+        x = timp.CurX.pixel(); // the column after the last
+    }
+    // The phase's timer stops, what ends it is drawn, the next one starts.
+    Timer[std::size_t(index)]->setEnabled(false);
+    switch (phase.end) {
+    case End::FirstOpening:
+        showCircuit(ImageZenKfo);
+        break;
+    case End::Opening:
+        if (phase.halfPeriod < 0)
+            labels();
+        openingStep(x);
+        break;
+    case End::Closing:
+        closingStep(x);
+        break;
+    case End::SaturatedOpening:
+        saturatedOpening(x);
+        break;
+    case End::Final:
+        finalDrawing();
         return;
-    closingStep(Timer[6], Timp::CurX.pixel());
-    Timer[7]->setEnabled(true);
-}
-
-void Incomp::Timer8_Timer() {
-    if (!drawColumns(Switch::Closed, 399, true, false))
-        return;
-    Timer[7]->setEnabled(false);
-    finalDrawing();
+    }
+    Timer[std::size_t(index) + 1]->setEnabled(true);
 }
 
 void Incomp::finalDrawing() {
-    using namespace Timp;
+    TIMP_VARIABLES(timp);
     // The output pulses: v2 filled between its positive level and its axis.
     const std::array<std::pair<int, int>, 4> pulses{
         {{120, 159}, {200, 239}, {280, 305}, {360, 381}}};
@@ -312,8 +335,9 @@ void Incomp::finalDrawing() {
     }
     Surface->drawLine(400, ShortCircuit, 420, ShortCircuit, Black);
     printAt(420, 215, QStringLiteral("courant de court-circuit du générateur"));
-    for (int x = 130; x <= 370; x += 40)
-        printAt(x, 170, QStringLiteral("T/2"));
+    // Ten columns after the start of each half-period.
+    for (int k = 0; k <= 6; ++k)
+        printAt(FirstColumn + k * HalfPeriod + 10, 170, QStringLiteral("T/2"));
     TextIncomp[1]->show();
     ImageZenKo->show();
     ImageZenKf->hide();

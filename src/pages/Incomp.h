@@ -23,19 +23,13 @@ public:
 
     explicit Incomp(shell::Course &course);
 
-    void enter() override;
-    void leave() override;
-
     /// Lays out the plot frame and starts the first phase.
     void Suite_Click();
-    void Timer1_Timer(); ///< K closed
-    void Timer2_Timer(); ///< K opening: the single tick that labels the levels
-    void Timer3_Timer(); ///< K open
-    void Timer4_Timer(); ///< K closed
-    void Timer5_Timer(); ///< K open
-    void Timer6_Timer(); ///< K closed, the core saturates
-    void Timer7_Timer(); ///< K open
-    void Timer8_Timer(); ///< K closed, the core saturates again; then the final drawing
+    /// \brief A tick of the phase's timer (Timer1_Timer to Timer8_Timer): K
+    /// closed (1), opening (2, the single tick that labels the levels), open
+    /// (3), closed (4), open (5), closed as the core saturates (6), open (7),
+    /// closed as it saturates again (8, then the final drawing).
+    void runPhase(int index);
 
     tk::PlotSurface *Surface; ///< the page's client area, drawn on directly
     std::array<tk::Frame *, 2> FrameDemag;
@@ -45,18 +39,19 @@ public:
     tk::ImageBox *ImageZenKfo;
     tk::Button *Suite;
     std::array<tk::Timer *, 8> Timer; ///< Timer1 to Timer8
+    Timp &timp;                       ///< the drawing variables shared with the other plots
 
 private:
-    enum class Switch { Closed, Open };
-
-    /// One pass of a drawing phase's loop over its columns; returns true when
-    /// the phase's last column \a last has been drawn (CurX is then last + 1).
-    bool drawColumns(Switch k, int last, bool saturationTest, bool recordSaturation);
-    void columnStep(Switch k);
+    /// One pass of a drawing phase's loop over its columns; true when the
+    /// phase's last column has been drawn (CurX is then one past it).
+    bool drawColumns(int index);
+    void columnStep(bool closed);
     void saturationTest(bool recordSaturation);
     void openingEdges(int x);
-    void openingStep(tk::Timer *phase, int x);
-    void closingStep(tk::Timer *phase, int x);
+    void openingStep(int x);
+    void closingStep(int x);
+    void labels();
+    void saturatedOpening(int x);
     void finalDrawing();
     void segment(int x, Coord y, const QColor &colour);
     void printAt(int x, int y, const QString &text);

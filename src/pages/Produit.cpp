@@ -37,42 +37,17 @@ Produit::Produit(shell::Course &course) : CoursePage(course, Id, Navigation::Pan
 
     Suite2 = makeSuite(QStringLiteral("Suite2"));
     Suite1 = makeSuite(QStringLiteral("Suite1"));
-    connect(Suite1, &tk::Button::activated, this, &Produit::Suite1_Click);
-    connect(Suite2, &tk::Button::activated, this, &Produit::Suite2_Click);
     setTabOrder({Suivant, Precedent, Quitter, Suite2, Suite1});
-}
 
-void Produit::enter() {
-    Suite1->show();
-    showPage();
-}
-
-void Produit::leave() {
-    ImageProduit1->hide();
-    ImageProduit2->hide();
-    Text10V->hide();
-    Text5V->hide();
-    FrameBoutons->hide();
-    TextExemple->hide();
-}
-
-void Produit::Suite1_Click() {
-    tk::beep();
-    Suite1->hide();
-    Suite2->show();
-    TextExemple->show();
-    ImageProduit1->show();
-    Text10V->show();
-    announceShown({TextExemple, Text10V});
-}
-
-void Produit::Suite2_Click() {
-    tk::beep();
-    Suite2->hide();
-    ImageProduit2->show();
-    Text5V->show();
-    FrameBoutons->show();
-    announceShown({Text5V}, navigationShown());
+    declareArrival({.before = {shell::show(Suite1)}, .focus = Suite1});
+    // Suite1_Click: the first example; Suite2, at the same place, takes over.
+    declareStep(Suite1, {shell::hide(Suite1), shell::show(Suite2), shell::show(TextExemple),
+                         shell::show(ImageProduit1), shell::show(Text10V)});
+    // Suite2_Click: the second example, in front of the first, and the way on.
+    declareStep(Suite2, {shell::hide(Suite2), shell::show(ImageProduit2), shell::show(Text5V),
+                         shell::show(FrameBoutons)});
+    declareWalk({shell::press(Suite1, QStringLiteral("suite1")),
+                 shell::press(Suite2, QStringLiteral("suite2"))});
 }
 
 COURSE_PAGE_FACTORY(Produit)

@@ -15,11 +15,6 @@ public:
 
     explicit Produit(shell::Course &course);
 
-    void enter() override;
-    void leave() override;
-    void Suite1_Click();
-    void Suite2_Click();
-
     tk::Frame *Frame1;
     tk::TextBox *TextProduit;
     tk::Frame *Frame2;

@@ -53,22 +53,30 @@ private:
 inline constexpr Coord Half = Coord::fromQuarters(2);
 inline constexpr Coord Quarter = Coord::fromQuarters(1);
 
-/// \brief The shared drawing variables of the oscillogram pages.
+/// \brief The shared drawing variables of the oscillogram pages, in their order.
 ///
-/// Each page sets every variable it reads before reading it. Counted loops use
-/// them as their counters and leave them one step past their bound, where the
-/// drawing that follows takes them up.
-namespace Timp {
-inline Coord CurX;
-inline Coord CurY;
-inline Coord PrevX;
-inline Coord PrevY;
-inline Coord NextX;
-inline Coord I1Y;
-inline Coord SatY;
-inline Coord FluxY;
-inline Coord V2Y;
-inline Coord StartX;
-} // namespace Timp
+/// One object, owned by the course and handed to the three pages that draw
+/// step by step. Each page sets every variable it reads before reading it.
+/// Counted loops use them as their counters and leave them one step past
+/// their bound, where the drawing that follows takes them up.
+struct Timp {
+    Coord CurX;
+    Coord CurY;
+    Coord PrevX;
+    Coord PrevY;
+    Coord NextX;
+    Coord I1Y;
+    Coord SatY;
+    Coord FluxY;
+    Coord V2Y;
+    Coord StartX;
+};
 
 } // namespace pages
+
+/// \brief Names the shared drawing variables of \a timp in the scope where it
+/// stands (CurX, CurY, ...), as the pages' routines name them.
+#define TIMP_VARIABLES(timp)                                                                       \
+    [[maybe_unused]] auto &[CurX, CurY, PrevX, PrevY, NextX, I1Y, SatY, FluxY, V2Y, StartX] = (timp)
+
+namespace pages {} // namespace pages

@@ -28,7 +28,8 @@ const QString FinishedDescription = QStringLiteral(
 
 } // namespace
 
-Vide::Vide(shell::Course &course) : CoursePage(course, Id, Navigation::Panel) {
+Vide::Vide(shell::Course &course)
+    : CoursePage(course, Id, Navigation::Panel), timp(course.shared<Timp>()) {
     Picture1 = new tk::PlotSurface(this, QStringLiteral("Picture1"), {960, 120, 2985, 2685},
                                    course.picture(art::Picture::NoLoadAxes),
                                    QStringLiteral("Oscillogrammes"));
@@ -51,14 +52,22 @@ Vide::Vide(shell::Course &course) : CoursePage(course, Id, Navigation::Panel) {
     Suite = makeSuite();
     Timer2 = new tk::Timer(this, QStringLiteral("Timer2"), TickMs);
 
-    connect(Suite, &tk::Button::activated, this, &Vide::Suite_Click);
     connect(Timer2, &tk::Timer::tick, this, &Vide::Timer2_Timer);
     setTabOrder({Quitter, Precedent, Suivant, Suite});
+
+    // No focus on arrival: no control can take it while the plot is drawn.
+    declareArrival({.before = {shell::hide(FrameBoutons)}});
+    // Suite_Click: saturation, and the way on.
+    declareStep(Suite, {shell::hide(Suite), shell::show(TextSaturation), shell::show(FrameBoutons),
+                        shell::focus(Suivant)});
+    declareRevealed({Suite}); // at the end of the plot
+    declareWalk({shell::ticks(Timer2, 60, QStringLiteral("animation")),
+                 shell::untilStopped(Timer2, QStringLiteral("fin")),
+                 shell::press(Suite, QStringLiteral("suite"))});
 }
 
-void Vide::enter() {
-    using namespace Timp;
-    FrameBoutons->hide();
+void Vide::prepareArrival() {
+    TIMP_VARIABLES(timp);
     PrevX = OriginX;
     NextX = PrevX;
     PrevY = OriginY;
@@ -69,24 +78,10 @@ void Vide::enter() {
     Picture1->drawLine(PrevX.pixel(), PrevY.pixel(), PrevX.pixel(), V2Level, V2Colour);
     Timer2->setEnabled(true);
     Picture1->setAccessibleDescription(DrawingDescription);
-    showPage();
-}
-
-void Vide::leave() {
-    TextSaturation->hide();
-}
-
-void Vide::Suite_Click() {
-    tk::beep();
-    Suite->hide();
-    TextSaturation->show();
-    FrameBoutons->show();
-    Suivant->setFocus();
-    announceShown({TextSaturation});
 }
 
 void Vide::Timer2_Timer() {
-    using namespace Timp;
+    TIMP_VARIABLES(timp);
     Timer2->setEnabled(false);
     // One column per tick: the loop leaves the tick after each pass but the last.
     for (CurX = NextX; CurX <= LastX; CurX += 1) {

@@ -9,6 +9,8 @@
 
 namespace pages {
 
+struct Timp;
+
 /// \brief Page 4: the transformer with its secondary open. On arrival an
 /// oscillogram is drawn one column per tick: v1 and v2 flat, the magnetising
 /// current i1 a straight ramp; then "Suite" reveals saturation and the panel.
@@ -20,10 +22,6 @@ public:
 
     explicit Vide(shell::Course &course);
 
-    /// Arrival: panel hidden, rising edges drawn, animation started, page shown.
-    void enter() override;
-    void leave() override;
-    void Suite_Click();
     void Timer2_Timer();
 
     tk::PlotSurface *Picture1;
@@ -36,8 +34,11 @@ public:
     tk::TextBox *TextSaturation;
     tk::Button *Suite;
     tk::Timer *Timer2;
+    Timp &timp; ///< the drawing variables shared with the other plots
 
 protected:
+    /// The rising edges drawn, the animation started.
+    void prepareArrival() override;
     void beforeHidingOnReturn() override { TextSaturation->hide(); }
 };
 

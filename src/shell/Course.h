@@ -5,6 +5,7 @@
 #include "art/Art.h"
 #include "toolkit/Drawing.h"
 
+#include <QHash>
 #include <QObject>
 #include <QPointF>
 #include <QPointer>
@@ -68,6 +69,16 @@ public:
     /// \brief Start-up: creates and shows the title page.
     void start();
 
+    /// \brief An object that the course owns and that its pages share (made
+    /// at the first request, the same for every later one).
+    template <class T> T &shared() {
+        static const char kind = 0; // one for each type
+        std::shared_ptr<void> &slot = m_shared[&kind];
+        if (!slot)
+            slot = std::make_shared<T>();
+        return *static_cast<T *>(slot.get());
+    }
+
     /// \brief A picture of the course as the toolkit shows it, rendered by
     /// the course's renderer (ready-made where the program embeds it or has
     /// started it ahead).
@@ -87,6 +98,7 @@ private:
     std::array<QPointer<tk::PageWindow>, PageCount> m_pages;
     TextLoader m_textLoader;
     std::shared_ptr<art::Renderer> m_renderer;
+    QHash<const void *, std::shared_ptr<void>> m_shared;
     bool m_ended = false;
 };
 

@@ -54,6 +54,10 @@ CoursePage::CoursePage(Course &course, PageId id, Navigation navigation)
         m_forward = Suivant;
     }
     setDefaultButton(m_forward);
+    // A page whose buttons stand on it from the start is entered with the
+    // focus on "Page suivante"; the other pages declare their arrival.
+    if (navigation == Navigation::OnPage)
+        m_arrival.focus = Suivant;
     connect(Quitter, &tk::Button::activated, this, &CoursePage::Quitter_Click);
     connect(Precedent, &tk::Button::activated, this, &CoursePage::Precedent_Click);
     connect(m_forward, &tk::Button::activated, this, &CoursePage::moveForward);
@@ -83,10 +87,78 @@ PageId CoursePage::nextPage() const {
     return pageAt(number(m_id) + 1);
 }
 
+void CoursePage::apply(const QList<Change> &changes) {
+    for (const Change &change : changes) {
+        switch (change.kind) {
+        case Change::Kind::Show:
+            change.target->show();
+            break;
+        case Change::Kind::Hide:
+            change.target->hide();
+            break;
+        case Change::Kind::Focus:
+            change.target->setFocus();
+            break;
+        }
+    }
+}
+
 void CoursePage::enter() {
+    apply(m_arrival.before);
+    prepareArrival();
     showPage();
-    if (Suivant)
-        Suivant->setFocus();
+    apply(m_arrival.after);
+    if (m_arrival.focus)
+        m_arrival.focus->setFocus();
+}
+
+void CoursePage::declareStep(tk::Button *button, QList<Change> changes,
+                             const QString &announcement) {
+    m_steps << changes;
+    connect(button, &tk::Button::activated, this, [this, changes, announcement] {
+        tk::beep();
+        apply(changes);
+        if (!announcement.isEmpty()) {
+            announce(announcement);
+            return;
+        }
+        // What appeared: its texts, and the navigation buttons.
+        QStringList parts;
+        for (const Change &change : changes) {
+            if (change.kind != Change::Kind::Show)
+                continue;
+            if (const auto *text = qobject_cast<const tk::TextBox *>(change.target))
+                parts << text->accessibleName() + QStringLiteral(" : ") +
+                             text->toPlainText().simplified();
+            else if (change.target == FrameBoutons)
+                parts << navigationShown();
+        }
+        if (!parts.isEmpty())
+            announce(parts.join(QLatin1Char(' ')));
+    });
+}
+
+QList<QWidget *> CoursePage::revealed() const {
+    QList<QWidget *> controls;
+    for (const QList<Change> &step : m_steps)
+        for (const Change &change : step)
+            if (change.kind == Change::Kind::Show && !controls.contains(change.target))
+                controls << change.target;
+    for (QWidget *control : m_animated)
+        if (!controls.contains(control))
+            controls << control;
+    return controls;
+}
+
+void CoursePage::leave() {
+    // Everything a visit revealed, but what the arrival sets again itself.
+    QList<QWidget *> arrivalSets;
+    for (const QList<Change> *changes : {&m_arrival.before, &m_arrival.after})
+        for (const Change &change : *changes)
+            arrivalSets << change.target;
+    for (QWidget *control : revealed())
+        if (!arrivalSets.contains(control))
+            control->hide();
 }
 
 void CoursePage::moveForward() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "shell/PageId.h"
+#include "shell/Script.h"
 
 #include "toolkit/Button.h"
 #include "toolkit/Frame.h"
@@ -37,10 +38,22 @@ public:
     PageId id() const { return m_id; }
     Course &course() const { return m_course; }
 
-    /// \brief Arrival: the page's preparation, showing it, and the focus it gets.
-    virtual void enter();
-    /// \brief Leaving reset: hides what the page revealed.
-    virtual void leave() {}
+    /// \brief Arrival: the page's preparation, showing it, and the focus it
+    /// gets, as the page declares them.
+    void enter();
+    /// \brief Leaving reset: hides what the page revealed (by default every
+    /// control that a step or the page's animation shows, but for those that
+    /// the arrival sets again itself).
+    virtual void leave();
+
+    /// \brief How the page is entered.
+    const Arrival &arrival() const { return m_arrival; }
+    /// \brief The controls that a visit may reveal: those that a step shows,
+    /// and those that the page's animation shows.
+    QList<QWidget *> revealed() const;
+    /// \brief The moves that bring the page from its arrival to its
+    /// navigation buttons, and through its views.
+    const QList<Move> &walk() const { return m_walk; }
 
     /// "Page suivante": beep, enter the next page, hide this one, reset it.
     void Suivant_Click();
@@ -55,6 +68,24 @@ public:
     tk::Button *Suivant = nullptr; ///< null on the end page, which has Recommencer instead
 
 protected:
+    /// \brief Declares how the page is entered (the arrival preparation and focus).
+    void declareArrival(Arrival arrival) { m_arrival = std::move(arrival); }
+    /// \brief Declares a reveal step or a view: pressing \a button sounds the
+    /// beep, makes the changes in order, then tells the screen reader what
+    /// appeared (\a announcement, else the texts and pictures shown).
+    void declareStep(tk::Button *button, QList<Change> changes, const QString &announcement = {});
+    /// \brief Declares what the page's animation reveals, besides the steps.
+    void declareRevealed(QList<QWidget *> controls) { m_animated = std::move(controls); }
+    /// \brief Declares the page's walk.
+    void declareWalk(QList<Move> moves) { m_walk = std::move(moves); }
+
+    /// \brief What the page does on arrival besides showing and hiding
+    /// controls (a plot started), before it is shown.
+    virtual void prepareArrival() {}
+
+    /// \brief Makes the changes, in order.
+    void apply(const QList<Change> &changes);
+
     /// \brief The page that "Page suivante" leads to.
     virtual PageId nextPage() const;
     /// \brief Steps of "Page précédente" between bringing the previous page
@@ -80,6 +111,10 @@ protected:
 private:
     Course &m_course;
     PageId m_id;
+    Arrival m_arrival;
+    QList<QList<Change>> m_steps;
+    QList<QWidget *> m_animated;
+    QList<Move> m_walk;
 };
 
 /// The caption of a course page: its title after 20 blanks.

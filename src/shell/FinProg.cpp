@@ -23,11 +23,7 @@ FinProg::FinProg(Course &course) : CoursePage(course, Id, Navigation::EndPage) {
                               {.pixelSize = fonts::Pt12, .bold = true});
     TextFin->setAccessibleName(QStringLiteral("Auteur et collection"));
     setTabOrder({Precedent, Quitter, Recommencer});
-}
-
-void FinProg::enter() {
-    showPage();
-    Quitter->setFocus();
+    declareArrival({.focus = Quitter});
 }
 
 COURSE_PAGE_FACTORY(FinProg)

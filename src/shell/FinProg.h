@@ -16,7 +16,6 @@ public:
 
     explicit FinProg(Course &course);
 
-    void enter() override;
     /// "Tout recommencer": the first course page again, without the title page.
     void Recommencer_Click() { moveForward(); }
 

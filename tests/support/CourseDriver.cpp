@@ -25,59 +25,41 @@ Q_GUI_EXPORT void qt_handleMouseEvent(QWindow *window, const QPointF &local, con
 
 namespace {
 
+// What a page shows, hides and focuses on arrival, as its declarations say:
+// what its arrival shows and hides, and everything a visit reveals that the
+// arrival does not set again (the leaving reset hid it).
 struct Arrival {
-    PageId page;
     QStringList shown;
     QStringList hidden;
-    QString focus; ///< control focused on arrival, "" for none given
+    QString focus; ///< control focused on arrival, "" for none
 };
 
-// What every page shows on arrival, forward or backward.
-const QList<Arrival> &arrivals() {
-    static const QList<Arrival> table{
-        {PageId::Fonction, {"TextFonction", "Suite"}, {"TextAvantages", "FrameBoutons"}, "Suite"},
-        {PageId::Convent, {"Suivant", "Precedent", "Quitter"}, {}, "Suivant"},
-        {PageId::Aimant, {"TextModel", "Suite"}, {"TextSaturation", "FrameBoutons"}, "Suite"},
-        {PageId::Vide, {"Picture1", "TextVide"}, {"FrameBoutons", "Suite", "TextSaturation"}, ""},
-        {PageId::Produit,
-         {"TextProduit", "Suite1"},
-         {"Suite2", "TextExemple", "ImageProduit1", "ImageProduit2", "Text10V", "Text5V",
-          "FrameBoutons"},
-         "Suite1"},
-        {PageId::PasSat, {"Suivant", "TextPasSaturer"}, {}, "Suivant"},
-        {PageId::Demag,
-         {"ImageDiodeKo", "BPKf"},
-         {"ImageDiodeKf", "ImageDiodeKfo", "ImageZenKo", "ImageZenKf", "ImageZenKfo", "BPKo",
-          "TextDemag(0)", "TextDemag(1)", "TextDemag(2)", "TextDemag(3)", "TextI(0)", "TextI(1)",
-          "FrameBoutons", "Suite"},
-         "BPKf"},
-        {PageId::Incomp,
-         {"Suite", "ImageZenKo", "TextIncomp(0)"},
-         {"FrameBoutons", "TextIncomp(1)", "ImageZenKf", "ImageZenKfo"},
-         "Suite"},
-        {PageId::RappCyc, {"Suivant", "TextRappCyc"}, {}, "Suivant"},
-        {PageId::ChargeTi,
-         {"BPCourbes", "TextCharge(0)"},
-         {"FrameBoutons", "TextCharge(1)", "ImageCourbes"},
-         "BPCourbes"},
-        {PageId::Applic,
-         {"ImageImpulsions", "Frame", "BPLoupe", "FrameBoutons"},
-         {"BPCalculs", "BPCourbes", "TextCalculs", "ImageGraphe", "ImageTrain"},
-         "Suivant"},
-        {PageId::Variat, {"Suivant", "TextVariateur"}, {}, "Suivant"},
-        {PageId::FinProg, {"Recommencer", "Precedent", "Quitter", "TextFin"}, {}, "Quitter"},
-    };
-    return table;
+Arrival declaredArrival(const shell::CoursePage &page) {
+    Arrival expected;
+    QList<QWidget *> touched;
+    for (const QList<shell::Change> *changes : {&page.arrival().before, &page.arrival().after})
+        for (const shell::Change &change : *changes) {
+            touched << change.target;
+            if (change.kind == shell::Change::Kind::Show)
+                expected.shown << change.target->objectName();
+            else if (change.kind == shell::Change::Kind::Hide)
+                expected.hidden << change.target->objectName();
+        }
+    for (QWidget *control : page.revealed())
+        if (!touched.contains(control))
+            expected.hidden << control->objectName();
+    expected.focus = page.arrival().focus ? page.arrival().focus->objectName() : QString();
+    return expected;
 }
 
 } // namespace
 
 QStringList arrivalProblems(CourseDriver &driver, PageId id) {
-    const Arrival &expected = arrivals().at(shell::number(id) - 1);
     QStringList problems;
-    tk::PageWindow *page = driver.existing(id);
+    auto *page = qobject_cast<shell::CoursePage *>(driver.existing(id));
     if (!page || !page->isVisible())
         return {shell::formName(id) + QStringLiteral(" not shown")};
+    const Arrival expected = declaredArrival(*page);
     for (const QString &name : expected.shown) {
         QWidget *w = page->findChild<QWidget *>(name);
         if (!w || !w->isVisible())
