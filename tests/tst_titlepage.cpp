@@ -3,6 +3,8 @@
 
 #include "support/CourseDriver.h"
 
+#include "app/CourseSetup.h"
+
 #include "shell/Debut.h"
 #include "text/CourseText.h"
 #include "toolkit/Beep.h"
@@ -170,6 +172,23 @@ private slots:
             if (n < 13)
                 CourseDriver::click(driver.course().coursePage(shell::pageAt(n)).Suivant);
         }
+    }
+
+    // The title page, destroyed when the course is entered, goes once the
+    // handler returns; a course that ends before that still takes it along,
+    // and with it the pictures it was having drawn.
+    void noPageOutlivesTheCourse() {
+        QPointer<tk::PageWindow> title;
+        {
+            shell::Course course;
+            app::assemble(course);
+            course.start();
+            title = &course.page(PageId::Debut);
+            course.debut().Timer1->fire();
+            QVERIFY(!course.exists(PageId::Debut));
+            QVERIFY(!title.isNull()); // deferred
+        }
+        QVERIFY(title.isNull());
     }
 
     void centringRule_data() {

@@ -31,7 +31,11 @@ void centreOnScreen(tk::PageWindow &page) {
 Course::Course() : m_renderer(std::make_shared<art::Renderer>()) {}
 
 Course::~Course() {
+    // The pages, those whose destruction is still deferred included: none
+    // outlives the course (nor what it shares with them).
     for (auto &page : m_pages)
+        delete page.data();
+    for (const auto &page : std::as_const(m_dying))
         delete page.data();
 }
 
@@ -41,7 +45,8 @@ void Course::setFactory(PageId id, Factory factory) {
 
 void Course::create(PageId id) {
     const Factory &factory = m_factories[number(id)];
-    Q_ASSERT_X(factory, "Course::create", "no factory for the page");
+    if (!factory)
+        qFatal("Course: no factory for the page %s", qPrintable(formName(id)));
     tk::PageWindow *page = factory(*this);
     page->setObjectName(formName(id));
     m_pages[number(id)] = page;
@@ -60,8 +65,10 @@ tk::PageWindow &Course::page(PageId id) {
 }
 
 CoursePage &Course::coursePage(PageId id) {
-    Q_ASSERT(id != PageId::Debut);
-    return static_cast<CoursePage &>(page(id));
+    auto *page = qobject_cast<CoursePage *>(&this->page(id));
+    if (!page)
+        qFatal("Course: %s is not a course page", qPrintable(formName(id)));
+    return *page;
 }
 
 Debut &Course::debut() {
@@ -86,6 +93,7 @@ void Course::destroy(PageId id) {
         timer->setEnabled(false);
     page->hide();
     page->deleteLater();
+    m_dying << page;
     const bool anyLeft =
         std::any_of(m_pages.begin(), m_pages.end(), [](const auto &p) { return !p.isNull(); });
     if (!anyLeft) {

@@ -97,6 +97,7 @@ private:
     std::array<Factory, PageCount> m_factories;
     std::array<QPointer<tk::PageWindow>, PageCount> m_pages;
     TextLoader m_textLoader;
+    QList<QPointer<tk::PageWindow>> m_dying; ///< destroyed, their deletion deferred
     std::shared_ptr<art::Renderer> m_renderer;
     QHash<const void *, std::shared_ptr<void>> m_shared;
     bool m_ended = false;
