@@ -12,6 +12,9 @@ target_compile_definitions(project_settings INTERFACE
 if(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
     target_compile_options(project_settings INTERFACE -Wall -Wextra -pedantic)
 endif()
+if(CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+    target_compile_options(project_settings INTERFACE -Wself-assign)
+endif()
 
 option(WITH_SANITIZERS "Build with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
 if(WITH_SANITIZERS)

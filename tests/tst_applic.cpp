@@ -7,7 +7,6 @@
 #include "pages/ChargeTi.h"
 #include "pages/Variat.h"
 #include "shell/Debut.h"
-#include "toolkit/Beep.h"
 
 #include "art/Art.h"
 #include "toolkit/TextBox.h"
@@ -51,7 +50,6 @@ const QMap<QString, QString> ButtonView{
 class ApplicTest final : public QObject {
     Q_OBJECT
 private slots:
-    void init() { tk::resetBeepCount(); }
 
     void loadPageRevealsTheExample() {
         CourseDriver driver;
@@ -102,13 +100,13 @@ private slots:
         driver.walkTo(PageId::Applic);
         auto &page = driver.page<Applic>();
         QCOMPARE(visibility(page), views()["arrival"]);
-        const int before = tk::beepCount();
+        const int before = driver.beeps();
         for (const QString &name : presses) {
             QVERIFY2(page.findChild<tk::Button *>(name)->press(), qPrintable(name));
             QCOMPARE(visibility(page), views()[ButtonView[name]]);
             QCOMPARE(focusName(&page), QStringLiteral("Suivant"));
         }
-        QCOMPARE(tk::beepCount(), before + presses.size());
+        QCOMPARE(driver.beeps(), before + presses.size());
         // Enter right after a view button moves on to Variat.
         driver.key(Qt::Key_Return);
         QCOMPARE(driver.visiblePages(), QStringList{"Variat"});

@@ -9,7 +9,6 @@
 #include "pages/Vide.h"
 #include "shell/Debut.h"
 #include "shell/FinProg.h"
-#include "toolkit/Beep.h"
 #include "toolkit/Button.h"
 #include "toolkit/ImageBox.h"
 #include "toolkit/PlotSurface.h"

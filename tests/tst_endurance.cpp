@@ -11,7 +11,6 @@
 
 #include "pages/Incomp.h"
 #include "shell/Debut.h"
-#include "toolkit/Beep.h"
 #include "toolkit/Button.h"
 #include "toolkit/Timer.h"
 
@@ -87,7 +86,6 @@ public:
     int programEnds = 0;   ///< times the program ended (quit, close)
 
     void play(const QList<Event> &events) {
-        tk::resetBeepCount();
         restart();
         for (int i = 0; i < events.size() && failure.isEmpty(); ++i) {
             apply(events[i]);
@@ -107,7 +105,7 @@ private:
         m_connected.clear(); // a new course may reuse the old buttons' addresses
         m_driver = std::make_unique<CourseDriver>();
         m_driver->start();
-        m_expectedBeeps = tk::beepCount();
+        m_expectedBeeps = m_driver->beeps();
         m_shown = QStringLiteral("Debut");
         connectButtons();
     }
@@ -152,7 +150,7 @@ private:
                 if (b->isVisible())
                     m_visibleButtons.insert(b);
         m_pressed.clear();
-        m_beepsBefore = tk::beepCount();
+        m_beepsBefore = m_driver->beeps();
         m_saturationTick = false;
         switch (e.kind) {
         case Kind::Click:
@@ -241,15 +239,15 @@ private:
         for (tk::Button *b : std::as_const(m_pressed))
             if (!m_visibleButtons.count(b))
                 fail(QStringLiteral("the hidden button %1 was pressed").arg(b->objectName()));
-        const int beeps = tk::beepCount() - m_beepsBefore;
+        const int beeps = m_driver->beeps() - m_beepsBefore;
         if (m_saturationTick) {
             if (beeps > 1)
                 fail(QStringLiteral("%1 beeps in one tick").arg(beeps));
             m_expectedBeeps += beeps;
         }
-        if (tk::beepCount() != m_expectedBeeps)
+        if (m_driver->beeps() != m_expectedBeeps)
             fail(QStringLiteral("%1 beeps for %2 expected")
-                     .arg(tk::beepCount())
+                     .arg(m_driver->beeps())
                      .arg(m_expectedBeeps));
 
         if (m_driver->course().hasEnded()) {

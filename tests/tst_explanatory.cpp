@@ -12,7 +12,6 @@
 #include "pages/Produit.h"
 #include "pages/RappCyc.h"
 #include "pages/Variat.h"
-#include "toolkit/Beep.h"
 #include "toolkit/ImageBox.h"
 
 #include <QPainter>
@@ -47,7 +46,6 @@ int countColour(const QImage &image, const QColor &colour) {
 class ExplanatoryTest final : public QObject {
     Q_OBJECT
 private slots:
-    void init() { tk::resetBeepCount(); }
 
     void fonctionRevealsItsAdvantages() {
         CourseDriver driver;
@@ -65,7 +63,7 @@ private slots:
         QCOMPARE(driver.visiblePages(), QStringList{"Convent"});
         QCOMPARE(shownOf(page, watched), (QStringList{}));
         QVERIFY(page.TextAvantages->isHidden() && page.FrameBoutons->isHidden());
-        QCOMPARE(tk::beepCount(), 2);
+        QCOMPARE(driver.beeps(), 2);
     }
 
     // The blanks of the last line of TextFonction put each name above the
@@ -108,9 +106,9 @@ private slots:
         auto &page = driver.page<pages::Convent>();
         QCOMPARE(page.Image1->toolTip(), QStringLiteral("Transformateur d'impulsion"));
         QCOMPARE(page.Image1->size(), QSize(141, 155));
-        const int before = tk::beepCount();
+        const int before = driver.beeps();
         QVERIFY(page.Precedent->press());
-        QCOMPARE(tk::beepCount(), before + 1);
+        QCOMPARE(driver.beeps(), before + 1);
         QCOMPARE(driver.visiblePages(), QStringList{"Fonction"});
         QVERIFY(driver.page<pages::Fonction>().Suite->isVisible());
         // Enter on arrival moves on, forward or back.
@@ -137,7 +135,7 @@ private slots:
         QVERIFY(page.TextSaturation->isHidden() && page.FrameBoutons->isHidden());
         driver.key(Qt::Key_Return);
         QCOMPARE(shownOf(page, watched), (QStringList{"TextModel", "Image1", "Image2", "Suite"}));
-        QCOMPARE(tk::beepCount(), 1 + 1 + 1 + 2 + 1 + 1);
+        QCOMPARE(driver.beeps(), 1 + 1 + 1 + 2 + 1 + 1);
     }
 
     void produitStepsThroughBothPulses() {

@@ -7,7 +7,6 @@
 #include "fonts/Fonts.h"
 #include "pages/Incomp.h"
 #include "pages/Timp.h"
-#include "toolkit/Beep.h"
 #include "toolkit/Timer.h"
 
 #include <QFontMetrics>
@@ -47,7 +46,6 @@ QList<int> enabledTimers(const Incomp &page) {
 class IncompTest final : public QObject {
     Q_OBJECT
 private slots:
-    void init() { tk::resetBeepCount(); }
 
     void phasesEndWithTheirValues_data() {
         QTest::addColumn<int>("phase");
@@ -97,7 +95,7 @@ private slots:
         QCOMPARE(driver.course().shared<pages::Timp>().StartX, Coord(120));
         for (int p = 1; p < phase; ++p)
             runPhase(page, p);
-        const int before = tk::beepCount();
+        const int before = driver.beeps();
         QCOMPARE(enabledTimers(page), QList<int>{phase});
         QCOMPARE(runPhase(page, phase), ticks);
         QCOMPARE(driver.course().shared<pages::Timp>().PrevY, q(v1));
@@ -105,7 +103,7 @@ private slots:
         QCOMPARE(driver.course().shared<pages::Timp>().FluxY, q(flux));
         QCOMPARE(driver.course().shared<pages::Timp>().V2Y, q(v2));
         QCOMPARE(driver.course().shared<pages::Timp>().StartX, Coord(startX));
-        QCOMPARE(tk::beepCount() - before, beeps);
+        QCOMPARE(driver.beeps() - before, beeps);
         QCOMPARE(enabledTimers(page), phase < 8 ? QList<int>{phase + 1} : QList<int>{});
         QVERIFY(page.findChild<QWidget *>(picture)->isVisible());
         int shownPictures = 0;
@@ -127,11 +125,11 @@ private slots:
             page.Timer[5]->fire();
             QCOMPARE(driver.course().shared<pages::Timp>().SatY, Coord(0)); // not recorded yet
         }
-        const int before = tk::beepCount();
+        const int before = driver.beeps();
         QCOMPARE(driver.course().shared<pages::Timp>().I1Y, Coord(227));
         page.Timer[5]->fire(); // column 306
         QCOMPARE(driver.course().shared<pages::Timp>().SatY, Coord(227));
-        QCOMPARE(tk::beepCount(), before + 1);
+        QCOMPARE(driver.beeps(), before + 1);
         // The edges of that column: v2 down to its axis, i1 up to the short-circuit level.
         for (int y = 340; y <= 369; ++y)
             QCOMPARE(page.Surface->pixelColour(306, y), Blue);
@@ -143,7 +141,7 @@ private slots:
         CourseDriver driver;
         driver.walkTo(PageId::Incomp);
         auto &page = driver.page<Incomp>();
-        const int before = tk::beepCount();
+        const int before = driver.beeps();
         QVERIFY(page.Suite->press());
         int ticks = 0;
         for (int p = 1; p <= 8; ++p) {
@@ -152,7 +150,7 @@ private slots:
         }
         QCOMPARE(ticks, 281);
         QCOMPARE(enabledTimers(page), QList<int>{});
-        QCOMPARE(tk::beepCount(), before + 1 + 14 + 18);
+        QCOMPARE(driver.beeps(), before + 1 + 14 + 18);
         QVERIFY(page.TextIncomp[1]->isVisible() && page.FrameBoutons->isVisible());
         QVERIFY(page.ImageZenKo->isVisible() && page.ImageZenKf->isHidden());
 
@@ -212,7 +210,7 @@ private slots:
         QVERIFY(page.Suite->isVisible() && page.ImageZenKo->isVisible());
         QVERIFY(page.FrameBoutons->isHidden() && page.TextIncomp[1]->isHidden());
         QCOMPARE(page.Surface->grab().toImage(), first);
-        const int before = tk::beepCount();
+        const int before = driver.beeps();
         // Not one pixel of the finished plot changes at any moment of the rerun.
         CourseDriver::click(page.Suite);
         QCOMPARE(page.Surface->grab().toImage(), first);
@@ -222,7 +220,7 @@ private slots:
                          qPrintable(
                              timer->objectName() + u" at column " +
                              QString::number(driver.course().shared<pages::Timp>().CurX.pixel())));
-        QCOMPARE(tk::beepCount(), before + 1 + 32);
+        QCOMPARE(driver.beeps(), before + 1 + 32);
         QCOMPARE(page.Surface->grab().toImage(), first);
         QVERIFY(page.FrameBoutons->isVisible());
     }

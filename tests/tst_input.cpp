@@ -8,7 +8,6 @@
 #include "pages/Fonction.h"
 #include "pages/Vide.h"
 #include "shell/Debut.h"
-#include "toolkit/Beep.h"
 #include "toolkit/Button.h"
 #include "toolkit/Timer.h"
 
@@ -20,7 +19,6 @@ using shell::PageId;
 class InputTest final : public QObject {
     Q_OBJECT
 private slots:
-    void init() { tk::resetBeepCount(); }
 
     void doubleClickOnASelfHidingButtonActsOnce() {
         CourseDriver driver;
@@ -28,7 +26,7 @@ private slots:
         auto &fonction = driver.page<pages::Fonction>();
         // The second click lands on "Page suivante", which the first revealed.
         CourseDriver::doubleClick(fonction.Suite);
-        QCOMPARE(tk::beepCount(), 1);
+        QCOMPARE(driver.beeps(), 1);
         QCOMPARE(driver.visiblePages(), QStringList{QStringLiteral("Fonction")});
         QVERIFY(fonction.FrameBoutons->isVisible());
         QCOMPARE(focusName(&fonction), QStringLiteral("Suivant"));
@@ -67,14 +65,14 @@ private slots:
             CourseDriver::fireUntilStopped(timer);
         auto *button = shown.findChild<tk::Button *>(first);
         QVERIFY2(button->isVisible(), qPrintable(first));
-        tk::resetBeepCount();
+        driver.resetBeeps();
         QStringList pressed;
         for (tk::Button *b : shown.findChildren<tk::Button *>())
             QObject::connect(b, &tk::Button::activated, b,
                              [&pressed, b] { pressed << b->objectName(); });
         CourseDriver::doubleClick(button);
         QCOMPARE(pressed, QStringList{first});
-        QCOMPARE(tk::beepCount(), 1);
+        QCOMPARE(driver.beeps(), 1);
         QCOMPARE(driver.visiblePages(), QStringList{shell::formName(shell::pageAt(page))});
         if (!revealed.isEmpty()) {
             // Two separate clicks at the same place walk on.
@@ -91,11 +89,11 @@ private slots:
         CourseDriver driver;
         driver.walkTo(PageId::Demag);
         auto &demag = driver.page<pages::Demag>();
-        tk::resetBeepCount();
+        driver.resetBeeps();
         CourseDriver::doubleClick(demag.BPKf);
         CourseDriver::fireUntilStopped(demag.Timer1);
         QVERIFY(demag.BPKo->isVisible());
-        QCOMPARE(tk::beepCount(), 1);
+        QCOMPARE(driver.beeps(), 1);
         QVERIFY(!demag.Timer2->isEnabled());
     }
 
@@ -109,10 +107,10 @@ private slots:
         for (int i = 0; i < 20; ++i)
             driver.key(Qt::Key_Return, true);
         QCOMPARE(driver.visiblePages(), QStringList{QStringLiteral("Convent")});
-        QCOMPARE(tk::beepCount(), 2);
+        QCOMPARE(driver.beeps(), 2);
         driver.key(Qt::Key_Return);
         QCOMPARE(driver.visiblePages(), QStringList{QStringLiteral("Aimant")});
-        QCOMPARE(tk::beepCount(), 3);
+        QCOMPARE(driver.beeps(), 3);
     }
 
     // X11 sends a held key as release and press pairs with the same time, and
@@ -127,7 +125,7 @@ private slots:
         QFETCH(Qt::Key, key);
         CourseDriver driver;
         driver.walkTo(PageId::Aimant);
-        tk::resetBeepCount();
+        driver.resetBeeps();
         // Held for two seconds: the first press, then 25 repeats a second
         // after a delay, some flagged and some not.
         ulong t = CourseDriver::nextEventTime();
@@ -140,7 +138,7 @@ private slots:
         }
         driver.keyEvent(QEvent::KeyRelease, key, t + 15);
         // Suite alone was pressed; the text on saturation is there to read.
-        QCOMPARE(tk::beepCount(), 1);
+        QCOMPARE(driver.beeps(), 1);
         QCOMPARE(driver.visiblePages(), QStringList{QStringLiteral("Aimant")});
         QVERIFY(driver.page<pages::Aimant>().TextSaturation->isVisible());
         // A new press after the release acts.
@@ -169,7 +167,7 @@ private slots:
         // The default button Suivant is hidden: Enter and Space do nothing.
         for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape})
             driver.key(key);
-        QCOMPARE(tk::beepCount(), 0);
+        QCOMPARE(driver.beeps(), 0);
         QCOMPARE(driver.visiblePages(), QStringList{QStringLiteral("Fonction")});
 
         // During the no-load animation no key reaches a button.
@@ -179,10 +177,10 @@ private slots:
         driver.course().coursePage(PageId::Convent).Suivant->press();
         driver.completeShownPage();
         driver.course().coursePage(PageId::Aimant).Suivant->press();
-        const int before = tk::beepCount();
+        const int before = driver.beeps();
         for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Space, Qt::Key_Escape, Qt::Key_Tab})
             driver.key(key);
-        QCOMPARE(tk::beepCount(), before);
+        QCOMPARE(driver.beeps(), before);
         QCOMPARE(driver.visiblePages(), QStringList{QStringLiteral("Vide")});
     }
 
@@ -205,7 +203,7 @@ private slots:
         // A click at its place presses what is shown there, if anything.
         CourseDriver::click(b);
         QVERIFY(!ran);
-        tk::resetBeepCount();
+        driver.resetBeeps();
         QVERIFY(!ran);
         QCOMPARE(driver.visiblePages(), QStringList{QStringLiteral("Fonction")});
         // Nor can a button of a hidden page.
@@ -249,7 +247,7 @@ private slots:
         CourseDriver::flushDeletes();
         for (int n = 0; n < shell::PageCount; ++n)
             QVERIFY(!driver.course().exists(shell::pageAt(n)));
-        QCOMPARE(tk::beepCount(), 0);
+        QCOMPARE(driver.beeps(), 0);
     }
 
     void quittingStopsARunningAnimationAtOnce() {

@@ -7,7 +7,6 @@
 #include "pages/Vide.h"
 #include "shell/Debut.h"
 #include "shell/FinProg.h"
-#include "toolkit/Beep.h"
 #include "toolkit/Button.h"
 #include "toolkit/Timer.h"
 
@@ -25,12 +24,11 @@ constexpr int SaturationBeeps = 14 + 18;
 class NavigationTest final : public QObject {
     Q_OBJECT
 private slots:
-    void init() { tk::resetBeepCount(); }
 
     void walkForwardToTheEndAndBack() {
         CourseDriver driver;
         driver.startCourse();
-        QCOMPARE(tk::beepCount(), 0);
+        QCOMPARE(driver.beeps(), 0);
 
         int expected = 0;
         for (int n = 1; n <= 12; ++n) {
@@ -39,10 +37,10 @@ private slots:
             expected += driver.completeShownPage();
             if (id == PageId::Incomp)
                 expected += SaturationBeeps;
-            QCOMPARE(tk::beepCount(), expected);
+            QCOMPARE(driver.beeps(), expected);
             QVERIFY(driver.course().coursePage(id).Suivant->press());
             expected += 1;
-            QCOMPARE(tk::beepCount(), expected);
+            QCOMPARE(driver.beeps(), expected);
         }
         verifyArrival(driver, PageId::FinProg);
 
@@ -54,7 +52,7 @@ private slots:
                 expected += SaturationBeeps;
             QVERIFY(driver.course().coursePage(id).Precedent->press());
             expected += n >= 3 ? 2 : 1; // its own beep and that of the handler it runs
-            QCOMPARE(tk::beepCount(), expected);
+            QCOMPARE(driver.beeps(), expected);
             verifyArrival(driver, shell::pageAt(n - 1));
         }
         QVERIFY(!driver.course().exists(PageId::Debut)); // Convent goes back directly
@@ -77,13 +75,13 @@ private slots:
         driver.completeShownPage();
         QVERIFY(fonction.Precedent->press());
         QCOMPARE(driver.visiblePages(), QStringList{QStringLiteral("Debut")});
-        QCOMPARE(tk::beepCount(), 2);
+        QCOMPARE(driver.beeps(), 2);
         shell::Debut &debut = driver.course().debut();
         QVERIFY(debut.Timer1->isEnabled());
         QCOMPARE(debut.Timer1->interval(), 5000);
         QVERIFY(debut.Timer1->fire());
         verifyArrival(driver, PageId::Fonction);
-        QCOMPARE(tk::beepCount(), 2); // the title page's routine sounds none
+        QCOMPARE(driver.beeps(), 2); // the title page's routine sounds none
     }
 
     void previousOnProduitRestartsTheNoLoadAnimation() {
@@ -109,9 +107,9 @@ private slots:
             QVERIFY(driver.course().coursePage(shell::pageAt(n)).Suivant->press());
         }
         auto &end = driver.page<shell::FinProg>();
-        const int before = tk::beepCount();
+        const int before = driver.beeps();
         QVERIFY(end.Recommencer->press());
-        QCOMPARE(tk::beepCount(), before + 1);
+        QCOMPARE(driver.beeps(), before + 1);
         verifyArrival(driver, PageId::Fonction);
         QVERIFY(!driver.course().exists(PageId::Debut));
     }
@@ -136,10 +134,10 @@ private slots:
             pages << driver.existing(id);
         bool finished = false;
         QObject::connect(&driver.course(), &shell::Course::finished, [&] { finished = true; });
-        const int before = tk::beepCount();
+        const int before = driver.beeps();
         QVERIFY(driver.course().coursePage(shell::pageAt(page)).Quitter->press());
         QVERIFY(finished);
-        QCOMPARE(tk::beepCount(), before + 1);
+        QCOMPARE(driver.beeps(), before + 1);
         QVERIFY(driver.visiblePages().isEmpty());
         CourseDriver::flushDeletes();
         for (const auto &p : pages)

@@ -9,7 +9,6 @@
 #include "pages/Produit.h"
 #include "pages/Timp.h"
 #include "pages/Vide.h"
-#include "toolkit/Beep.h"
 
 #include <QPainter>
 #include <QTest>
@@ -21,7 +20,6 @@ using namespace pages;
 class OscillogramTest final : public QObject {
     Q_OBJECT
 private slots:
-    void init() { tk::resetBeepCount(); }
 
     void axesBackgroundsAreExact() {
         const QImage vide = renderPicture(art::Picture::NoLoadAxes);
@@ -68,7 +66,7 @@ private slots:
         CourseDriver driver;
         driver.walkTo(PageId::Vide);
         auto &vide = driver.page<Vide>();
-        const int beeps = tk::beepCount();
+        const int beeps = driver.beeps();
         QVERIFY(vide.Timer2->isEnabled());
         QVERIFY(vide.FrameBoutons->isHidden());
         // The rising edges are drawn on arrival.
@@ -95,7 +93,7 @@ private slots:
         QCOMPARE(vide.Picture1->pixelColour(100, 20), Green);
         QCOMPARE(vide.Picture1->pixelColour(100, 80), Blue);
         QCOMPARE(vide.Picture1->pixelColour(140, 20), PageGrey);
-        QCOMPARE(tk::beepCount(), beeps); // ticks never beep
+        QCOMPARE(driver.beeps(), beeps); // ticks never beep
         driver.key(Qt::Key_Return);
         QVERIFY(vide.TextSaturation->isVisible() && vide.FrameBoutons->isVisible());
         QCOMPARE(focusName(&vide), QStringLiteral("Suivant"));
@@ -140,7 +138,7 @@ private slots:
         CourseDriver driver;
         driver.walkTo(PageId::Demag);
         auto &d = driver.page<Demag>();
-        const int beeps = tk::beepCount();
+        const int beeps = driver.beeps();
         QCOMPARE(focusName(&d), QStringLiteral("BPKf"));
         QCOMPARE(d.BPKf->toolTip(), QStringLiteral("Fermer K"));
         QCOMPARE(d.BPKo->toolTip(), QStringLiteral("Ouvrir K"));
@@ -193,7 +191,7 @@ private slots:
         for (int k = 1; k < 73; ++k) // (90, 46) starts the red fall too
             QCOMPARE(d.Picture1->pixelColour(90 + 2 * k, 46 + k), Yellow);
         QCOMPARE(d.Picture1->pixelColour(236, 119), PageGrey);
-        QCOMPARE(tk::beepCount(), beeps + 5); // four switch presses and Suite; ticks never beep
+        QCOMPARE(driver.beeps(), beeps + 5); // four switch presses and Suite; ticks never beep
     }
 
     void leavingResetsTheDemagnetisationPage_data() {

@@ -7,7 +7,6 @@
 
 #include "shell/Debut.h"
 #include "text/CourseText.h"
-#include "toolkit/Beep.h"
 #include "toolkit/Button.h"
 #include "toolkit/Screen.h"
 #include "toolkit/Timer.h"
@@ -36,7 +35,6 @@ public:
 class TitlePageTest final : public QObject {
     Q_OBJECT
 private slots:
-    void init() { tk::resetBeepCount(); }
 
     void startsOnTheTitlePageAlone() {
         CourseDriver driver;
@@ -67,7 +65,7 @@ private slots:
         QCOMPARE(driver.visiblePages(), QStringList{QStringLiteral("Debut")});
         QVERIFY(debut.Timer1->isEnabled());
         QCOMPARE(debut.focusWidget(), nullptr);
-        QCOMPARE(tk::beepCount(), 0);
+        QCOMPARE(driver.beeps(), 0);
     }
 
     void timerRoutineRunsInItsOrder() {
@@ -87,7 +85,7 @@ private slots:
         QVERIFY(!driver.course().exists(PageId::Debut));
         CourseDriver::flushDeletes();
         QVERIFY(title.isNull());
-        QCOMPARE(tk::beepCount(), 0);
+        QCOMPARE(driver.beeps(), 0);
     }
 
     void runningAgainCreatesNoSecondPageAndShowsNoTitle() {
@@ -114,7 +112,7 @@ private slots:
         for (int i = 0; i < first.size(); ++i)
             QCOMPARE(driver.existing(shell::CreationOrder[i]), first[i].data());
         QCOMPARE(convent->pos(), QPoint(3, 4));
-        QCOMPARE(tk::beepCount(), 3); // Fonction's "Suite" and "Page suivante", Convent's return
+        QCOMPARE(driver.beeps(), 3); // Fonction's "Suite" and "Page suivante", Convent's return
     }
 
     void quittingDestroysThePagesInAlphabeticalOrder() {

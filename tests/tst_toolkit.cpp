@@ -4,11 +4,11 @@
 #include "fonts/Fonts.h"
 #include "palette/Palette.h"
 
-#include "toolkit/Beep.h"
 #include "toolkit/Button.h"
 #include "toolkit/Frame.h"
 #include "toolkit/PageWindow.h"
 #include "toolkit/PlotSurface.h"
+#include "toolkit/Session.h"
 #include "toolkit/TextBox.h"
 #include "toolkit/Timer.h"
 #include "toolkit/Twips.h"
@@ -36,6 +36,8 @@ QList<QPoint> drawnPixels(const tk::PlotSurface &surface) {
 
 class ToolkitTest final : public QObject {
     Q_OBJECT
+    tk::Session m_session;
+
 private slots:
     // The toolkit alone, with the embedded faces: nothing of the course.
     void initTestCase() {
@@ -85,7 +87,7 @@ private slots:
     }
 
     void drawingsSurviveHidingAndClearKeepsTheBackground() {
-        tk::PageWindow page(QStringLiteral("p"), QStringLiteral("p"), {9510, 6825});
+        tk::PageWindow page(m_session, QStringLiteral("p"), QStringLiteral("p"), {9510, 6825});
         auto *surface = new tk::PlotSurface(&page, QStringLiteral("s"), {0, 0, 1500, 1500});
         page.show();
         surface->drawLine(0, 3, 10, 3, Blue);
@@ -142,8 +144,7 @@ private slots:
     }
 
     void buttonsRunTheirHandlerOnlyWhenVisible() {
-        tk::resetBeepCount();
-        tk::PageWindow page(QStringLiteral("p"), QStringLiteral("p"), {9510, 6825});
+        tk::PageWindow page(m_session, QStringLiteral("p"), QStringLiteral("p"), {9510, 6825});
         auto *button =
             new tk::Button(&page, QStringLiteral("b"), {0, 0, 1695, 495}, QStringLiteral("Suite"));
         QSignalSpy pressed(button, &tk::Button::activated);
@@ -155,13 +156,14 @@ private slots:
         QVERIFY(!button->press());
         QCOMPARE(pressed.size(), 1);
         QCOMPARE(button->accessibleName(), QStringLiteral("Suite"));
-        tk::beep();
-        tk::beep();
-        QCOMPARE(tk::beepCount(), 2);
+        const int before = m_session.beepCount();
+        page.beep();
+        page.beep();
+        QCOMPARE(m_session.beepCount(), before + 2);
     }
 
     void textBoxesInAnInertFrameKeepTheirColours() {
-        tk::PageWindow page(QStringLiteral("p"), QStringLiteral("p"), {9510, 6825});
+        tk::PageWindow page(m_session, QStringLiteral("p"), QStringLiteral("p"), {9510, 6825});
         auto *frame = new tk::Frame(&page, QStringLiteral("f"), {0, 0, 6000, 2000});
         auto *text = new tk::TextBox(frame, QStringLiteral("t"), {0, 0, 6000, 2000});
         text->setForeground(Red);
@@ -185,7 +187,7 @@ private slots:
     }
 
     void scrollingTextIsReadOnlyAndReachesItsLastLine() {
-        tk::PageWindow page(QStringLiteral("p"), QStringLiteral("p"), {9510, 6825});
+        tk::PageWindow page(m_session, QStringLiteral("p"), QStringLiteral("p"), {9510, 6825});
         auto *text = new tk::TextBox(&page, QStringLiteral("t"), {0, 0, 3000, 600}, {},
                                      tk::TextBox::Mode::ReadOnlyScrolling);
         QStringList lines;

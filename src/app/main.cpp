@@ -1,4 +1,5 @@
 #include "app/CourseSetup.h"
+#include "version/Version.h"
 
 #include "shell/Course.h"
 
@@ -34,7 +35,7 @@ int main(int argc, char *argv[]) {
     }
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("transformateur-impulsions"));
-    QApplication::setApplicationVersion(QStringLiteral("2.0"));
+    QApplication::setApplicationVersion(QLatin1StringView(version::Full));
     app::configureApplication();
 
     shell::Course course;

@@ -2,8 +2,6 @@
 #include "pages/Style.h"
 #include "shell/Course.h"
 
-#include "toolkit/Beep.h"
-
 namespace pages {
 
 ChargeTi::ChargeTi(shell::Course &course) : CoursePage(course, Id, Navigation::Panel) {

@@ -4,8 +4,6 @@
 #include "palette/Palette.h"
 #include "shell/Course.h"
 
-#include "toolkit/Beep.h"
-
 namespace pages {
 namespace {
 
@@ -144,7 +142,7 @@ void Demag::InitDemag() {
 
 void Demag::BPKf_Click() {
     TIMP_VARIABLES(timp);
-    tk::beep();
+    beep();
     BPKf->hide();
     TextDemag[0]->show();
     swapIfShown(ImageDiodeKo, ImageDiodeKf);
@@ -183,7 +181,7 @@ void Demag::Timer1_Timer() {
 }
 
 void Demag::BPKo_Click() {
-    tk::beep();
+    beep();
     BPKo->hide();
     swapIfShown(ImageDiodeKf, ImageDiodeKfo);
     swapIfShown(ImageZenKf, ImageZenKfo);

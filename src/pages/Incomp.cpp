@@ -4,8 +4,6 @@
 #include "palette/Palette.h"
 #include "shell/Course.h"
 
-#include "toolkit/Beep.h"
-
 namespace pages {
 namespace {
 
@@ -161,7 +159,7 @@ void Incomp::printAt(int x, int y, const QString &text) {
 
 void Incomp::Suite_Click() {
     TIMP_VARIABLES(timp);
-    tk::beep();
+    beep();
     Suite->hide();
     ImageZenKf->show();
     ImageZenKo->hide();
@@ -219,7 +217,7 @@ void Incomp::saturationTest(bool recordSaturation) {
         I1Y = ShortCircuit;
         FluxY = FluxSaturated;
         V2Y = V2Axis;
-        tk::beep();
+        beep();
     }
 }
 

@@ -2,8 +2,6 @@
 #include "pages/Style.h"
 #include "shell/Course.h"
 
-#include "toolkit/Beep.h"
-
 namespace pages {
 
 Produit::Produit(shell::Course &course) : CoursePage(course, Id, Navigation::Panel) {

@@ -4,8 +4,6 @@
 #include "palette/Palette.h"
 #include "shell/Course.h"
 
-#include "toolkit/Beep.h"
-
 namespace pages {
 namespace {
 

@@ -4,6 +4,7 @@
 
 #include "art/Art.h"
 #include "toolkit/Drawing.h"
+#include "toolkit/Session.h"
 
 #include <QHash>
 #include <QObject>
@@ -69,6 +70,9 @@ public:
     /// \brief Start-up: creates and shows the title page.
     void start();
 
+    /// \brief The toolkit's state for this course (beeps, ticks, window frame).
+    tk::Session &session() { return m_session; }
+
     /// \brief An object that the course owns and that its pages share (made
     /// at the first request, the same for every later one).
     template <class T> T &shared() {
@@ -97,6 +101,7 @@ private:
     std::array<Factory, PageCount> m_factories;
     std::array<QPointer<tk::PageWindow>, PageCount> m_pages;
     TextLoader m_textLoader;
+    tk::Session m_session;
     QList<QPointer<tk::PageWindow>> m_dying; ///< destroyed, their deletion deferred
     std::shared_ptr<art::Renderer> m_renderer;
     QHash<const void *, std::shared_ptr<void>> m_shared;

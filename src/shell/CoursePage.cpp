@@ -2,8 +2,6 @@
 #include "shell/Course.h"
 #include "shell/Debut.h"
 
-#include "toolkit/Beep.h"
-
 namespace shell {
 namespace {
 
@@ -24,8 +22,8 @@ QString coursePageCaption(const QString &title) {
 }
 
 CoursePage::CoursePage(Course &course, PageId id, Navigation navigation)
-    : tk::PageWindow(formName(id), coursePageCaption(pageTitle(id)), ClientTwips), m_course(course),
-      m_id(id) {
+    : tk::PageWindow(course.session(), formName(id), coursePageCaption(pageTitle(id)), ClientTwips),
+      m_course(course), m_id(id) {
     QWidget *holder = this;
     int dx = 0;
     int dy = 0;
@@ -116,7 +114,7 @@ void CoursePage::declareStep(tk::Button *button, QList<Change> changes,
                              const QString &announcement) {
     m_steps << changes;
     connect(button, &tk::Button::activated, this, [this, changes, announcement] {
-        tk::beep();
+        beep();
         apply(changes);
         if (!announcement.isEmpty()) {
             announce(announcement);
@@ -162,7 +160,7 @@ void CoursePage::leave() {
 }
 
 void CoursePage::moveForward() {
-    tk::beep();
+    beep();
     m_course.coursePage(nextPage()).enter();
     hidePage();
     leave();
@@ -173,7 +171,7 @@ void CoursePage::Suivant_Click() {
 }
 
 void CoursePage::Precedent_Click() {
-    tk::beep();
+    beep();
     switch (m_id) {
     case PageId::Fonction:
         // Back through the title page, which re-enters the course after its 5000 ms.
@@ -193,7 +191,7 @@ void CoursePage::Precedent_Click() {
 }
 
 void CoursePage::Quitter_Click() {
-    tk::beep();
+    beep();
     m_course.debut().Quitter();
 }
 

@@ -1,6 +1,7 @@
 #include "shell/Debut.h"
 #include "shell/Course.h"
 #include "shell/CoursePage.h"
+#include "version/Version.h"
 
 #include "art/Art.h"
 #include "fonts/Fonts.h"
@@ -16,8 +17,8 @@ QString contactBlock() {
 }
 
 Debut::Debut(Course &course)
-    : tk::PageWindow(formName(Id), QString(18, QLatin1Char(' ')) + pageTitle(Id), QSize(8490, 4740),
-                     Border::Sizable),
+    : tk::PageWindow(course.session(), formName(Id), QString(18, QLatin1Char(' ')) + pageTitle(Id),
+                     QSize(8490, 4740), Border::Sizable),
       m_course(course) {
     setWindowIcon(art::icon(art::Icon::Bridge));
 
@@ -50,7 +51,7 @@ Debut::Debut(Course &course)
                              .multiLine = false});
 
     Text2->setAccessibleName(QStringLiteral("Version"));
-    Text2->setText(QStringLiteral("Version 2.0"));
+    Text2->setText(QStringLiteral("Version ") + QLatin1StringView(version::Shown));
 }
 
 void Debut::Timer1_Timer() {

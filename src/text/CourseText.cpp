@@ -5,6 +5,7 @@
 
 #include "text/CourseText.h"
 #include "palette/Palette.h"
+#include "version/Version.h"
 
 namespace text {
 namespace {
@@ -205,7 +206,8 @@ QList<TextEntry> buildTable() {
 
     // 24: the end page
     t.append({PageId::FinProg, QStringLiteral("TextFin"), std::nullopt,
-              lines({QStringLiteral("TRANSFORMATEUR  D'IMPULSIONS V2.0"),
+              lines({QStringLiteral("TRANSFORMATEUR  D'IMPULSIONS V") +
+                         QLatin1StringView(version::Shown),
                      QStringLiteral("Cours réalisé par les Éditions Ferrite, 1996-2026."),
                      QStringLiteral("Du même auteur, dans la même collection:"),
                      QStringLiteral("- Le hacheur série,"),

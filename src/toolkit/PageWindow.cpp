@@ -12,16 +12,10 @@
 
 namespace tk {
 
-namespace {
-// What the window manager adds around a page (frame and caption), as last
-// seen on a page; a page not shown yet has no frame of its own to measure.
-QMargins g_frame;
-} // namespace
-
-PageWindow::PageWindow(const QString &name, const QString &caption, QSize clientTwips,
-                       Border border)
+PageWindow::PageWindow(Session &session, const QString &name, const QString &caption,
+                       QSize clientTwips, Border border)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
-      m_announcer(new Announcer(this)) {
+      m_session(session), m_announcer(new Announcer(this)) {
     accessibility::install();
     setObjectName(name);
     setWindowTitle(caption);
@@ -93,10 +87,11 @@ void PageWindow::setDefaultButton(Button *button) {
 
 QMargins PageWindow::frameMargins() const {
     const QWindow *window = windowHandle();
+    // A page not shown yet has no frame of its own: the one last seen.
     const QMargins own = window ? window->frameMargins() : QMargins();
     if (!own.isNull())
-        g_frame = own;
-    return own.isNull() ? g_frame : own;
+        m_session.setFrame(own);
+    return own.isNull() ? m_session.frame() : own;
 }
 
 QSizeF PageWindow::outerSizeTwips() const {

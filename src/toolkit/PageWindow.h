@@ -2,6 +2,7 @@
 
 #include "toolkit/Accessibility.h"
 #include "toolkit/Button.h"
+#include "toolkit/Session.h"
 #include "toolkit/Twips.h"
 
 #include <QPointer>
@@ -22,8 +23,13 @@ class PageWindow : public QWidget {
 public:
     enum class Border { Fixed, Sizable };
 
-    PageWindow(const QString &name, const QString &caption, QSize clientTwips,
+    /// A page of the course whose toolkit state \a session holds.
+    PageWindow(Session &session, const QString &name, const QString &caption, QSize clientTwips,
                Border border = Border::Fixed);
+
+    Session &session() const { return m_session; }
+    /// \brief Sounds the system beep (through the session, which counts it).
+    void beep() { m_session.beep(); }
 
     /// \brief The button that Enter presses when no button has the focus.
     void setDefaultButton(Button *button);
@@ -77,6 +83,7 @@ protected:
 private:
     QMargins frameMargins() const;
 
+    Session &m_session;
     Announcer *m_announcer;
     QPointer<Button> m_default;
     mutable QMargins m_counted; ///< the frame that outerSizeTwips() last counted

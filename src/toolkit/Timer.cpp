@@ -1,5 +1,7 @@
 #include "toolkit/Timer.h"
 
+#include "toolkit/PageWindow.h"
+
 #include <QElapsedTimer>
 #include <cmath>
 
@@ -16,16 +18,22 @@ qint64 now() {
     return clock.nsecsElapsed();
 }
 
-// When the tick being handled now was due (-1: no tick is being handled). A
-// timer enabled during a tick counts its interval from there, so neither the
-// time the handler takes nor the lateness of the tick adds up over a long
-// chain of steps.
-qint64 g_tickDue = -1;
+// The session of the page that the timer belongs to, if it belongs to one.
+Session *sessionOf(QObject *object) {
+    for (; object; object = object->parent())
+        if (auto *page = qobject_cast<PageWindow *>(object))
+            return &page->session();
+    return nullptr;
+}
 
 } // namespace
 
 Timer::Timer(QObject *parent, const QString &name, int intervalMs, bool enabled)
-    : QObject(parent), m_interval(intervalMs) {
+    : QObject(parent), m_interval(intervalMs), m_session(sessionOf(parent)) {
+    if (!m_session) {
+        m_ownSession = std::make_unique<Session>();
+        m_session = m_ownSession.get();
+    }
     setObjectName(name);
     m_timer.setTimerType(Qt::PreciseTimer);
     m_timer.setInterval(intervalMs);
@@ -49,7 +57,11 @@ void Timer::setEnabled(bool enabled) {
     // A tick far behind (the machine was busy) is not made up for in a burst:
     // at most half an interval is caught up.
     const qint64 halfInterval = qint64(m_interval) * 500000;
-    const qint64 from = g_tickDue >= 0 ? qMax(g_tickDue, now() - halfInterval) : now();
+    // When the tick being handled now was due: a timer enabled during a tick
+    // counts its interval from there, so neither the time the handler takes
+    // nor the lateness of the tick adds up over a long chain of steps.
+    const qint64 tickDue = m_session->tickDue();
+    const qint64 from = tickDue >= 0 ? qMax(tickDue, now() - halfInterval) : now();
     m_due = from + qint64(m_interval) * 1000000;
     const double left = double(m_due - now()) / 1e6;
     m_timer.start(int(std::lround(qBound(0.0, left, double(m_interval)))));
@@ -63,10 +75,11 @@ bool Timer::fire() {
 }
 
 void Timer::deliver(qint64 due) {
-    const qint64 outer = g_tickDue;
-    g_tickDue = due;
+    Session *session = m_session;
+    const qint64 outer = session->tickDue();
+    session->setTickDue(due);
     emit tick();
-    g_tickDue = outer;
+    session->setTickDue(outer);
 }
 
 } // namespace tk

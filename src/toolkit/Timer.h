@@ -1,7 +1,10 @@
 #pragma once
 
+#include "toolkit/Session.h"
 #include <QObject>
+
 #include <QTimer>
+#include <memory>
 
 namespace tk {
 
@@ -33,7 +36,9 @@ private:
 
     QTimer m_timer;
     int m_interval;
-    qint64 m_due = 0; ///< when the next tick is due, on a steady clock (ns)
+    Session *m_session;                    ///< its page's, or its own
+    std::unique_ptr<Session> m_ownSession; ///< for a timer outside any page
+    qint64 m_due = 0;                      ///< when the next tick is due, on a steady clock (ns)
 };
 
 } // namespace tk

@@ -24,6 +24,10 @@ public:
 
     shell::Course &course() { return *m_course; }
 
+    /// The beeps the course has sounded (since the last reset).
+    int beeps() const { return m_course->session().beepCount(); }
+    void resetBeeps() { m_course->session().resetBeepCount(); }
+
     /// Start-up: the title page, shown.
     void start();
     /// Start-up, then the title page's timer: the first course page is shown.

@@ -1,0 +1,12 @@
+#include "toolkit/Session.h"
+
+#include <QApplication>
+
+namespace tk {
+
+void Session::beep() {
+    ++m_beeps;
+    QApplication::beep();
+}
+
+} // namespace tk
