@@ -162,7 +162,7 @@ private slots:
         auto &page = driver.page<Applic>();
         CourseDriver::click(page.BPLoupe);
         CourseDriver::click(page.BPCalculs);
-        tk::TextBox *calc = page.TextCalculs;
+        tk::TextEditor *calc = page.TextCalculs->editor();
         QScrollBar *bar = calc->verticalScrollBar();
         bar->setValue(bar->maximum() / 2);
         QTextCursor middle = calc->cursorForPosition(QPoint(20, 40));
@@ -221,14 +221,16 @@ private slots:
         page.BPLoupe->press();
         page.BPCalculs->press();
         const QString text = page.TextCalculs->text();
-        QCOMPARE(page.TextCalculs->focusPolicy() & Qt::TabFocus, Qt::TabFocus);
+        tk::TextEditor *calc = page.TextCalculs->editor();
+        QCOMPARE(calc->focusPolicy() & Qt::TabFocus, Qt::TabFocus);
         page.TextCalculs->setFocus();
-        QTest::keyClicks(page.TextCalculs, "abc");
-        QTest::keyClick(page.TextCalculs, Qt::Key_Delete);
+        QCOMPARE(page.focusWidget(), calc);
+        QTest::keyClicks(calc, "abc");
+        QTest::keyClick(calc, Qt::Key_Delete);
         QCOMPARE(page.TextCalculs->text(), text);
-        QScrollBar *bar = page.TextCalculs->verticalScrollBar();
+        QScrollBar *bar = calc->verticalScrollBar();
         QVERIFY(bar->maximum() > 0);
-        QTest::keyClick(page.TextCalculs, Qt::Key_End, Qt::ControlModifier);
+        QTest::keyClick(calc, Qt::Key_End, Qt::ControlModifier);
         QCOMPARE(bar->value(), bar->maximum());
         // Enter in the calculation still moves on.
         driver.key(Qt::Key_Return);
@@ -240,9 +242,10 @@ private slots:
         driver.walkTo(PageId::Applic);
         auto &page = driver.page<Applic>();
         const QString original = page.TextExplication->text();
-        QVERIFY(!page.TextExplication->isReadOnly());
-        QTest::mouseClick(page.TextExplication->viewport(), Qt::LeftButton);
-        QTest::keyClicks(page.TextExplication, "note");
+        tk::TextEditor *editor = page.TextExplication->editor();
+        QVERIFY(!editor->isReadOnly());
+        QTest::mouseClick(editor->viewport(), Qt::LeftButton);
+        QTest::keyClicks(editor, "note");
         const QString typed = page.TextExplication->text();
         QVERIFY(typed != original);
         page.BPLoupe->press();

@@ -113,7 +113,7 @@ private slots:
         driver.startCourse();
         tk::TextBox *explanation = box(driver, PageId::Applic, QStringLiteral("TextExplication"));
         const QString original = explanation->text();
-        QTest::keyClicks(explanation, QStringLiteral("xyz"));
+        QTest::keyClicks(explanation->editor(), QStringLiteral("xyz"));
         QVERIFY(explanation->text() != original);
         driver.course().debut().Messages();
         QCOMPARE(explanation->text(), original);

@@ -46,7 +46,10 @@ private slots:
             for (auto *w : page.findChildren<tk::PlotSurface *>())
                 controls << w;
             for (QWidget *w : controls) {
-                QAccessibleInterface *a = QAccessible::queryAccessibleInterface(w);
+                // A box that the learner types or scrolls in is read through its editor.
+                auto *box = qobject_cast<tk::TextBox *>(w);
+                QWidget *read = box && box->editor() ? box->editor() : w;
+                QAccessibleInterface *a = QAccessible::queryAccessibleInterface(read);
                 const QString id = page.objectName() + u'.' + w->objectName();
                 if (!a || a->text(QAccessible::Name).trimmed().isEmpty())
                     unnamed << id;
@@ -61,9 +64,9 @@ private slots:
                 if (auto *text = qobject_cast<tk::TextBox *>(w); text && a) {
                     const QString name = a->text(QAccessible::Name);
                     if (a->role() != QAccessible::EditableText || !a->textInterface() ||
-                        name.size() > 50 || name == text->toPlainText() ||
+                        name.size() > 50 || name == text->plainText() ||
                         a->textInterface()->text(0, a->textInterface()->characterCount()) !=
-                            text->toPlainText())
+                            text->plainText())
                         unnamed << id + u" (text)";
                 }
                 if (qobject_cast<tk::Button *>(w) && a && a->role() != QAccessible::PushButton)
@@ -225,7 +228,7 @@ private slots:
         CourseDriver driver;
         driver.walkTo(PageId::Applic);
         QScopedPointer<QMenu> menu(
-            driver.page<Applic>().TextExplication->createStandardContextMenu());
+            driver.page<Applic>().TextExplication->editor()->createStandardContextMenu());
         QStringList texts;
         for (const QAction *action : menu->actions())
             texts << action->text().remove(u'&').section(u'\t', 0, 0);

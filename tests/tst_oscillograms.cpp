@@ -236,8 +236,8 @@ private slots:
         QCOMPARE(d.TextI[0]->parentWidget(), d.Picture1);
         QCOMPARE(d.TextI[1]->parentWidget(), &d);
         QVERIFY(d.children().indexOf(d.TextI[1]) > d.children().indexOf(d.Picture1));
-        QTest::mouseClick(d.TextI[1]->viewport(), Qt::LeftButton);
-        QTest::keyClicks(d.TextI[1], "x");
+        QTest::mouseClick(d.TextI[1]->editor()->viewport(), Qt::LeftButton);
+        QTest::keyClicks(d.TextI[1]->editor(), "x");
         QVERIFY(d.TextI[1]->text().contains('x'));
     }
 };

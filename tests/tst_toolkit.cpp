@@ -171,12 +171,10 @@ private slots:
         page.show();
         QCOMPARE(text->mode(), tk::TextBox::Mode::Display);
         QCOMPARE(text->focusPolicy(), Qt::NoFocus);
-        QVERIFY(text->isReadOnly());
+        QVERIFY(!text->editor());
         QCOMPARE(text->text(), QStringLiteral("ligne 1\r\nligne 2"));
         QTest::keyClicks(text, QStringLiteral("abc"));
         QCOMPARE(text->text(), QStringLiteral("ligne 1\r\nligne 2"));
-        for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-            QCOMPARE(text->palette().color(group, QPalette::Text), Red);
         // The text is drawn in red, not greyed.
         const QImage shot = text->grab().toImage();
         bool red = false;
@@ -186,23 +184,97 @@ private slots:
         QVERIFY(red);
     }
 
+    // A box that only shows its text lays it out and draws it itself: to
+    // the pixel as an editor of the same box draws it, whatever the style.
+    void aDisplayDrawsItsTextAsAnEditorWould_data() {
+        QTest::addColumn<int>("size");
+        QTest::addColumn<bool>("bold");
+        QTest::addColumn<bool>("italic");
+        QTest::addColumn<int>("alignment");
+        QTest::addColumn<bool>("multiLine");
+        QTest::addColumn<qreal>("stretch");
+        QTest::addColumn<QString>("text");
+        const QString running = QStringLiteral(
+            "     Un paragraphe assez long pour aller à la ligne plusieurs fois, avec des "
+            "accents (é, è, ç, µ), des  blancs  doublés\r\net une seconde ligne.\r\n");
+        QTest::newRow("left, wrapped")
+            << 11 << false << false << int(Qt::AlignLeft) << true << 0.0 << running;
+        QTest::newRow("centred, bold")
+            << 26 << true << false << int(Qt::AlignHCenter) << true << 0.0
+            << QStringLiteral("Transformateur \r\nd'impulsions\r\n");
+        QTest::newRow("bold italic")
+            << 16 << true << true << int(Qt::AlignLeft) << true << 0.0 << running;
+        QTest::newRow("wider blanks")
+            << 18 << true << false << int(Qt::AlignLeft) << true << 1.1 << running;
+        QTest::newRow("one line") << 13 << true << false << int(Qt::AlignLeft) << false << 0.0
+                                  << QStringLiteral("10 V pendant 10 µs\tsoit 100 V.µs");
+        QTest::newRow("word wider than the box")
+            << 13 << false << false << int(Qt::AlignHCenter) << true << 0.0
+            << QStringLiteral("Antidisestablishmentarianismes sans fin");
+    }
+
+    void aDisplayDrawsItsTextAsAnEditorWould() {
+        QFETCH(int, size);
+        QFETCH(bool, bold);
+        QFETCH(bool, italic);
+        QFETCH(int, alignment);
+        QFETCH(bool, multiLine);
+        QFETCH(qreal, stretch);
+        QFETCH(QString, text);
+        const tk::TextStyle style{.pixelSize = size,
+                                  .bold = bold,
+                                  .italic = italic,
+                                  .alignment = Qt::Alignment(alignment),
+                                  .multiLine = multiLine,
+                                  .blankStretch = stretch};
+        tk::PageWindow page(m_session, QStringLiteral("p"), QStringLiteral("p"), {9510, 6825});
+        const tk::Tw place{120, 120, 3600, 2400};
+        auto *shown = new tk::TextBox(&page, QStringLiteral("affiche"), place, style);
+        auto *edited = new tk::TextBox(&page, QStringLiteral("edite"), place, style,
+                                       tk::TextBox::Mode::Editable);
+        for (tk::TextBox *box : {shown, edited}) {
+            box->setForeground(Teal);
+            box->setText(text);
+        }
+        page.show();
+        QVERIFY(!shown->editor() && edited->editor());
+        QCOMPARE(shown->lineCount(), edited->lineCount());
+        edited->hide();
+        const QImage display = page.grab(shown->geometry()).toImage();
+        edited->show();
+        shown->hide();
+        const QImage editor = page.grab(edited->geometry()).toImage();
+        QCOMPARE(display, editor);
+    }
+
     void scrollingTextIsReadOnlyAndReachesItsLastLine() {
         tk::PageWindow page(m_session, QStringLiteral("p"), QStringLiteral("p"), {9510, 6825});
         auto *text = new tk::TextBox(&page, QStringLiteral("t"), {0, 0, 3000, 600}, {},
                                      tk::TextBox::Mode::ReadOnlyScrolling);
         QStringList lines;
         for (int i = 1; i <= 40; ++i)
-            lines << QStringLiteral("ligne %1").arg(i);
+            lines << QStringLiteral("ligne %1 : assez longue pour remplir toute la largeur de la "
+                                    "boîte, et aller plus loin encore")
+                         .arg(i);
         text->setText(lines.join(QStringLiteral("\r\n")));
         page.show();
         text->setFocus();
-        QTest::keyClicks(text, QStringLiteral("xyz"));
+        tk::TextEditor *editor = text->editor();
+        QCOMPARE(page.focusWidget(), editor);
+        QTest::keyClicks(editor, QStringLiteral("xyz"));
         QCOMPARE(text->text(), lines.join(QStringLiteral("\r\n")));
-        QVERIFY(text->verticalScrollBar()->maximum() > 0);
-        QTest::keyClick(text, Qt::Key_End, Qt::ControlModifier);
-        text->verticalScrollBar()->setValue(text->verticalScrollBar()->maximum());
-        QCOMPARE(text->verticalScrollBar()->value(), text->verticalScrollBar()->maximum());
-        QVERIFY(text->cursorRect().bottom() <= text->viewport()->height());
+        QVERIFY(editor->verticalScrollBar()->maximum() > 0);
+        QTest::keyClick(editor, Qt::Key_End, Qt::ControlModifier);
+        editor->verticalScrollBar()->setValue(editor->verticalScrollBar()->maximum());
+        QCOMPARE(editor->verticalScrollBar()->value(), editor->verticalScrollBar()->maximum());
+        QVERIFY(editor->cursorRect().bottom() <= editor->viewport()->height());
+        // Between the text and the scroll bar, only the page's grey: the box
+        // itself draws nothing under its editor.
+        const QImage shot = page.grab(text->geometry()).toImage();
+        const int strip = editor->viewport()->geometry().right() + 1;
+        for (int x = strip; x < strip + 2; ++x)
+            for (int y = 0; y < shot.height(); ++y)
+                QCOMPARE(shot.pixelColor(x, y), PageGrey);
     }
 };
 

@@ -75,7 +75,7 @@ void CoursePage::announceShown(std::initializer_list<const tk::TextBox *> texts,
                                const QString &more) {
     QStringList parts;
     for (const tk::TextBox *text : texts)
-        parts << text->accessibleName() + QStringLiteral(" : ") + text->toPlainText().simplified();
+        parts << text->accessibleName() + QStringLiteral(" : ") + text->plainText().simplified();
     if (!more.isEmpty())
         parts << more;
     announce(parts.join(QStringLiteral(" ")));
@@ -127,7 +127,7 @@ void CoursePage::declareStep(tk::Button *button, QList<Change> changes,
                 continue;
             if (const auto *text = qobject_cast<const tk::TextBox *>(change.target))
                 parts << text->accessibleName() + QStringLiteral(" : ") +
-                             text->toPlainText().simplified();
+                             text->plainText().simplified();
             else if (change.target == FrameBoutons)
                 parts << navigationShown();
         }

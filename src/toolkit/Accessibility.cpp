@@ -74,12 +74,15 @@ public:
 };
 
 // A text box: a text, read-only unless the learner may type in it; its
-// name says what it is, its text is its value.
+// name says what it is, its text is its value. A display is its own
+// accessible text; a box with an editor is read through its editor, which
+// takes the focus.
 class TextAccessible final : public LeafAccessible,
                              public QAccessibleTextInterface,
                              public QAccessibleEditableTextInterface {
 public:
-    explicit TextAccessible(TextBox *box) : LeafAccessible(box, QAccessible::EditableText) {}
+    TextAccessible(QWidget *widget, TextBox *box)
+        : LeafAccessible(widget, QAccessible::EditableText), m_box(box) {}
 
     QAccessible::State state() const override {
         QAccessible::State s = LeafAccessible::state();
@@ -92,6 +95,9 @@ public:
     QString text(QAccessible::Text t) const override {
         if (t == QAccessible::Value)
             return plain();
+        if ((t == QAccessible::Name || t == QAccessible::Description) && editor())
+            return t == QAccessible::Name ? m_box->accessibleName()
+                                          : m_box->accessibleDescription();
         return LeafAccessible::text(t);
     }
     void *interface_cast(QAccessible::InterfaceType type) override {
@@ -105,66 +111,57 @@ public:
     // QAccessibleTextInterface
     void selection(int index, int *start, int *end) const override {
         *start = *end = 0;
-        const QTextCursor c = box()->textCursor();
+        if (!editor())
+            return;
+        const QTextCursor c = editor()->textCursor();
         if (index == 0 && c.hasSelection()) {
             *start = c.selectionStart();
             *end = c.selectionEnd();
         }
     }
-    int selectionCount() const override { return box()->textCursor().hasSelection() ? 1 : 0; }
+    int selectionCount() const override {
+        return editor() && editor()->textCursor().hasSelection() ? 1 : 0;
+    }
     void addSelection(int start, int end) override { setSelection(0, start, end); }
     void removeSelection(int) override {
         if (!selectable())
             return;
-        QTextCursor c = box()->textCursor();
+        QTextCursor c = editor()->textCursor();
         c.clearSelection();
-        box()->setTextCursor(c);
+        editor()->setTextCursor(c);
     }
     void setSelection(int, int start, int end) override {
         if (!selectable())
             return;
-        QTextCursor c(box()->document());
+        QTextCursor c(editor()->document());
         c.setPosition(clamp(start));
         c.setPosition(clamp(end), QTextCursor::KeepAnchor);
-        box()->setTextCursor(c);
+        editor()->setTextCursor(c);
     }
-    int cursorPosition() const override { return box()->textCursor().position(); }
+    int cursorPosition() const override { return editor() ? editor()->textCursor().position() : 0; }
     void setCursorPosition(int position) override {
         if (!selectable())
             return;
-        QTextCursor c(box()->document());
+        QTextCursor c(editor()->document());
         c.setPosition(clamp(position));
-        box()->setTextCursor(c);
+        editor()->setTextCursor(c);
     }
     QString text(int start, int end) const override { return plain().mid(start, end - start); }
     int characterCount() const override { return int(plain().size()); }
     QRect characterRect(int offset) const override {
-        QTextCursor at(box()->document());
-        at.setPosition(clamp(offset));
-        const QRect here = box()->cursorRect(at);
-        QTextCursor next(box()->document());
-        next.setPosition(clamp(offset + 1));
-        const QRect there = box()->cursorRect(next);
-        const int width = there.top() == here.top() && there.left() > here.left()
-                              ? there.left() - here.left()
-                              : box()->fontMetrics().averageCharWidth();
-        const QPoint origin = box()->viewport()->mapToGlobal(here.topLeft());
-        return QRect(origin, QSize(width, here.height()));
+        const QRect here = m_box->characterRect(offset);
+        return QRect(m_box->mapToGlobal(here.topLeft()), here.size());
     }
     int offsetAtPoint(const QPoint &point) const override {
-        const QPoint local = box()->viewport()->mapFromGlobal(point);
-        if (!box()->viewport()->rect().contains(local))
-            return -1;
-        return box()->cursorForPosition(local).position();
+        return m_box->offsetAt(m_box->mapFromGlobal(point));
     }
     void scrollToSubstring(int start, int) override {
-        const QTextBlock block = box()->document()->findBlock(clamp(start));
-        const QRectF bounds = box()->document()->documentLayout()->blockBoundingRect(block);
-        QTextLine line = block.layout()
-                             ? block.layout()->lineForTextPosition(clamp(start) - block.position())
-                             : QTextLine();
-        const qreal y = bounds.top() + (line.isValid() ? line.y() : 0);
-        box()->verticalScrollBar()->setValue(int(y));
+        if (!editor())
+            return; // a display shows its whole text
+        const QRect line = m_box->characterRect(clamp(start));
+        const QPoint inViewport = editor()->viewport()->mapFrom(m_box, line.topLeft());
+        QScrollBar *bar = editor()->verticalScrollBar();
+        bar->setValue(bar->value() + inViewport.y());
     }
     QString attributes(int offset, int *start, int *end) const override {
         *start = 0;
@@ -176,14 +173,14 @@ public:
                          int *end) const override {
         if (boundary != QAccessible::LineBoundary)
             return QAccessibleTextInterface::textAtOffset(offset, boundary, start, end);
-        std::tie(*start, *end) = lineAt(offset);
+        std::tie(*start, *end) = m_box->lineRange(offset);
         return text(*start, *end);
     }
     QString textBeforeOffset(int offset, QAccessible::TextBoundaryType boundary, int *start,
                              int *end) const override {
         if (boundary != QAccessible::LineBoundary)
             return QAccessibleTextInterface::textBeforeOffset(offset, boundary, start, end);
-        const int lineStart = lineAt(offset).first;
+        const int lineStart = m_box->lineRange(offset).first;
         if (lineStart == 0) {
             *start = *end = 0;
             return {};
@@ -194,7 +191,7 @@ public:
                             int *end) const override {
         if (boundary != QAccessible::LineBoundary)
             return QAccessibleTextInterface::textAfterOffset(offset, boundary, start, end);
-        const int lineEnd = lineAt(offset).second;
+        const int lineEnd = m_box->lineRange(offset).second;
         if (lineEnd >= characterCount()) {
             *start = *end = characterCount();
             return {};
@@ -208,43 +205,24 @@ public:
     void replaceText(int start, int end, const QString &text) override {
         if (!editable())
             return;
-        QTextCursor c(box()->document());
+        QTextCursor c(editor()->document());
         c.setPosition(clamp(start));
         c.setPosition(clamp(end), QTextCursor::KeepAnchor);
         c.insertText(text);
     }
 
 private:
-    TextBox *box() const { return static_cast<TextBox *>(widget()); }
-    QString plain() const { return box()->toPlainText(); }
-    bool editable() const { return box()->mode() == TextBox::Mode::Editable; }
+    TextEditor *editor() const { return m_box->editor(); }
+    QString plain() const { return m_box->plainText(); }
+    bool editable() const { return m_box->mode() == TextBox::Mode::Editable; }
     bool selectable() const {
-        return box()->textInteractionFlags().testFlag(Qt::TextSelectableByKeyboard) ||
-               box()->textInteractionFlags().testFlag(Qt::TextSelectableByMouse);
+        return editor() &&
+               (editor()->textInteractionFlags().testFlag(Qt::TextSelectableByKeyboard) ||
+                editor()->textInteractionFlags().testFlag(Qt::TextSelectableByMouse));
     }
     int clamp(int offset) const { return qBound(0, offset, characterCount()); }
 
-    // The laid-out line that holds the offset, the line break that ends a
-    // paragraph included: [start, end).
-    std::pair<int, int> lineAt(int offset) const {
-        const int count = characterCount();
-        const QTextBlock block =
-            box()->document()->findBlock(qBound(0, offset, qMax(0, count - 1)));
-        if (!block.isValid())
-            return {0, count};
-        const int blockEnd = block.position() + block.length() - 1; // before the separator
-        const int breakEnd = block.next().isValid() ? blockEnd + 1 : blockEnd;
-        const QTextLayout *layout = block.layout();
-        const QTextLine line =
-            layout ? layout->lineForTextPosition(
-                         qBound(0, offset - block.position(), qMax(0, block.length() - 1)))
-                   : QTextLine();
-        if (!line.isValid())
-            return {block.position(), breakEnd};
-        const int start = block.position() + line.textStart();
-        const int end = start + line.textLength();
-        return {start, end >= blockEnd ? breakEnd : end};
-    }
+    TextBox *m_box;
 };
 
 class AnnouncerAccessible final : public LeafAccessible {
@@ -255,8 +233,9 @@ public:
 
 bool isToolkitControl(const QObject *object) {
     return qobject_cast<const Button *>(object) || qobject_cast<const TextBox *>(object) ||
-           qobject_cast<const ImageBox *>(object) || qobject_cast<const PlotSurface *>(object) ||
-           qobject_cast<const Frame *>(object) || qobject_cast<const Announcer *>(object);
+           qobject_cast<const TextEditor *>(object) || qobject_cast<const ImageBox *>(object) ||
+           qobject_cast<const PlotSurface *>(object) || qobject_cast<const Frame *>(object) ||
+           qobject_cast<const Announcer *>(object);
 }
 
 QAccessibleInterface *factory(const QString &, QObject *object) {
@@ -264,8 +243,10 @@ QAccessibleInterface *factory(const QString &, QObject *object) {
         return new PageAccessible(page);
     if (auto *button = qobject_cast<Button *>(object))
         return new ButtonAccessible(button);
-    if (auto *box = qobject_cast<TextBox *>(object))
-        return new TextAccessible(box);
+    if (auto *editor = qobject_cast<TextEditor *>(object))
+        return new TextAccessible(editor, editor->box());
+    if (auto *box = qobject_cast<TextBox *>(object); box && !box->editor())
+        return new TextAccessible(box, box);
     if (qobject_cast<ImageBox *>(object) || qobject_cast<PlotSurface *>(object))
         return new ImageAccessible(static_cast<QWidget *>(object));
     if (auto *announcer = qobject_cast<Announcer *>(object))

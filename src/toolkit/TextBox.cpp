@@ -3,18 +3,19 @@
 #include "toolkit/ColourScheme.h"
 #include "toolkit/Frame.h"
 #include "toolkit/PageWindow.h"
+#include "toolkit/TextLines.h"
 
 #include "fonts/Fonts.h"
 
-#include <QAbstractTextDocumentLayout>
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QPainter>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextLayout>
 #include <QTextOption>
-#include <memory>
 
 namespace tk {
 namespace {
@@ -28,22 +29,234 @@ QString toDisplay(QString text) {
     return text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
 }
 
+qreal tabStop(const QFont &font) {
+    return TabStopCharacters * QFontMetrics(font).averageCharWidth();
+}
+
 } // namespace
 
 TextBox::TextBox(QWidget *parent, const QString &name, Tw place, TextStyle style, Mode mode)
-    : QTextEdit(parent), m_mode(Frame::isInsideInert(parent) ? Mode::Display : mode),
-      m_blankStretch(style.blankStretch), m_multiLine(style.multiLine),
+    : QWidget(parent), m_mode(Frame::isInsideInert(parent) ? Mode::Display : mode), m_style(style),
       m_foreground(palette::WindowText) {
     setObjectName(name);
     setGeometry(place.toPixels());
+    setFont(fonts::font(style.pixelSize, style.bold, style.italic));
+    if (m_mode == Mode::Display) {
+        // Shown, never touched: the clicks go to what lies beneath.
+        setFocusPolicy(Qt::NoFocus);
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        return;
+    }
+    m_editor = new TextEditor(this, style);
+    m_editor->setGeometry(rect());
+    setFocusProxy(m_editor);
+    setForeground(m_foreground);
+}
+
+TextBox::~TextBox() = default;
+
+void TextBox::setText(const QString &text) {
+    if (m_editor) {
+        m_editor->setPlainText(toDisplay(text));
+        // The editor keeps the wider blanks in its document.
+        QTextCursor cursor(m_editor->document());
+        for (const QTextLayout::FormatRange &blanks :
+             TextLines::widerBlanks(m_editor->toPlainText(), m_style.blankStretch)) {
+            cursor.setPosition(blanks.start);
+            cursor.setPosition(blanks.start + blanks.length, QTextCursor::KeepAnchor);
+            cursor.mergeCharFormat(blanks.format);
+        }
+        return;
+    }
+    m_text = toDisplay(text);
+    m_lines.reset();
+    update();
+}
+
+QString TextBox::plainText() const {
+    return m_editor ? m_editor->toPlainText() : m_text;
+}
+
+QString TextBox::text() const {
+    return plainText().replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+}
+
+void TextBox::setForeground(const QColor &colour) {
+    m_foreground = colour;
+    if (m_editor) {
+        // The same colours in every state. A selection shows only while the
+        // box has the focus.
+        QPalette pal = coursePalette();
+        for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+            pal.setColor(group, QPalette::Base, palette::PageGrey);
+            pal.setColor(group, QPalette::Window, palette::PageGrey);
+            pal.setColor(group, QPalette::Text, m_foreground);
+            pal.setColor(group, QPalette::WindowText, m_foreground);
+        }
+        pal.setColor(QPalette::Inactive, QPalette::Highlight, palette::PageGrey);
+        pal.setColor(QPalette::Inactive, QPalette::HighlightedText, m_foreground);
+        m_editor->setPalette(pal);
+        m_editor->viewport()->setPalette(pal);
+    }
+    update();
+}
+
+QColor TextBox::foreground() const {
+    return m_foreground;
+}
+
+void TextBox::resetView() {
+    if (!m_editor)
+        return;
+    m_editor->setTextCursor(QTextCursor(m_editor->document()));
+    m_editor->verticalScrollBar()->setValue(m_editor->verticalScrollBar()->minimum());
+    m_editor->horizontalScrollBar()->setValue(m_editor->horizontalScrollBar()->minimum());
+}
+
+QRect TextBox::textArea() const {
+    return rect().adjusted(SideMargin, 0, -SideMargin, 0);
+}
+
+std::unique_ptr<TextLines> TextBox::layOut() const {
+    fonts::registerEmbedded();
+    const TextLines::Style style{.font = font(),
+                                 .alignment = m_style.alignment,
+                                 .wrap = m_style.multiLine,
+                                 .tabStop = tabStop(font()),
+                                 .blankStretch = m_style.blankStretch};
+    return std::make_unique<TextLines>(plainText(), style, textArea().width());
+}
+
+const TextLines &TextBox::lines() const {
+    if (!m_lines)
+        m_lines = layOut();
+    return *m_lines;
+}
+
+QSizeF TextBox::textExtent() const {
+    return (m_editor ? *layOut() : lines()).extent();
+}
+
+int TextBox::lineCount() const {
+    return (m_editor ? *layOut() : lines()).lineCount();
+}
+
+QRectF TextBox::fragmentRect(const QString &fragment) const {
+    const int from = int(plainText().indexOf(fragment));
+    if (from < 0)
+        return {};
+    const std::unique_ptr<TextLines> fresh = m_editor ? layOut() : nullptr;
+    const TextLines &laidOut = fresh ? *fresh : lines();
+    const QRectF a = laidOut.caretRect(from);
+    const QRectF b = laidOut.caretRect(from + int(fragment.size()));
+    return QRectF(QPointF(a.left(), a.top()), QPointF(b.left(), a.bottom()))
+        .translated(textArea().topLeft());
+}
+
+bool TextBox::showsWholeText() const {
+    if (m_mode == Mode::ReadOnlyScrolling)
+        return true;
+    const QSize area = textArea().size();
+    const QSizeF extent = textExtent();
+    if (!m_style.multiLine && extent.width() > area.width() + 0.5)
+        return false;
+    return extent.height() <= area.height() + 0.5;
+}
+
+std::pair<int, int> TextBox::lineRange(int offset) const {
+    if (!m_editor)
+        return lines().lineRange(offset);
+    // The editor's own lines, as it shows them.
+    const QTextDocument *document = m_editor->document();
+    const int count = int(plainText().size());
+    const QTextBlock block = document->findBlock(qBound(0, offset, qMax(0, count - 1)));
+    if (!block.isValid())
+        return {0, count};
+    const int blockEnd = block.position() + block.length() - 1; // before the separator
+    const int breakEnd = block.next().isValid() ? blockEnd + 1 : blockEnd;
+    const QTextLayout *layout = block.layout();
+    const QTextLine line = layout ? layout->lineForTextPosition(qBound(0, offset - block.position(),
+                                                                       qMax(0, block.length() - 1)))
+                                  : QTextLine();
+    if (!line.isValid())
+        return {block.position(), breakEnd};
+    const int start = block.position() + line.textStart();
+    const int end = start + line.textLength();
+    return {start, end >= blockEnd ? breakEnd : end};
+}
+
+QRect TextBox::characterRect(int offset) const {
+    const int count = int(plainText().size());
+    const auto clamp = [count](int at) { return qBound(0, at, count); };
+    if (!m_editor) {
+        const QRectF here = lines().caretRect(clamp(offset));
+        const QRectF there = lines().caretRect(clamp(offset + 1));
+        const qreal width = there.top() == here.top() && there.left() > here.left()
+                                ? there.left() - here.left()
+                                : fontMetrics().averageCharWidth();
+        return QRectF(here.topLeft(), QSizeF(width, here.height()))
+            .translated(textArea().topLeft())
+            .toAlignedRect();
+    }
+    QTextCursor at(m_editor->document());
+    at.setPosition(clamp(offset));
+    const QRect here = m_editor->cursorRect(at);
+    QTextCursor next(m_editor->document());
+    next.setPosition(clamp(offset + 1));
+    const QRect there = m_editor->cursorRect(next);
+    const int width = there.top() == here.top() && there.left() > here.left()
+                          ? there.left() - here.left()
+                          : fontMetrics().averageCharWidth();
+    return QRect(m_editor->viewport()->mapTo(this, here.topLeft()), QSize(width, here.height()));
+}
+
+int TextBox::offsetAt(const QPoint &point) const {
+    if (!m_editor) {
+        if (!textArea().contains(point))
+            return -1;
+        return lines().offsetAt(point - textArea().topLeft());
+    }
+    const QPoint local = m_editor->viewport()->mapFrom(this, point);
+    if (!m_editor->viewport()->rect().contains(local))
+        return -1;
+    return m_editor->cursorForPosition(local).position();
+}
+
+void TextBox::paintEvent(QPaintEvent *) {
+    if (m_editor)
+        return; // the editor draws the text
+    QPainter painter(this);
+    const QRect area = textArea();
+    painter.fillRect(area, palette::PageGrey);
+    painter.setClipRect(area);
+    painter.setPen(m_foreground);
+    lines().draw(painter, area.topLeft());
+}
+
+void TextBox::changeEvent(QEvent *event) {
+    if (event->type() == QEvent::FontChange)
+        m_lines.reset();
+    QWidget::changeEvent(event);
+}
+
+void TextBox::resizeEvent(QResizeEvent *event) {
+    m_lines.reset();
+    if (m_editor)
+        m_editor->setGeometry(rect());
+    QWidget::resizeEvent(event);
+}
+
+TextEditor::TextEditor(TextBox *box, const TextStyle &style)
+    : QTextEdit(box), m_multiLine(style.multiLine) {
+    fonts::registerEmbedded();
+    setObjectName(box->objectName() + QStringLiteral("-editeur"));
     setFrameShape(QFrame::NoFrame);
     setAcceptRichText(false);
     setTabChangesFocus(true);
-    setUndoRedoEnabled(m_mode == Mode::Editable);
-    setFont(fonts::font(style.pixelSize, style.bold, style.italic));
+    setUndoRedoEnabled(box->mode() == TextBox::Mode::Editable);
     document()->setDocumentMargin(0);
     setViewportMargins(SideMargin, 0, SideMargin, 0);
-    setTabStopDistance(TabStopCharacters * fontMetrics().averageCharWidth());
+    setTabStopDistance(tabStop(font()));
 
     QTextOption option = document()->defaultTextOption();
     option.setAlignment(style.alignment);
@@ -54,130 +267,19 @@ TextBox::TextBox(QWidget *parent, const QString &name, Tw place, TextStyle style
     setLineWrapMode(m_multiLine ? QTextEdit::WidgetWidth : QTextEdit::NoWrap);
 
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setVerticalScrollBarPolicy(m_mode == Mode::ReadOnlyScrolling ? Qt::ScrollBarAlwaysOn
-                                                                 : Qt::ScrollBarAlwaysOff);
-    switch (m_mode) {
-    case Mode::Display:
-        setReadOnly(true);
-        setTextInteractionFlags(Qt::NoTextInteraction);
-        setFocusPolicy(Qt::NoFocus);
-        setAttribute(Qt::WA_TransparentForMouseEvents);
-        viewport()->setCursor(Qt::ArrowCursor);
-        break;
-    case Mode::Editable:
-        setReadOnly(false);
-        setFocusPolicy(Qt::ClickFocus);
-        break;
-    case Mode::ReadOnlyScrolling:
+    const bool scrolling = box->mode() == TextBox::Mode::ReadOnlyScrolling;
+    setVerticalScrollBarPolicy(scrolling ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    if (scrolling) {
         setReadOnly(true);
         setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
         setFocusPolicy(Qt::StrongFocus);
-        break;
-    }
-    applyPalette();
-}
-
-void TextBox::setText(const QString &text) {
-    setPlainText(toDisplay(text));
-    stretchBlanks();
-}
-
-void TextBox::stretchBlanks() {
-    if (m_blankStretch == 0)
-        return;
-    QTextCharFormat wider;
-    wider.setFontLetterSpacingType(QFont::AbsoluteSpacing);
-    wider.setFontLetterSpacing(m_blankStretch);
-    const QString plain = toPlainText();
-    QTextCursor cursor(document());
-    for (qsizetype i = 0; i < plain.size(); ++i) {
-        if (plain.at(i) != QLatin1Char(' '))
-            continue;
-        qsizetype end = i;
-        while (end < plain.size() && plain.at(end) == QLatin1Char(' '))
-            ++end;
-        cursor.setPosition(int(i));
-        cursor.setPosition(int(end), QTextCursor::KeepAnchor);
-        cursor.mergeCharFormat(wider);
-        i = end;
+    } else {
+        setReadOnly(false);
+        setFocusPolicy(Qt::ClickFocus);
     }
 }
 
-void TextBox::resetView() {
-    QTextCursor start(document());
-    setTextCursor(start);
-    verticalScrollBar()->setValue(verticalScrollBar()->minimum());
-    horizontalScrollBar()->setValue(horizontalScrollBar()->minimum());
-}
-
-QString TextBox::text() const {
-    return toPlainText().replace(QLatin1Char('\n'), QLatin1String("\r\n"));
-}
-
-void TextBox::setForeground(const QColor &colour) {
-    m_foreground = colour;
-    applyPalette();
-}
-
-QColor TextBox::foreground() const {
-    return m_foreground;
-}
-
-QSizeF TextBox::textExtent() const {
-    // Lay the text out afresh at the box's own width (a hidden box may not
-    // have laid it out yet); trailing empty lines show nothing and do not count.
-    const QSize area = size().shrunkBy(viewportMargins());
-    std::unique_ptr<QTextDocument> doc(document()->clone());
-    doc->setDefaultFont(font());
-    doc->setTextWidth(m_multiLine ? area.width() : -1);
-    QAbstractTextDocumentLayout *layout = doc->documentLayout();
-    qreal bottom = 0;
-    qreal widest = 0;
-    for (QTextBlock block = doc->begin(); block.isValid(); block = block.next()) {
-        const QRectF box = layout->blockBoundingRect(block);
-        if (!block.text().isEmpty())
-            bottom = box.bottom();
-        widest = qMax(widest, box.width());
-    }
-    return QSizeF(widest, bottom);
-}
-
-int TextBox::lineCount() const {
-    std::unique_ptr<QTextDocument> doc(document()->clone());
-    doc->setDefaultFont(font());
-    doc->setTextWidth(m_multiLine ? size().shrunkBy(viewportMargins()).width() : -1);
-    doc->documentLayout(); // lays the text out
-    int lines = 0;
-    for (QTextBlock block = doc->begin(); block.isValid(); block = block.next())
-        lines += block.layout()->lineCount();
-    return lines;
-}
-
-QRectF TextBox::fragmentRect(const QString &fragment) const {
-    const int from = int(toPlainText().indexOf(fragment));
-    if (from < 0)
-        return {};
-    QTextCursor start(document());
-    start.setPosition(from);
-    QTextCursor end(document());
-    end.setPosition(from + int(fragment.size()));
-    const QRect a = cursorRect(start);
-    const QRect b = cursorRect(end);
-    const QPoint offset = viewport()->mapTo(this, QPoint(0, 0));
-    return QRectF(QPointF(a.left(), a.top()) + offset, QPointF(b.left(), a.bottom()) + offset);
-}
-
-bool TextBox::showsWholeText() const {
-    if (m_mode == Mode::ReadOnlyScrolling)
-        return true;
-    const QSize area = size().shrunkBy(viewportMargins());
-    const QSizeF extent = textExtent();
-    if (!m_multiLine && extent.width() > area.width() + 0.5)
-        return false;
-    return extent.height() <= area.height() + 0.5;
-}
-
-void TextBox::keyPressEvent(QKeyEvent *event) {
+void TextEditor::keyPressEvent(QKeyEvent *event) {
     // Enter and Escape belong to the page (default and cancel buttons).
     if (PageWindow::isPageKey(event))
         event->ignore(); // for the page
@@ -185,7 +287,7 @@ void TextBox::keyPressEvent(QKeyEvent *event) {
         QTextEdit::keyPressEvent(event);
 }
 
-void TextBox::insertFromMimeData(const QMimeData *source) {
+void TextEditor::insertFromMimeData(const QMimeData *source) {
     if (m_multiLine || !source->hasText()) {
         QTextEdit::insertFromMimeData(source);
         return;
@@ -193,22 +295,6 @@ void TextBox::insertFromMimeData(const QMimeData *source) {
     QString line = source->text();
     line.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
     insertPlainText(line);
-}
-
-void TextBox::applyPalette() {
-    // The same colours in every state: a text in an inert frame is never
-    // greyed. A selection shows only while the box has the focus.
-    QPalette pal = coursePalette();
-    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-        pal.setColor(group, QPalette::Base, palette::PageGrey);
-        pal.setColor(group, QPalette::Window, palette::PageGrey);
-        pal.setColor(group, QPalette::Text, m_foreground);
-        pal.setColor(group, QPalette::WindowText, m_foreground);
-    }
-    pal.setColor(QPalette::Inactive, QPalette::Highlight, palette::PageGrey);
-    pal.setColor(QPalette::Inactive, QPalette::HighlightedText, m_foreground);
-    setPalette(pal);
-    viewport()->setPalette(pal);
 }
 
 } // namespace tk
