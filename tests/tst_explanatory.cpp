@@ -241,6 +241,25 @@ private slots:
             drawn);
     }
 
+    void theEmbeddedWindowIconIsTheDrawnOne() {
+        // Every size a window asks for at 100 %, 150 % and 200 % is embedded,
+        // with the pixels the icon has when drawn now.
+        QVERIFY(art::isBaked(art::Icon::Bridge));
+        const QIcon icon = art::icon(art::Icon::Bridge);
+        for (const int size : art::windowIconSizes()) {
+            for (const qreal scale : {1.0, 1.5, 2.0}) {
+                const int pixels = qRound(size * scale);
+                QVERIFY2(art::bakedIconPixels().contains(pixels), qPrintable(QString::number(pixels)));
+                QVERIFY(QResource(u":/art/" + art::bakedName(art::Icon::Bridge, pixels)).isValid());
+                QImage shown = icon.pixmap(QSize(size, size), scale).toImage();
+                QCOMPARE(shown.size(), QSize(pixels, pixels));
+                shown.setDevicePixelRatio(1);
+                QCOMPARE(shown.convertToFormat(QImage::Format_ARGB32_Premultiplied),
+                         art::drawIcon(art::Icon::Bridge, pixels));
+            }
+        }
+    }
+
     void pulsePicturesAreExact() {
         const QImage one = renderPicture(art::Picture::Pulse10V);
         const QImage two = renderPicture(art::Picture::Pulses10V5V);

@@ -37,10 +37,10 @@ void loadQtTranslations() {
 }
 
 void configureApplication() {
-    // The same look on every desktop: Qt's own style, the embedded face, the
-    // course's colours also in tooltips and menus.
+    // The same look on every desktop: Qt's own style, the embedded face (its
+    // faces are registered when a text first needs them), the course's
+    // colours also in tooltips and menus.
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    fonts::registerEmbedded();
     QApplication::setFont(fonts::font(fonts::Pt8_25));
     QToolTip::setPalette(tk::coursePalette());
     tk::KeyGuard::installOnApplication();

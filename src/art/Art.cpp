@@ -1,7 +1,11 @@
 #include "art/Art.h"
 #include "art/Painters.h"
 
+#include "fonts/Fonts.h"
+
+#include <QCoreApplication>
 #include <QIconEngine>
+#include <QThread>
 #include <QPainter>
 #include <QResource>
 
@@ -30,11 +34,30 @@ constexpr std::array Pictures{
 #undef ART_PICTURE_ENTRY
 };
 
+struct IconEntry {
+    const char *name;
+    IconFn paint;
+    bool baked;
+};
+
 constexpr std::array Icons{
-#define ART_ICON_ENTRY(id, painter) IconFn(painters::painter),
+#define ART_ICON_ENTRY(id, painter, baked) IconEntry{#id, painters::painter, baked},
     ART_ICONS(ART_ICON_ENTRY)
 #undef ART_ICON_ENTRY
 };
+
+// The icon as drawn at build time at this size in pixels, if the program
+// embeds it.
+QImage bakedIcon(Icon icon, int pixels) {
+    if (!isBaked(icon) || !bakedIconPixels().contains(pixels))
+        return {};
+    const QResource resource(QStringLiteral(":/art/") + bakedName(icon, pixels));
+    if (!resource.isValid() || resource.compressionAlgorithm() != QResource::NoCompression ||
+        resource.size() != qint64(pixels) * pixels * 4)
+        return {};
+    return QImage(resource.data(), pixels, pixels, pixels * 4,
+                  QImage::Format_ARGB32_Premultiplied);
+}
 
 const PictureEntry &entry(Picture picture) {
     return Pictures.at(std::size_t(picture));
@@ -61,7 +84,20 @@ public:
 
     QPixmap scaledPixmap(const QSize &size, QIcon::Mode mode, QIcon::State state,
                          qreal scale) override {
-        QPixmap pm(size * scale);
+        // Qt asks in device pixels before 6.8, in logical pixels since.
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+        const QSize pixels = size * scale;
+#else
+        const QSize pixels = size;
+#endif
+        if (pixels.width() == pixels.height()) {
+            if (const QImage baked = bakedIcon(m_icon, pixels.width()); !baked.isNull()) {
+                QPixmap pm = QPixmap::fromImage(baked); // a copy, out of the program's data
+                pm.setDevicePixelRatio(scale);
+                return pm;
+            }
+        }
+        QPixmap pm(pixels);
         pm.fill(Qt::transparent);
         {
             QPainter p(&pm);
@@ -74,7 +110,10 @@ public:
     QSize actualSize(const QSize &size, QIcon::Mode, QIcon::State) override { return size; }
     QIconEngine *clone() const override { return new CodeIconEngine(m_icon); }
     QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
-        return {{16, 16}, {32, 32}, {48, 48}, {64, 64}, {128, 128}, {256, 256}};
+        QList<QSize> sizes;
+        for (const int size : windowIconSizes())
+            sizes << QSize(size, size);
+        return sizes;
     }
 
 private:
@@ -107,6 +146,12 @@ QString name(Picture picture) {
 }
 
 void paint(Picture picture, QPainter &painter) {
+    // Labels are set in the course's face: registered here on the GUI
+    // thread, before a worker is started elsewhere (Renderer::prerender).
+    if (QThread::currentThread() == QCoreApplication::instance()->thread())
+        fonts::registerItalic();
+    else if (!fonts::allRegistered())
+        qFatal("art::paint: a picture is drawn off the GUI thread before the faces are registered");
     entry(picture).paint(painter);
 }
 
@@ -118,12 +163,45 @@ QString bakedName(Picture picture) {
     return name(picture) + QStringLiteral("-1x.argb");
 }
 
+QList<Icon> icons() {
+    QList<Icon> all;
+    for (std::size_t i = 0; i < Icons.size(); ++i)
+        all << Icon(i);
+    return all;
+}
+
+QImage drawIcon(Icon which, int pixels) {
+    QImage image(pixels, pixels, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    CodeIconEngine(which).paint(&painter, image.rect(), QIcon::Normal, QIcon::Off);
+    return image;
+}
+
 QIcon icon(Icon which) {
     return QIcon(new CodeIconEngine(which));
 }
 
 void paintIcon(Icon icon, QPainter &painter, int designSize) {
-    Icons.at(std::size_t(icon))(painter, designSize);
+    Icons.at(std::size_t(icon)).paint(painter, designSize);
+}
+
+QList<int> windowIconSizes() {
+    return {16, 32, 48, 64};
+}
+
+QList<int> bakedIconPixels() {
+    return {16, 24, 32, 48, 64, 72, 96, 128};
+}
+
+bool isBaked(Icon icon) {
+    return Icons.at(std::size_t(icon)).baked;
+}
+
+QString bakedName(Icon icon, int pixels) {
+    return QStringLiteral("%1-icon-%2.argb")
+        .arg(QLatin1StringView(Icons.at(std::size_t(icon)).name))
+        .arg(pixels);
 }
 
 namespace {
@@ -180,6 +258,7 @@ void Renderer::prerender(std::initializer_list<Picture> pictures, qreal devicePi
     for (const Picture picture : pictures) {
         if (isEmbedded(picture, devicePixelRatio))
             continue; // ready at once
+        fonts::registerItalic(); // before the worker draws the picture's labels
         const auto key = cacheKey(picture, devicePixelRatio);
         if (!m_pending.contains(key))
             m_pending.insert(

@@ -28,7 +28,7 @@ enum class Picture {
 };
 
 enum class Icon {
-#define ART_ICON_ID(id, painter) id,
+#define ART_ICON_ID(id, painter, baked) id,
     ART_ICONS(ART_ICON_ID)
 #undef ART_ICON_ID
 };
@@ -57,8 +57,26 @@ bool isBaked(Picture picture);
 /// \brief The file name of a picture drawn at build time.
 QString bakedName(Picture picture);
 
-/// \brief The icon, drawn for whatever size and ratio it is asked for.
+/// \brief The icon, drawn for whatever size and ratio it is asked for. A
+/// window shows it at the window icon sizes, which an icon embedded ready-made
+/// has drawn at build time.
 QIcon icon(Icon icon);
+
+/// \brief Every icon, in the catalogue's order.
+QList<Icon> icons();
+
+/// \brief The icon drawn afresh in a square of \a pixels.
+QImage drawIcon(Icon icon, int pixels);
+
+/// \brief The sizes of a window icon, in logical pixels.
+QList<int> windowIconSizes();
+/// \brief The pixel sizes at which an icon is drawn at build time: the
+/// window icon sizes at 100 %, 150 % and 200 %.
+QList<int> bakedIconPixels();
+/// \brief Whether the program embeds the icon drawn at build time.
+bool isBaked(Icon icon);
+/// \brief The file name of an icon drawn at build time at \a pixels.
+QString bakedName(Icon icon, int pixels);
 
 /// \brief Paints the icon's design for \a designSize (16 or 32) in a square of that size.
 void paintIcon(Icon icon, QPainter &painter, int designSize);

@@ -42,6 +42,19 @@ int main(int argc, char *argv[]) {
             return 1;
         list << "    <file>" << art::bakedName(picture) << "</file>\n";
     }
+    for (const art::Icon icon : art::icons()) {
+        if (!art::isBaked(icon))
+            continue;
+        for (const int pixels : art::bakedIconPixels()) {
+            const QImage image = art::drawIcon(icon, pixels);
+            QFile file(out.filePath(art::bakedName(icon, pixels)));
+            if (!file.open(QIODevice::WriteOnly) ||
+                file.write(reinterpret_cast<const char *>(image.constBits()),
+                           image.sizeInBytes()) != image.sizeInBytes())
+                return 1;
+            list << "    <file>" << art::bakedName(icon, pixels) << "</file>\n";
+        }
+    }
     list << "  </qresource>\n</RCC>\n";
     QFile resources(out.filePath(QStringLiteral("baked.qrc")));
     if (!resources.open(QIODevice::WriteOnly) || resources.write(qrc.toUtf8()) < 0)

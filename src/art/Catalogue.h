@@ -11,8 +11,9 @@
 // identifier in art::Picture, the declaration of its painter, the list of
 // pictures drawn at build time.
 //
-// An icon's row gives its identifier and its painter, which paints the
-// icon's design for 16 or 32 pixels.
+// An icon's row gives its identifier, its painter, which paints the icon's
+// design for 16 or 32 pixels, and whether the program embeds it drawn at
+// build time at the sizes of a window icon (the window icon, shown at once).
 
 // clang-format off
 #define ART_PICTURES(PICTURE) \
@@ -21,7 +22,7 @@
             "différents : un modèle ouvert au bobinage apparent, un bloc moulé " \
             "vert et un boîtier plat noir à longues broches ; en dessous, le " \
             "symbole du transformateur à deux enroulements.") \
-    PICTURE(Emblem, 126, 139, emblem, false, "Emblème de l'éditeur", \
+    PICTURE(Emblem, 126, 139, emblem, true, "Emblème de l'éditeur", \
             "Emblème de l'éditeur, dans un hexagone orange.") \
     PICTURE(Thyristor, 38, 35, thyristor, false, "Symbole d'un thyristor", \
             "Symbole du thyristor : une diode dont la cathode porte l'électrode " \
@@ -107,10 +108,10 @@
             "durée et l'intervalle valent chacun T/2.")
 
 #define ART_ICONS(ICON) \
-    ICON(Bridge, bridgeIcon)             /* program and window icon: a red bridge mirrored below */ \
-    ICON(ArrowUp, arrowUpIcon)           /* "Fermer K" */ \
-    ICON(ArrowDown, arrowDownIcon)       /* "Ouvrir K" */ \
-    ICON(Oscilloscope, oscilloscopeIcon) /* oscilloscope screen, green grid, white sine wave */ \
-    ICON(Book, bookIcon)                 /* an open book */ \
-    ICON(Magnifier, magnifierIcon)       /* a magnifying glass over a yellow folder */
+    ICON(Bridge, bridgeIcon, true)              /* program and window icon: a red bridge mirrored below */ \
+    ICON(ArrowUp, arrowUpIcon, false)           /* "Fermer K" */ \
+    ICON(ArrowDown, arrowDownIcon, false)       /* "Ouvrir K" */ \
+    ICON(Oscilloscope, oscilloscopeIcon, false) /* oscilloscope screen, green grid, white sine wave */ \
+    ICON(Book, bookIcon, false)                 /* an open book */ \
+    ICON(Magnifier, magnifierIcon, false)       /* a magnifying glass over a yellow folder */
 // clang-format on

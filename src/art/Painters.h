@@ -13,7 +13,7 @@ namespace art::painters {
 ART_PICTURES(ART_PICTURE_PAINTER)
 #undef ART_PICTURE_PAINTER
 
-#define ART_ICON_PAINTER(id, painter) void painter(QPainter &p, int designSize);
+#define ART_ICON_PAINTER(id, painter, baked) void painter(QPainter &p, int designSize);
 ART_ICONS(ART_ICON_PAINTER)
 #undef ART_ICON_PAINTER
 

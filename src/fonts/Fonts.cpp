@@ -1,7 +1,10 @@
 #include "fonts/Fonts.h"
 
+#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QResource>
+#include <QThread>
+#include <atomic>
 
 namespace fonts {
 
@@ -22,26 +25,47 @@ void add(const char *face) {
         qWarning("Embedded font %s could not be loaded", qPrintable(path));
 }
 
-// The upright faces are registered at start-up, the italic ones the first
-// time a text asks for them (no page of the title needs them).
-void registerItalic() {
-    static bool done = false;
-    if (done)
-        return;
-    done = true;
-    add("Italic");
-    add("BoldItalic");
+// Set on the GUI thread, read by the threads that draw pictures.
+std::atomic<bool> uprightDone = false;
+std::atomic<bool> italicDone = false;
+
+void onGuiThread(const char *what) {
+    const QCoreApplication *application = QCoreApplication::instance();
+    if (!application || QThread::currentThread() != application->thread())
+        qFatal("fonts::%s: faces are registered on the GUI thread of a running application",
+               what);
 }
 
 } // namespace
 
 void registerEmbedded() {
-    static bool done = false;
-    if (done)
+    if (uprightDone)
         return;
-    done = true;
+    onGuiThread("registerEmbedded");
     add("Regular");
     add("Bold");
+    uprightDone = true;
+}
+
+void registerItalic() {
+    registerEmbedded();
+    if (italicDone)
+        return;
+    onGuiThread("registerItalic");
+    add("Italic");
+    add("BoldItalic");
+    italicDone = true;
+}
+
+void registerFor(const QFont &font) {
+    if (font.italic())
+        registerItalic();
+    else
+        registerEmbedded();
+}
+
+bool allRegistered() {
+    return uprightDone && italicDone;
 }
 
 QString family() {
@@ -49,9 +73,6 @@ QString family() {
 }
 
 QFont font(int pixelSize, bool bold, bool italic) {
-    registerEmbedded();
-    if (italic)
-        registerItalic();
     QFont f(family());
     f.setPixelSize(pixelSize);
     f.setBold(bold);

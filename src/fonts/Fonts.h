@@ -3,6 +3,10 @@
 #include <QFont>
 
 /// \brief The embedded Liberation Sans, the face of every text of the course.
+///
+/// The faces are registered with the application when a text first needs
+/// them, not before: whatever measures or draws a text in the course's face
+/// calls registerFor() (or registerEmbedded()) first, on the GUI thread.
 namespace fonts {
 
 /// Pixel sizes of the course's point sizes at 96 dots per inch.
@@ -13,14 +17,20 @@ inline constexpr int Pt13_5 = 18;
 inline constexpr int Pt18 = 24;
 inline constexpr int Pt19_5 = 26;
 
-/// \brief Registers the embedded faces with the application; idempotent.
-/// Needs a QGuiApplication.
+/// \brief Registers the upright faces (regular and bold); idempotent.
+/// Needs a QGuiApplication; on the GUI thread only.
 void registerEmbedded();
+/// \brief Registers the italic faces too; idempotent. On the GUI thread only.
+void registerItalic();
+/// \brief Registers the faces that \a font needs; idempotent. On the GUI thread only.
+void registerFor(const QFont &font);
+/// \brief Whether every face is registered: what drawing off the GUI thread needs.
+bool allRegistered();
 
 /// \brief The family name of the embedded face.
 QString family();
 
-/// \brief Liberation Sans at \a pixelSize, registering the faces on first use.
+/// \brief Liberation Sans at \a pixelSize (the faces are not registered by this).
 QFont font(int pixelSize, bool bold = false, bool italic = false);
 
 } // namespace fonts

@@ -167,6 +167,7 @@ void Button::paintEvent(QPaintEvent *) {
             QSize(IconSize, IconSize));
         icon().paint(&p, target);
     } else {
+        fonts::registerFor(font());
         p.setPen(palette::WindowText);
         p.setFont(font());
         p.drawText(rect().translated(shift, shift), Qt::AlignCenter, text());

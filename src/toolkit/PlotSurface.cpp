@@ -97,6 +97,7 @@ void PlotSurface::setDrawingPosition(int x, int y) {
 }
 
 void PlotSurface::print(const QString &text) {
+    fonts::registerFor(font());
     ensureLayer();
     const QFontMetrics metrics(font());
     {

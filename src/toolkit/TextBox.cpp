@@ -118,7 +118,7 @@ QRect TextBox::textArea() const {
 }
 
 std::unique_ptr<TextLines> TextBox::layOut() const {
-    fonts::registerEmbedded();
+    fonts::registerFor(font());
     const TextLines::Style style{.font = font(),
                                  .alignment = m_style.alignment,
                                  .wrap = m_style.multiLine,
@@ -248,7 +248,7 @@ void TextBox::resizeEvent(QResizeEvent *event) {
 
 TextEditor::TextEditor(TextBox *box, const TextStyle &style)
     : QTextEdit(box), m_multiLine(style.multiLine) {
-    fonts::registerEmbedded();
+    fonts::registerFor(font());
     setObjectName(box->objectName() + QStringLiteral("-editeur"));
     setFrameShape(QFrame::NoFrame);
     setAcceptRichText(false);
