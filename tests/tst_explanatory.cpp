@@ -249,7 +249,8 @@ private slots:
         for (const int size : art::windowIconSizes()) {
             for (const qreal scale : {1.0, 1.5, 2.0}) {
                 const int pixels = qRound(size * scale);
-                QVERIFY2(art::bakedIconPixels().contains(pixels), qPrintable(QString::number(pixels)));
+                QVERIFY2(art::bakedIconPixels().contains(pixels),
+                         qPrintable(QString::number(pixels)));
                 QVERIFY(QResource(u":/art/" + art::bakedName(art::Icon::Bridge, pixels)).isValid());
                 QImage shown = icon.pixmap(QSize(size, size), scale).toImage();
                 QCOMPARE(shown.size(), QSize(pixels, pixels));

@@ -105,6 +105,39 @@ private slots:
         QCOMPARE(surface->grab().toImage().pixelColor(4, 3), PageGrey);
     }
 
+    // A hidden surface keeps its drawings in less memory: shown again, they
+    // are the same to the pixel, whatever they hold.
+    void hiddenDrawingsComeBackExactly_data() {
+        QTest::addColumn<int>("colours");
+        QTest::newRow("lines and a text") << 4;
+        QTest::newRow("more colours than a byte holds") << 300;
+    }
+
+    void hiddenDrawingsComeBackExactly() {
+        QFETCH(int, colours);
+        tk::PageWindow page(m_session, QStringLiteral("p"), QStringLiteral("p"), {9510, 6825});
+        auto *surface = new tk::PlotSurface(&page, QStringLiteral("s"), {0, 0, 6000, 4500});
+        page.show();
+        for (int i = 0; i < colours; ++i)
+            surface->drawLine(i, 0, i, 200, QColor::fromHsv(i % 360, 255, 255 - i / 2));
+        surface->setDrawingPosition(10, 210);
+        surface->setForeground(Red);
+        surface->print(QStringLiteral("i1 (t)"));
+        const QImage before = surface->grab().toImage();
+        const QList<QPoint> drawn = drawnPixels(*surface);
+        page.hide();
+        QCOMPARE(drawnPixels(*surface), drawn); // also while hidden
+        page.show();
+        QCOMPARE(surface->grab().toImage(), before);
+        // Drawn on again after a hiding, the rest stays.
+        page.hide();
+        surface->drawLine(0, 250, 50, 250, Blue);
+        page.show();
+        const QImage after = surface->grab().toImage();
+        QCOMPARE(after.pixelColor(20, 250), Blue);
+        QCOMPARE(after.copy(0, 0, after.width(), 240), before.copy(0, 0, before.width(), 240));
+    }
+
     void printUsesTheForegroundOnATransparentBackground() {
         tk::PlotSurface surface(nullptr, QStringLiteral("s"), {0, 0, 1500, 600});
         surface.drawLine(0, 0, 100, 0, Blue); // above the text, and through its box

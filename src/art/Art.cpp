@@ -5,9 +5,9 @@
 
 #include <QCoreApplication>
 #include <QIconEngine>
-#include <QThread>
 #include <QPainter>
 #include <QResource>
+#include <QThread>
 
 #include <array>
 
@@ -55,8 +55,7 @@ QImage bakedIcon(Icon icon, int pixels) {
     if (!resource.isValid() || resource.compressionAlgorithm() != QResource::NoCompression ||
         resource.size() != qint64(pixels) * pixels * 4)
         return {};
-    return QImage(resource.data(), pixels, pixels, pixels * 4,
-                  QImage::Format_ARGB32_Premultiplied);
+    return QImage(resource.data(), pixels, pixels, pixels * 4, QImage::Format_ARGB32_Premultiplied);
 }
 
 const PictureEntry &entry(Picture picture) {
@@ -107,8 +106,12 @@ public:
         return pm;
     }
 
-    QSize actualSize(const QSize &size, QIcon::Mode, QIcon::State) override { return size; }
-    QIconEngine *clone() const override { return new CodeIconEngine(m_icon); }
+    QSize actualSize(const QSize &size, QIcon::Mode, QIcon::State) override {
+        return size;
+    }
+    QIconEngine *clone() const override {
+        return new CodeIconEngine(m_icon);
+    }
     QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
         QList<QSize> sizes;
         for (const int size : windowIconSizes())
@@ -257,7 +260,7 @@ Renderer::~Renderer() {
 void Renderer::prerender(std::initializer_list<Picture> pictures, qreal devicePixelRatio) {
     for (const Picture picture : pictures) {
         if (isEmbedded(picture, devicePixelRatio))
-            continue; // ready at once
+            continue;            // ready at once
         fonts::registerItalic(); // before the worker draws the picture's labels
         const auto key = cacheKey(picture, devicePixelRatio);
         if (!m_pending.contains(key))

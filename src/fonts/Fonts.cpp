@@ -32,8 +32,7 @@ std::atomic<bool> italicDone = false;
 void onGuiThread(const char *what) {
     const QCoreApplication *application = QCoreApplication::instance();
     if (!application || QThread::currentThread() != application->thread())
-        qFatal("fonts::%s: faces are registered on the GUI thread of a running application",
-               what);
+        qFatal("fonts::%s: faces are registered on the GUI thread of a running application", what);
 }
 
 } // namespace

@@ -91,7 +91,7 @@ void Course::destroy(PageId id) {
     // Its timers stop now; the window itself goes once the running handler returns.
     for (tk::Timer *timer : page->findChildren<tk::Timer *>())
         timer->setEnabled(false);
-    page->hide();
+    page->hidePage(); // its native window and backing store go at once
     page->deleteLater();
     m_dying << page;
     const bool anyLeft =

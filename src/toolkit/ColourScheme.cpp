@@ -4,7 +4,9 @@
 
 namespace tk {
 
-QPalette coursePalette() {
+namespace {
+
+QPalette makeCoursePalette() {
     using namespace palette;
     QPalette pal;
     for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
@@ -30,6 +32,15 @@ QPalette coursePalette() {
         pal.setColor(group, QPalette::ToolTipBase, QColor(255, 255, 225));
         pal.setColor(group, QPalette::ToolTipText, WindowText);
     }
+    return pal;
+}
+
+} // namespace
+
+QPalette coursePalette() {
+    // One palette, shared by every control that takes it (a palette is
+    // copied on write).
+    static const QPalette pal = makeCoursePalette();
     return pal;
 }
 

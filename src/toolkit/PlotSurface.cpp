@@ -35,7 +35,47 @@ QRect PlotSurface::deviceRect(int x, int y, int w, int h) const {
     return QRect(left, top, right - left, bottom - top);
 }
 
+namespace {
+
+// The drawings in a byte a pixel, if they hold no more than 256 colours and
+// every pixel is either drawn or not (lines and texts are never smoothed):
+// what a hidden surface keeps. Null if they cannot be kept so exactly.
+QImage compacted(const QImage &layer) {
+    QImage kept(layer.size(), QImage::Format_Indexed8);
+    QList<QRgb> colours;
+    for (int y = 0; y < layer.height(); ++y) {
+        const auto *line = reinterpret_cast<const QRgb *>(layer.constScanLine(y));
+        uchar *out = kept.scanLine(y);
+        QRgb last = 0;
+        int index = -1;
+        for (int x = 0; x < layer.width(); ++x) {
+            const QRgb pixel = line[x];
+            if (index < 0 || pixel != last) {
+                last = pixel;
+                index = int(colours.indexOf(pixel));
+                if (index < 0) {
+                    if ((qAlpha(pixel) != 0 && qAlpha(pixel) != 255) || colours.size() == 256)
+                        return {};
+                    index = int(colours.size());
+                    colours << pixel;
+                }
+            }
+            out[x] = uchar(index);
+        }
+    }
+    kept.setColorTable(colours);
+    kept.setDevicePixelRatio(layer.devicePixelRatio());
+    return kept;
+}
+
+} // namespace
+
 void PlotSurface::ensureLayer() {
+    if (m_layer.isNull() && !m_kept.isNull()) {
+        m_layer = m_kept.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        m_layer.setDevicePixelRatio(m_kept.devicePixelRatio());
+        m_kept = QImage();
+    }
     const qreal ratio = devicePixelRatioF();
     if (!m_layer.isNull() && ratio == m_ratio && m_layer.size() == size() * ratio)
         return;
@@ -118,11 +158,19 @@ void PlotSurface::print(const QString &text) {
 
 void PlotSurface::clear() {
     m_layer = QImage(); // made again by the next drawing
+    m_kept = QImage();
     update();
 }
 
 void PlotSurface::hideEvent(QHideEvent *) {
     m_backgroundPixmap = QPixmap(); // drawn again when shown
+    // The drawings stay, in a quarter of the memory, until shown or drawn on.
+    if (!m_layer.isNull()) {
+        if (QImage kept = compacted(m_layer); !kept.isNull()) {
+            m_kept = std::move(kept);
+            m_layer = QImage();
+        }
+    }
 }
 
 QColor PlotSurface::pixelColour(int x, int y) const {
@@ -135,12 +183,13 @@ QColor PlotSurface::pixelColour(int x, int y) const {
         if (bg.rect().contains(d))
             under = bg.pixelColor(d);
     }
-    if (m_layer.isNull())
+    const QImage &drawn = drawings();
+    if (drawn.isNull())
         return under;
     const QPoint d = deviceRect(x, y, 1, 1).topLeft();
-    if (!m_layer.rect().contains(d))
+    if (!drawn.rect().contains(d))
         return under;
-    const QRgb over = m_layer.pixel(d);
+    const QRgb over = drawn.pixel(d);
     const int a = qAlpha(over);
     if (a == 255)
         return QColor::fromRgb(over);
@@ -153,10 +202,11 @@ QColor PlotSurface::pixelColour(int x, int y) const {
 }
 
 bool PlotSurface::isDrawnAt(int x, int y) const {
-    if (m_layer.isNull())
+    const QImage &drawn = drawings();
+    if (drawn.isNull())
         return false;
     const QPoint d = deviceRect(x, y, 1, 1).topLeft();
-    return m_layer.rect().contains(d) && qAlpha(m_layer.pixel(d)) != 0;
+    return drawn.rect().contains(d) && qAlpha(drawn.pixel(d)) != 0;
 }
 
 void PlotSurface::paintEvent(QPaintEvent *) {
@@ -173,9 +223,9 @@ void PlotSurface::paintEvent(QPaintEvent *) {
             m_backgroundPixmap = m_background->pixmap(ratio);
         painter.drawPixmap(QPoint(0, 0), m_backgroundPixmap);
     }
-    if (m_layer.isNull())
+    if (drawings().isNull())
         return; // nothing drawn yet: the layer is made by the first drawing
-    if (m_ratio != devicePixelRatioF())
+    if (m_layer.isNull() || m_ratio != devicePixelRatioF())
         ensureLayer();
     painter.drawImage(QPointF(0, 0), m_layer);
 }

@@ -60,11 +60,14 @@ protected:
 
 private:
     void ensureLayer();
+    /// The drawings at the layer's ratio, where they are kept now.
+    const QImage &drawings() const { return m_layer.isNull() ? m_kept : m_layer; }
     void plot(int x, int y, QRgb rgb, Depth depth);
     QRect deviceRect(int x, int y, int w, int h) const;
 
     std::optional<Drawing> m_background;
     QImage m_layer; ///< the drawings, at the device pixel ratio of m_ratio; null until drawn
+    QImage m_kept;  ///< while hidden, the same drawings kept in a byte a pixel
     QPixmap m_backgroundPixmap;       ///< the background picture, held while shown
     mutable QImage m_backgroundImage; ///< the same, for reading pixels back (tests)
     qreal m_ratio = 1.0;

@@ -39,7 +39,9 @@ TextLines::TextLines(const QString &text, const Style &style, qreal width) {
         auto layout = std::make_unique<QTextLayout>(line.toString(), style.font);
         layout->setTextOption(option);
         layout->setFormats(widerBlanks(layout->text(), style.blankStretch));
-        layout->setCacheEnabled(true);
+        // The lines are kept; the glyphs are shaped again when drawn rather
+        // than held for every box of every page.
+        layout->setCacheEnabled(false);
         layout->beginLayout();
         for (QTextLine row = layout->createLine(); row.isValid(); row = layout->createLine()) {
             row.setLeadingIncluded(true);
