@@ -63,8 +63,14 @@ void registerFor(const QFont &font) {
         registerEmbedded();
 }
 
+Faces registered() {
+    if (italicDone)
+        return Faces::All;
+    return uprightDone ? Faces::Upright : Faces::None;
+}
+
 bool allRegistered() {
-    return uprightDone && italicDone;
+    return registered() == Faces::All;
 }
 
 QString family() {

@@ -24,6 +24,9 @@ void registerEmbedded();
 void registerItalic();
 /// \brief Registers the faces that \a font needs; idempotent. On the GUI thread only.
 void registerFor(const QFont &font);
+/// \brief The faces registered so far.
+enum class Faces { None, Upright, All };
+Faces registered();
 /// \brief Whether every face is registered: what drawing off the GUI thread needs.
 bool allRegistered();
 
