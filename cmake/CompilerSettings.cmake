@@ -22,3 +22,17 @@ if(WITH_SANITIZERS)
         -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
     target_link_options(project_settings INTERFACE -fsanitize=address,undefined)
 endif()
+
+# Hardening, as Debian builds its packages: position-independent executables,
+# a stack protector, checked string and memory functions, and relocations made
+# read-only at start-up (full RELRO with immediate binding).
+include(CheckPIESupported)
+check_pie_supported()
+set(CMAKE_POSITION_INDEPENDENT_CODE ON)
+if(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang" AND NOT WITH_SANITIZERS)
+    target_compile_options(project_settings INTERFACE -fstack-protector-strong)
+    # _FORTIFY_SOURCE needs the optimiser.
+    target_compile_definitions(project_settings INTERFACE
+        $<$<NOT:$<CONFIG:Debug>>:_FORTIFY_SOURCE=2>)
+    target_link_options(project_settings INTERFACE LINKER:-z,relro LINKER:-z,now)
+endif()
