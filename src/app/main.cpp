@@ -1,7 +1,10 @@
+#include "app/CommandLine.h"
 #include "app/CourseSetup.h"
+#include "app/SingleInstance.h"
 #include "version/Version.h"
 
 #include "shell/Course.h"
+#include "toolkit/PageWindow.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -23,9 +26,31 @@ bool displayAvailable() {
 #endif
 }
 
+void print(std::FILE *stream, const QString &text) {
+    std::fputs(text.toLocal8Bit().constData(), stream);
+}
+
 } // namespace
 
 int main(int argc, char *argv[]) {
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const app::CommandLine line = app::parseCommandLine(arguments);
+    switch (line.action) {
+    case app::CommandLine::Action::Help:
+        print(stdout, app::usage());
+        return 0;
+    case app::CommandLine::Action::Version:
+        print(stdout, app::versionText());
+        return 0;
+    case app::CommandLine::Action::Error:
+        print(stderr, QStringLiteral("transformateur-impulsions : ") + line.error +
+                          QStringLiteral("\n\n") + app::usage());
+        return 2;
+    case app::CommandLine::Action::Run:
+        break;
+    }
     if (!displayAvailable()) {
         std::fputs("transformateur-impulsions: aucun écran graphique (DISPLAY non défini) ; "
                    "lancez-le dans une session graphique, ou sous Xvfb avec : "
@@ -36,10 +61,21 @@ int main(int argc, char *argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("transformateur-impulsions"));
     QApplication::setApplicationVersion(QLatin1StringView(version::Full));
+    // The desktop entry's name: the desktop shows the course's icon for its
+    // windows and groups them under its launcher.
+    QGuiApplication::setDesktopFileName(QStringLiteral("fr.ferrite.transformateur_impulsions"));
+
+    app::SingleInstance instance;
+    if (!instance.claim())
+        return 0; // the running course came to the front
     app::configureApplication();
 
     shell::Course course;
     app::assemble(course);
+    QObject::connect(&instance, &app::SingleInstance::frontRequested, &course, [&course] {
+        if (tk::PageWindow *page = course.shownPage())
+            page->bringToFront();
+    });
     QObject::connect(&course, &shell::Course::finished, &application, &QCoreApplication::quit,
                      Qt::QueuedConnection);
     course.start();

@@ -83,6 +83,13 @@ tk::PageWindow *Course::existing(PageId id) const {
     return m_pages[number(id)].data();
 }
 
+tk::PageWindow *Course::shownPage() const {
+    for (const QPointer<tk::PageWindow> &page : m_pages)
+        if (page && page->isVisible())
+            return page.data();
+    return nullptr;
+}
+
 void Course::destroy(PageId id) {
     QPointer<tk::PageWindow> page = m_pages[number(id)];
     if (!page)

@@ -61,6 +61,8 @@ public:
     bool exists(PageId id) const;
     /// \brief The page if it exists, else null.
     tk::PageWindow *existing(PageId id) const;
+    /// The page on screen, if one is (one at most is, at any moment).
+    tk::PageWindow *shownPage() const;
     /// \brief Destroys the page (deferred); the program ends when no page is left.
     void destroy(PageId id);
 

@@ -1,6 +1,7 @@
 #include "toolkit/PageWindow.h"
 #include "toolkit/Button.h"
 #include "toolkit/ColourScheme.h"
+#include "toolkit/FrameHints.h"
 
 #include "fonts/Fonts.h"
 
@@ -45,6 +46,14 @@ void PageWindow::showPage() {
     const QWidget *focus = focusWidget();
     if (!focus || !focus->isVisible())
         focusNextChild();
+}
+
+void PageWindow::bringToFront() {
+    if (!isVisible())
+        return;
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    raise();
+    activateWindow();
 }
 
 void PageWindow::announce(const QString &message) {
@@ -101,6 +110,8 @@ QSizeF PageWindow::outerSizeTwips() const {
 }
 
 bool PageWindow::event(QEvent *event) {
+    if (event->type() == QEvent::Show)
+        restrictFrameToMove(*this); // the native window exists and is not mapped yet
     const bool handled = QWidget::event(event);
     switch (event->type()) {
     case QEvent::Show:

@@ -41,6 +41,9 @@ public:
     /// visible control holds the focus, the first one in the tab order takes it.
     void showPage();
     void hidePage();
+    /// \brief Brings a shown page back in front of the other windows, out of
+    /// the task bar if it was put there, and makes it the active window.
+    void bringToFront();
 
     /// \brief After a handler: if the shown page has no visible control with
     /// the focus, the default button takes it, else the first control in the

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QLocalServer>
+#include <QLockFile>
+#include <QObject>
+#include <QString>
+
+namespace app {
+
+/// \brief One course per user and display: a second start asks the running
+/// course to come to the front and ends.
+///
+/// The first course holds a lock file and listens on a local socket beside it.
+/// A later start that finds the lock held connects to that socket and asks
+/// for the front. A lock left by a course that crashed belongs to no running
+/// process and is taken over, and so is the socket file beside it.
+class SingleInstance : public QObject {
+    Q_OBJECT
+public:
+    /// \a key names the lock and the socket in \a folder (the user's run-time
+    /// folder by default, else the temporary folder).
+    explicit SingleInstance(const QString &key = defaultKey(), const QString &folder = {});
+
+    /// \brief True when this process is the course to run: it listens from
+    /// now on. False when a running course was asked to come to the front.
+    bool claim();
+
+    QString socketPath() const { return m_socketPath; }
+
+    /// "transformateur-impulsions-" and the display the course is on.
+    static QString defaultKey();
+
+signals:
+    /// A later start asked this course to come to the front.
+    void frontRequested();
+
+private:
+    bool askRunningCourse();
+
+    QString m_socketPath;
+    QLockFile m_lock;
+    QLocalServer m_server;
+};
+
+} // namespace app
