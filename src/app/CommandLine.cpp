@@ -40,7 +40,26 @@ const QSet<QString> &qtValued() {
 }
 
 CommandLine refuse(const QString &why) {
-    return CommandLine{CommandLine::Action::Error, why};
+    CommandLine line;
+    line.action = CommandLine::Action::Error;
+    line.error = why;
+    return line;
+}
+
+// "1,5" as well as "1.5", as a French user may write it.
+std::optional<double> scaleFrom(QString text) {
+    bool ok = false;
+    const double scale = text.replace(u',', u'.').toDouble(&ok);
+    if (!ok || scale < 1.0 || scale > 3.0)
+        return std::nullopt;
+    return scale;
+}
+
+QString pageList() {
+    QStringList names;
+    for (int n = 1; n < shell::PageCount; ++n)
+        names << shell::formName(shell::pageAt(n));
+    return names.join(QStringLiteral(", "));
 }
 
 } // namespace
@@ -48,9 +67,12 @@ CommandLine refuse(const QString &why) {
 CommandLine parseCommandLine(const QStringList &arguments) {
     CommandLine line;
     // The help answers whatever else the line holds.
-    for (const QString &argument : arguments)
-        if (argument == u"-h" || argument == u"--help")
-            return CommandLine{CommandLine::Action::Help, {}};
+    for (const QString &argument : arguments) {
+        if (argument == u"-h" || argument == u"--help") {
+            line.action = CommandLine::Action::Help;
+            return line;
+        }
+    }
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString &argument = arguments.at(i);
         if (argument == u"-v" || argument == u"--version") {
@@ -62,8 +84,40 @@ CommandLine parseCommandLine(const QStringList &arguments) {
         QString option = argument.mid(argument.startsWith(u"--") ? 2 : 1);
         const qsizetype equals = option.indexOf(u'=');
         const bool valueGiven = equals >= 0;
+        QString value = valueGiven ? option.mid(equals + 1) : QString();
         if (valueGiven)
             option.truncate(equals);
+        if (argument.startsWith(u"--") &&
+            (option == u"echelle" || option == u"page" || option == u"sans-son")) {
+            if (option == u"sans-son") {
+                if (valueGiven)
+                    return refuse(QStringLiteral("l'option « --sans-son » ne prend pas de valeur"));
+                line.silent = true;
+                continue;
+            }
+            if (!valueGiven) {
+                if (++i >= arguments.size())
+                    return refuse(
+                        QStringLiteral("l'option « --%1 » attend une valeur").arg(option));
+                value = arguments.at(i);
+            }
+            if (option == u"echelle") {
+                line.scale = scaleFrom(value);
+                if (!line.scale)
+                    return refuse(QStringLiteral("échelle « %1 » impossible : donnez un nombre "
+                                                 "de 1 à 3, comme 1,5")
+                                      .arg(value));
+            } else {
+                line.page = pageNamed(value);
+                if (!line.page)
+                    return refuse(QStringLiteral("page inconnue « %1 » : donnez son numéro, de 1 "
+                                                 "à %2, ou son nom (%3)")
+                                      .arg(value)
+                                      .arg(shell::PageCount - 1)
+                                      .arg(pageList()));
+            }
+            continue;
+        }
         if (qtFlags().contains(option) && !valueGiven)
             continue;
         if (qtValued().contains(option)) {
@@ -76,16 +130,39 @@ CommandLine parseCommandLine(const QStringList &arguments) {
     return line;
 }
 
+std::optional<shell::PageId> pageNamed(const QString &name) {
+    bool isNumber = false;
+    const int number = name.toInt(&isNumber);
+    if (isNumber)
+        return number >= 1 && number < shell::PageCount ? std::optional(shell::pageAt(number))
+                                                        : std::nullopt;
+    for (int n = 1; n < shell::PageCount; ++n) {
+        if (shell::formName(shell::pageAt(n)).compare(name, Qt::CaseInsensitive) == 0)
+            return shell::pageAt(n);
+    }
+    return std::nullopt;
+}
+
 QString usage() {
-    return QStringLiteral("Usage : transformateur-impulsions [options]\n"
-                          "Cours interactif sur le transformateur d'impulsions.\n"
-                          "\n"
-                          "Options :\n"
-                          "  -h, --help      affiche cette aide et s'arrête\n"
-                          "  -v, --version   affiche la version et s'arrête\n"
-                          "\n"
-                          "Les options de Qt (-platform, -style, -reverse…) sont acceptées.\n"
-                          "Si le cours est déjà ouvert, il revient au premier plan.\n");
+    return QStringLiteral(
+        "Usage : transformateur-impulsions [options]\n"
+        "Cours interactif sur le transformateur d'impulsions.\n"
+        "\n"
+        "Options :\n"
+        "  --echelle N     ouvre le cours à l'échelle N, de 1 à 3 (1,5 pour 150 %)\n"
+        "  --page NOM      ouvre le cours à une page : son numéro, de 1 à 13, ou son\n"
+        "                  nom (Fonction, Convent, Aimant, Vide, Produit, PasSat,\n"
+        "                  Demag, Incomp, RappCyc, ChargeTi, Applic, Variat, FinProg)\n"
+        "  --sans-son      ouvre le cours sans les bips\n"
+        "  -h, --help      affiche cette aide et s'arrête\n"
+        "  -v, --version   affiche la version et s'arrête\n"
+        "\n"
+        "Touches : Ctrl++ et Ctrl+- agrandissent et réduisent le cours, Ctrl+0 le\n"
+        "remet à 100 % ; F11 plein écran ; Pause ou P suspend l'animation ; Ctrl+G\n"
+        "liste des pages ; Ctrl+M coupe ou rétablit le son ; F1 aide.\n"
+        "\n"
+        "Les options de Qt (-platform, -style, -reverse…) sont acceptées.\n"
+        "Si le cours est déjà ouvert, il revient au premier plan.\n");
 }
 
 QString versionText() {

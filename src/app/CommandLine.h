@@ -1,7 +1,10 @@
 #pragma once
 
+#include "shell/PageId.h"
+
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 namespace app {
 
@@ -11,7 +14,17 @@ struct CommandLine {
     Action action = Action::Run;
     /// Why the command line is refused, in French (Action::Error).
     QString error;
+    /// --echelle N: the scale to start at (1 to 3), for this start only.
+    std::optional<double> scale;
+    /// --page NOM: the page to start on, in place of the title page.
+    std::optional<shell::PageId> page;
+    /// --sans-son: no beep, for this start only.
+    bool silent = false;
 };
+
+/// \brief The course page named \a name: its form name (in any case) or its
+/// number, 1 to 13.
+std::optional<shell::PageId> pageNamed(const QString &name);
 
 /// \brief Reads the program's arguments (\a arguments without the program's
 /// name), before Qt is started, so that --help and --version need no display.

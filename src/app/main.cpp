@@ -1,3 +1,4 @@
+#include "app/Classroom.h"
 #include "app/CommandLine.h"
 #include "app/CourseSetup.h"
 #include "app/SingleInstance.h"
@@ -7,6 +8,7 @@
 #include "toolkit/PageWindow.h"
 
 #include <QApplication>
+#include <QSettings>
 #include <cstdio>
 #include <cstdlib>
 
@@ -72,13 +74,17 @@ int main(int argc, char *argv[]) {
 
     shell::Course course;
     app::assemble(course);
+    // The scale and the sound that the teacher chose, for the next start.
+    QSettings settings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("ferrite"),
+                       QStringLiteral("transformateur-impulsions"));
+    app::Classroom classroom(course, settings, line);
     QObject::connect(&instance, &app::SingleInstance::frontRequested, &course, [&course] {
         if (tk::PageWindow *page = course.shownPage())
             page->bringToFront();
     });
     QObject::connect(&course, &shell::Course::finished, &application, &QCoreApplication::quit,
                      Qt::QueuedConnection);
-    course.start();
+    course.start(line.page.value_or(shell::PageId::Debut));
     const int status = QApplication::exec();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     return status;

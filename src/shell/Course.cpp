@@ -55,6 +55,8 @@ void Course::create(PageId id) {
     // Centred by its outer size; the window manager's frame is known only
     // once the page is on screen, and the page is centred again with it.
     connect(page, &tk::PageWindow::frameChanged, page, [page] { centreOnScreen(*page); });
+    // At another scale, centred by its new outer size.
+    connect(page, &tk::PageWindow::resized, page, [page] { centreOnScreen(*page); });
     centreOnScreen(*page);
 }
 
@@ -81,6 +83,28 @@ bool Course::exists(PageId id) const {
 
 tk::PageWindow *Course::existing(PageId id) const {
     return m_pages[number(id)].data();
+}
+
+void Course::goTo(PageId target) {
+    tk::PageWindow *shown = shownPage();
+    if (!shown || shown == existing(PageId::Debut) || !exists(PageId::Fonction)) {
+        debut().handOver(target); // from the title page: the hand-over, at that page
+        return;
+    }
+    auto *from = qobject_cast<CoursePage *>(shown);
+    if (target == PageId::Debut || !from)
+        return;
+    CoursePage &to = coursePage(target);
+    if (&to == from) {
+        // The page again, from its arrival.
+        from->leave();
+        from->enter();
+        return;
+    }
+    // As a forward move: the page entered, then this one hidden and reset.
+    to.enter();
+    from->hidePage();
+    from->leave();
 }
 
 tk::PageWindow *Course::shownPage() const {
@@ -121,7 +145,13 @@ tk::Drawing Course::picture(art::Picture picture) const {
             art::title(picture), art::description(picture)};
 }
 
-void Course::start() {
+void Course::start(PageId first) {
+    if (first != PageId::Debut) {
+        // Straight to a page: the course is entered as the title page
+        // enters it, at that page, the title page never shown.
+        debut().handOver(first);
+        return;
+    }
     // The title page's pictures are drawn while its windows are built.
     const QScreen *screen = QGuiApplication::primaryScreen();
     m_renderer->prerender({art::Picture::Photo, art::Picture::Emblem},

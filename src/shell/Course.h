@@ -70,7 +70,11 @@ public:
     void loadTexts();
 
     /// \brief Start-up: creates and shows the title page.
-    void start();
+    void start(PageId first = PageId::Debut);
+    /// \brief Leaves the page on screen with its leaving reset and enters
+    /// \a target as a forward move does (from the title page, through the
+    /// hand-over). The page on screen itself is entered again from its arrival.
+    void goTo(PageId target);
 
     /// \brief The toolkit's state for this course (beeps, ticks, window frame).
     tk::Session &session() { return m_session; }

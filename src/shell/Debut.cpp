@@ -55,12 +55,16 @@ Debut::Debut(Course &course)
 }
 
 void Debut::Timer1_Timer() {
+    handOver(PageId::Fonction);
+}
+
+void Debut::handOver(PageId first) {
     Timer1->setEnabled(false);
     Messages();
     for (const PageId id : CreationOrder)
         m_course.page(id);
     // The first course page: its arrival (Suite made visible), then shown.
-    m_course.coursePage(PageId::Fonction).enter();
+    m_course.coursePage(first).enter();
     m_course.destroy(Id);
 }
 

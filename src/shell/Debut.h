@@ -30,6 +30,9 @@ public:
     /// \brief Enters the course: loads the texts, makes sure every course page
     /// exists, shows the first course page, and destroys the title page.
     void Timer1_Timer();
+    /// \brief Builds the course pages and enters \a first (Fonction when the
+    /// title page's time is up), then the title page goes.
+    void handOver(PageId first);
     /// \brief Ends the program: destroys every page.
     void Quitter();
     /// \brief Writes every course text, with its colour, into the pages.

@@ -45,14 +45,14 @@ void dottedFrame(QPainter &p, const QRect &r, const QColor &colour) {
 } // namespace
 
 Button::Button(QWidget *parent, const QString &name, Tw place, const QString &caption)
-    : QPushButton(caption, parent) {
+    : QPushButton(caption, parent), Scaled(place) {
     setUp(name, place);
     setAccessibleName(caption);
 }
 
 Button::Button(QWidget *parent, const QString &name, Tw place, const QIcon &icon,
                const QString &tooltip)
-    : QPushButton(parent) {
+    : QPushButton(parent), Scaled(place) {
     setUp(name, place);
     setIcon(icon);
     setIconSize(QSize(IconSize, IconSize));
@@ -146,7 +146,11 @@ void Button::hideEvent(QHideEvent *event) {
 
 void Button::paintEvent(QPaintEvent *) {
     QPainter p(this);
-    QRect r = rect();
+    // Drawn at 100 % and scaled as a whole: edges, caption and focus marks
+    // keep their proportions at every scale.
+    p.scale(zoom(), zoom());
+    const QRect base(QPoint(0, 0), unscaledSize());
+    QRect r = base;
     const bool down = isDown();
     p.fillRect(r, palette::PageGrey);
     if (isEnterTarget() || down) {
@@ -163,19 +167,27 @@ void Button::paintEvent(QPaintEvent *) {
     const int shift = down ? 1 : 0;
     if (!icon().isNull()) {
         const QRect target(
-            QPoint((width() - IconSize) / 2 + shift, (height() - IconSize) / 2 + shift),
+            QPoint((base.width() - IconSize) / 2 + shift, (base.height() - IconSize) / 2 + shift),
             QSize(IconSize, IconSize));
-        icon().paint(&p, target);
+        if (zoom() == 1.0) {
+            icon().paint(&p, target);
+        } else {
+            // The icon drawn for the device pixels it covers at this scale.
+            const qreal ratio = devicePixelRatioF() * zoom();
+            QPixmap pixmap = icon().pixmap(QSize(IconSize, IconSize), ratio);
+            pixmap.setDevicePixelRatio(ratio);
+            p.drawPixmap(target.topLeft(), pixmap);
+        }
     } else {
         fonts::registerFor(font());
         p.setPen(palette::WindowText);
         p.setFont(font());
-        p.drawText(rect().translated(shift, shift), Qt::AlignCenter, text());
+        p.drawText(base.translated(shift, shift), Qt::AlignCenter, text());
     }
     if (showsFocus()) {
         // Inside the raised edge; around the caption, or just around an icon.
         const int inset = icon().isNull() ? FocusInset : FocusInset - 1;
-        dottedFrame(p, rect().adjusted(inset, inset, -inset, -inset), palette::WindowText);
+        dottedFrame(p, base.adjusted(inset, inset, -inset, -inset), palette::WindowText);
     }
 }
 

@@ -18,7 +18,7 @@ namespace tk {
 /// a flat grey face with a raised edge, a black border on the button that
 /// Enter presses, and a dotted rectangle on the focused button, both shown
 /// from the moment the page is.
-class Button final : public QPushButton {
+class Button final : public QPushButton, public Scaled {
     Q_OBJECT
 public:
     /// A caption button.
@@ -50,6 +50,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    QWidget &scaledWidget() override { return *this; }
     void setUp(const QString &name, Tw place);
     void updateEnterMarks();
 

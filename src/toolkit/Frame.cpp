@@ -4,7 +4,7 @@
 namespace tk {
 
 Frame::Frame(QWidget *parent, const QString &name, Tw place, Kind kind)
-    : QWidget(parent), m_kind(kind) {
+    : QWidget(parent), Scaled(place), m_kind(kind) {
     setObjectName(name);
     setGeometry(place.toPixels());
     setAutoFillBackground(false);

@@ -10,7 +10,7 @@ namespace tk {
 ///
 /// An inert frame makes the text boxes inside it inert: drawn in their normal
 /// colours, but with no focus, caret, selection or editing.
-class Frame final : public QWidget {
+class Frame final : public QWidget, public Scaled {
     Q_OBJECT
 public:
     enum class Kind { Active, Inert };
@@ -23,6 +23,7 @@ public:
     static bool isInsideInert(const QWidget *widget);
 
 private:
+    QWidget &scaledWidget() override { return *this; }
     Kind m_kind;
 };
 

@@ -6,7 +6,7 @@ namespace tk {
 
 ImageBox::ImageBox(QWidget *parent, const QString &name, Tw place, Drawing drawing,
                    const QString &tooltip, Fit fit)
-    : QWidget(parent), m_drawing(std::move(drawing)), m_fit(fit) {
+    : QWidget(parent), Scaled(place), m_drawing(std::move(drawing)), m_fit(fit) {
     setObjectName(name);
     setGeometry(place.toPixels());
     setFocusPolicy(Qt::NoFocus);
@@ -19,9 +19,12 @@ ImageBox::ImageBox(QWidget *parent, const QString &name, Tw place, Drawing drawi
 void ImageBox::paintEvent(QPaintEvent *) {
     QPainter painter(this);
     if (m_fit == Fit::Natural) {
+        // Drawn anew for the device pixels it covers at the course's scale.
         const qreal ratio = devicePixelRatioF();
-        if (m_pixmap.isNull() || m_pixmap.devicePixelRatio() != ratio)
-            m_pixmap = m_drawing.pixmap(ratio);
+        if (m_pixmap.isNull() || m_pixmap.devicePixelRatio() != ratio) {
+            m_pixmap = m_drawing.pixmap(ratio * zoom());
+            m_pixmap.setDevicePixelRatio(ratio);
+        }
         painter.drawPixmap(QPoint(0, 0), m_pixmap);
         return;
     }

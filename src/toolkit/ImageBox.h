@@ -12,7 +12,7 @@ namespace tk {
 /// \brief A picture at a fixed place, at its natural size or stretched to the box.
 ///
 /// The picture is drawn for the screen's device pixel ratio, never upscaled.
-class ImageBox final : public QWidget {
+class ImageBox final : public QWidget, public Scaled {
     Q_OBJECT
 public:
     enum class Fit { Natural, Stretch };
@@ -29,6 +29,8 @@ protected:
     void hideEvent(QHideEvent *event) override;
 
 private:
+    QWidget &scaledWidget() override { return *this; }
+    void zoomChanged() override { m_pixmap = QPixmap(); }
     Drawing m_drawing;
     Fit m_fit;
     QPixmap m_pixmap; ///< the drawing, for the current pixel ratio, held while shown

@@ -2,6 +2,9 @@
 #include "toolkit/Button.h"
 #include "toolkit/ColourScheme.h"
 #include "toolkit/FrameHints.h"
+#include "toolkit/TextBox.h"
+
+#include "palette/Palette.h"
 
 #include "fonts/Fonts.h"
 
@@ -9,6 +12,7 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QScreen>
 #include <QWindow>
 
 namespace tk {
@@ -21,10 +25,10 @@ PageWindow::PageWindow(Session &session, const QString &name, const QString &cap
     setObjectName(name);
     setWindowTitle(caption);
     setAccessibleName(caption.trimmed());
-    const QSize client(px(clientTwips.width()), px(clientTwips.height()));
+    m_client = QSize(px(clientTwips.width()), px(clientTwips.height()));
     if (border == Border::Fixed)
         setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
-    setFixedSize(client);
+    setFixedSize(m_client);
     // The course's own colours, whatever the desktop's palette: every role is
     // set, so nothing on the page follows the application's palette.
     setPalette(coursePalette());
@@ -33,6 +37,7 @@ PageWindow::PageWindow(Session &session, const QString &name, const QString &cap
 }
 
 void PageWindow::showPage() {
+    applyScale();
     show();
     if (QGuiApplication::platformName() != QLatin1String("offscreen"))
         raise(); // (the offscreen platform has no stacking order)
@@ -54,6 +59,94 @@ void PageWindow::bringToFront() {
     setWindowState(windowState() & ~Qt::WindowMinimized);
     raise();
     activateWindow();
+}
+
+void PageWindow::applyScale() {
+    const bool full = m_session.fullScreen();
+    if (full != bool(windowState() & Qt::WindowFullScreen)) {
+        if (full) {
+            setMinimumSize(0, 0);
+            setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+            setWindowState(windowState() | Qt::WindowFullScreen);
+        } else {
+            setWindowState(windowState() & ~Qt::WindowFullScreen);
+        }
+    }
+    if (!full)
+        fixSize();
+    layOut();
+}
+
+void PageWindow::fixSize() {
+    const QSize scaled(px(m_client.width() * TwipsPerPixel, m_session.zoom()),
+                       px(m_client.height() * TwipsPerPixel, m_session.zoom()));
+    if (minimumSize() == scaled && maximumSize() == scaled && size() == scaled)
+        return;
+    setFixedSize(scaled);
+    emit resized();
+}
+
+void PageWindow::layOut() {
+    double zoom = m_session.zoom();
+    QPoint offset;
+    if (windowState() & Qt::WindowFullScreen) {
+        // The largest scale that fits the screen, the page centred on its grey.
+        const QSize area = isVisible() ? size() : screen()->geometry().size();
+        zoom = qMin(double(area.width()) / m_client.width(),
+                    double(area.height()) / m_client.height());
+        offset = QPoint(qRound((area.width() - m_client.width() * zoom) / 2),
+                        qRound((area.height() - m_client.height() * zoom) / 2));
+    }
+    if (zoom == m_zoom && offset == m_offset)
+        return;
+    m_zoom = zoom;
+    m_offset = offset;
+    for (QWidget *child : findChildren<QWidget *>()) {
+        if (auto *scaled = dynamic_cast<Scaled *>(child))
+            scaled->setZoom(zoom, child->parentWidget() == this ? offset : QPoint());
+    }
+}
+
+void PageWindow::resizeEvent(QResizeEvent *event) {
+    QWidget::resizeEvent(event);
+    // Out of full screen, a window manager may give back the size the
+    // window had before: the page asks for its own again.
+    if (!(windowState() & Qt::WindowFullScreen) && !m_session.fullScreen())
+        fixSize();
+    layOut();
+}
+
+void PageWindow::changeEvent(QEvent *event) {
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange)
+        return;
+    // The window manager has the last word on full screen: the page follows
+    // the state it reports, back to its fixed size when it leaves full screen.
+    if (!(windowState() & Qt::WindowFullScreen) && !m_session.fullScreen())
+        fixSize();
+    layOut();
+}
+
+void PageWindow::showPauseMark(bool shown) {
+    if (!m_pauseMark && !shown)
+        return;
+    if (!m_pauseMark) {
+        // Low on the left, where no page has a control.
+        auto *mark = new TextBox(this, QStringLiteral("MarquePause"), {120, 6480, 1200, 255},
+                                 TextStyle{.pixelSize = 11, .italic = true});
+        mark->setText(QStringLiteral("Pause"));
+        mark->setForeground(palette::Maroon);
+        mark->setAccessibleName(QStringLiteral("Pause"));
+        mark->setZoom(m_zoom, m_offset);
+        m_pauseMark = mark;
+    }
+    m_pauseMark->setVisible(shown);
+    if (shown)
+        m_pauseMark->raise();
+}
+
+bool PageWindow::showsPauseMark() const {
+    return m_pauseMark && m_pauseMark->isVisible();
 }
 
 void PageWindow::announce(const QString &message) {

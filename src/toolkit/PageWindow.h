@@ -68,6 +68,17 @@ public:
     /// \brief The last message announced (empty if none).
     QString lastAnnouncement() const;
 
+    /// \brief Shows the page at the session's scale: in a window of its client
+    /// size times the scale, or full screen at the largest scale that fits,
+    /// centred on the page's grey. Every control is laid out and drawn anew.
+    /// showPage() does it; call it for the page on screen after a change.
+    void applyScale();
+    /// \brief The scale the controls are laid out at now (1 is 100 %).
+    double shownZoom() const { return m_zoom; }
+    /// \brief Shows or hides the mark that tells that the course is paused.
+    void showPauseMark(bool shown);
+    bool showsPauseMark() const;
+
     /// \brief Chains the focus in the given order (the controls' tab order).
     static void setTabOrder(std::initializer_list<QWidget *> widgets);
 
@@ -77,20 +88,33 @@ signals:
     /// The window manager has given the page a frame other than the one its
     /// outer size counted with, so a position computed from it is off.
     void frameChanged();
+    /// The page has taken a new size in a window: a position computed from
+    /// its outer size is off.
+    void resized();
 
 protected:
     bool event(QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     QMargins frameMargins() const;
+    /// Lays the controls out at the scale that the window's state gives.
+    void layOut();
+    /// Fixes the window's size to the client area at the session's scale.
+    void fixSize();
 
     Session &m_session;
     Announcer *m_announcer;
     QPointer<Button> m_default;
     mutable QMargins m_counted; ///< the frame that outerSizeTwips() last counted
     QPointer<Button> m_cancel;
+    QSize m_client;      ///< the client area at 100 %, in logical pixels
+    double m_zoom = 1.0; ///< the scale the controls are laid out at
+    QPoint m_offset;     ///< where the page's client area starts (full screen)
+    QWidget *m_pauseMark = nullptr;
 };
 
 } // namespace tk

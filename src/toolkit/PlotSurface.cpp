@@ -11,7 +11,8 @@ namespace tk {
 
 PlotSurface::PlotSurface(QWidget *parent, const QString &name, Tw place,
                          std::optional<Drawing> background, const QString &tooltip)
-    : QWidget(parent), m_background(std::move(background)), m_foreground(palette::WindowText) {
+    : QWidget(parent), Scaled(place), m_background(std::move(background)),
+      m_foreground(palette::WindowText) {
     setObjectName(name);
     setGeometry(place.toPixels());
     setFocusPolicy(Qt::NoFocus);
@@ -76,24 +77,55 @@ void PlotSurface::ensureLayer() {
         m_layer.setDevicePixelRatio(m_kept.devicePixelRatio());
         m_kept = QImage();
     }
-    const qreal ratio = devicePixelRatioF();
-    if (!m_layer.isNull() && ratio == m_ratio && m_layer.size() == size() * ratio)
+    const qreal ratio = drawingRatio();
+    if (!m_layer.isNull() && ratio == m_ratio && m_layer.size() == unscaledSize() * ratio)
         return;
-    QImage layer(size() * ratio, QImage::Format_ARGB32_Premultiplied);
+    QImage layer(unscaledSize() * ratio, QImage::Format_ARGB32_Premultiplied);
     layer.fill(Qt::transparent);
-    if (!m_layer.isNull()) {
-        // Carry the drawings over to the new ratio, pixel blocks kept whole.
-        QPainter p(&layer);
-        p.drawImage(QRectF(layer.rect()), m_layer, QRectF(m_layer.rect()));
-    }
     // Its pixels are device pixels: painted at the origin, one to one.
     layer.setDevicePixelRatio(ratio);
     m_ratio = ratio;
     m_layer = std::move(layer);
+    // At a new ratio the drawings are made again, in their order, so that
+    // lines keep whole pixel blocks and prints are drawn for the new pixels.
+    for (const Stroke &stroke : m_strokes)
+        rasterise(stroke);
+}
+
+void PlotSurface::rasterise(const Stroke &stroke) {
+    if (stroke.text.isEmpty()) {
+        const int dx = std::abs(stroke.to.x() - stroke.from.x());
+        const int dy = -std::abs(stroke.to.y() - stroke.from.y());
+        const int sx = stroke.from.x() < stroke.to.x() ? 1 : -1;
+        const int sy = stroke.from.y() < stroke.to.y() ? 1 : -1;
+        int err = dx + dy;
+        int x = stroke.from.x();
+        int y = stroke.from.y();
+        while (x != stroke.to.x() || y != stroke.to.y()) { // the last point is left out
+            plot(x, y, stroke.rgb, stroke.depth);
+            const int e2 = 2 * err;
+            if (e2 >= dy) {
+                err += dy;
+                x += sx;
+            }
+            if (e2 <= dx) {
+                err += dx;
+                y += sy;
+            }
+        }
+        return;
+    }
+    QPainter p(&m_layer);
+    // Whole pixels only, so that printing a text again over itself changes nothing.
+    QFont crisp = stroke.font;
+    crisp.setStyleStrategy(QFont::NoAntialias);
+    p.setFont(crisp);
+    p.setPen(QColor::fromRgba(stroke.rgb));
+    p.drawText(stroke.from, stroke.text);
 }
 
 void PlotSurface::plot(int x, int y, QRgb rgb, Depth depth) {
-    if (x < 0 || y < 0 || x >= width() || y >= height())
+    if (x < 0 || y < 0 || x >= unscaledSize().width() || y >= unscaledSize().height())
         return;
     const QRect r = deviceRect(x, y, 1, 1) & m_layer.rect();
     if (r.isEmpty() || (depth == Depth::Beneath && qAlpha(m_layer.pixel(r.topLeft())) != 0))
@@ -109,27 +141,32 @@ void PlotSurface::drawLine(int x1, int y1, int x2, int y2, const QColor &colour,
     if (x1 == x2 && y1 == y2)
         return;
     ensureLayer();
-    const QRgb rgb = colour.rgba() | 0xff000000u;
-    const int dx = std::abs(x2 - x1);
-    const int dy = -std::abs(y2 - y1);
-    const int sx = x1 < x2 ? 1 : -1;
-    const int sy = y1 < y2 ? 1 : -1;
-    int err = dx + dy;
-    int x = x1;
-    int y = y1;
-    while (x != x2 || y != y2) { // the last point is left out
-        plot(x, y, rgb, depth);
-        const int e2 = 2 * err;
-        if (e2 >= dy) {
-            err += dy;
-            x += sx;
-        }
-        if (e2 <= dx) {
-            err += dx;
-            y += sy;
-        }
+    m_strokes.push_back(
+        Stroke{QPoint(x1, y1), QPoint(x2, y2), colour.rgba() | 0xff000000u, depth, {}, {}});
+    rasterise(m_strokes.back());
+    updateDrawing(QRect(QPoint(qMin(x1, x2), qMin(y1, y2)), QPoint(qMax(x1, x2), qMax(y1, y2))));
+}
+
+void PlotSurface::updateDrawing(const QRect &rect) {
+    if (zoom() == 1.0) {
+        update(rect);
+        return;
     }
-    update(QRect(QPoint(qMin(x1, x2), qMin(y1, y2)), QPoint(qMax(x1, x2), qMax(y1, y2))));
+    // The device pixels of the drawing's rectangle, in the widget's logical
+    // pixels, rounded outwards.
+    const QRect device = deviceRect(rect.x(), rect.y(), rect.width(), rect.height());
+    const qreal ratio = devicePixelRatioF();
+    update(QRectF(device.x() / ratio, device.y() / ratio, device.width() / ratio,
+                  device.height() / ratio)
+               .toAlignedRect()
+               .adjusted(-1, -1, 1, 1));
+}
+
+void PlotSurface::zoomChanged() {
+    m_backgroundPixmap = QPixmap();
+    m_backgroundImage = QImage();
+    if (!drawings().isNull())
+        ensureLayer(); // the drawings carried over, pixel blocks kept whole
 }
 
 void PlotSurface::setDrawingPosition(int x, int y) {
@@ -140,25 +177,23 @@ void PlotSurface::print(const QString &text) {
     fonts::registerFor(font());
     ensureLayer();
     const QFontMetrics metrics(font());
-    {
-        QPainter p(&m_layer);
-        // Whole pixels only, so that printing a text again over itself
-        // changes nothing.
-        QFont crisp = font();
-        crisp.setStyleStrategy(QFont::NoAntialias);
-        p.setFont(crisp);
-        p.setPen(m_foreground);
-        p.drawText(QPoint(m_position.x(), m_position.y() + metrics.ascent()), text);
-    }
+    m_strokes.push_back(Stroke{QPoint(m_position.x(), m_position.y() + metrics.ascent()),
+                               {},
+                               m_foreground.rgba(),
+                               Depth::Over,
+                               text,
+                               font()});
+    rasterise(m_strokes.back());
     // Glyphs do not keep to the logical pixel grid: a pixel more all round.
-    update(QRect(m_position, QSize(metrics.horizontalAdvance(text), metrics.height()))
-               .adjusted(-1, -1, 2, 2));
+    updateDrawing(QRect(m_position, QSize(metrics.horizontalAdvance(text), metrics.height()))
+                      .adjusted(-1, -1, 2, 2));
     m_position = QPoint(0, m_position.y() + metrics.height());
 }
 
 void PlotSurface::clear() {
     m_layer = QImage(); // made again by the next drawing
     m_kept = QImage();
+    m_strokes.clear();
     update();
 }
 
@@ -217,17 +252,30 @@ void PlotSurface::paintEvent(QPaintEvent *) {
     // rectangle takes in parts of its neighbours.
     QPainter painter(this);
     painter.fillRect(rect(), palette::PageGrey);
+    const qreal screenRatio = devicePixelRatioF();
+    // Device pixels painted one to one: at the course's scale, an image of
+    // drawingRatio() pixels to a pixel of the drawing covers the widget.
+    const auto oneToOne = [screenRatio](QSize pixels) {
+        return QRectF(QPointF(0, 0), QSizeF(pixels) / screenRatio);
+    };
     if (m_background) {
-        const qreal ratio = devicePixelRatioF();
+        const qreal ratio = drawingRatio();
         if (m_backgroundPixmap.isNull() || m_backgroundPixmap.devicePixelRatio() != ratio)
             m_backgroundPixmap = m_background->pixmap(ratio);
-        painter.drawPixmap(QPoint(0, 0), m_backgroundPixmap);
+        if (zoom() == 1.0)
+            painter.drawPixmap(QPoint(0, 0), m_backgroundPixmap);
+        else
+            painter.drawPixmap(oneToOne(m_backgroundPixmap.size()), m_backgroundPixmap,
+                               QRectF(m_backgroundPixmap.rect()));
     }
     if (drawings().isNull())
         return; // nothing drawn yet: the layer is made by the first drawing
-    if (m_layer.isNull() || m_ratio != devicePixelRatioF())
+    if (m_layer.isNull() || m_ratio != drawingRatio())
         ensureLayer();
-    painter.drawImage(QPointF(0, 0), m_layer);
+    if (zoom() == 1.0)
+        painter.drawImage(QPointF(0, 0), m_layer);
+    else
+        painter.drawImage(oneToOne(m_layer.size()), m_layer, QRectF(m_layer.rect()));
 }
 
 } // namespace tk

@@ -5,21 +5,25 @@
 #include "toolkit/Drawing.h"
 
 #include <QColor>
+#include <QFont>
 #include <QImage>
 #include <QPixmap>
 #include <QWidget>
 #include <optional>
+#include <vector>
 
 namespace tk {
 
 /// \brief A plotting surface: a background picture and a drawing layer above it.
 ///
-/// Coordinates are logical pixels from the top-left corner, y downwards. What
+/// Coordinates are logical pixels at 100 % from the top-left corner, y
+/// downwards, at every scale of the course: a pixel of the drawing covers the
+/// device pixels of its place at the scale (whole blocks at whole scales). What
 /// is drawn stays (also while the surface or its page is hidden) until clear().
 /// Lines follow the raster rule of the course: a segment paints its first
 /// pixel and not its last, and is never anti-aliased; at a device pixel ratio
 /// of 2 a logical pixel covers exactly 2 x 2 device pixels.
-class PlotSurface final : public QWidget {
+class PlotSurface final : public QWidget, public Scaled {
     Q_OBJECT
 public:
     PlotSurface(QWidget *parent, const QString &name, Tw place,
@@ -59,6 +63,22 @@ protected:
     void hideEvent(QHideEvent *event) override;
 
 private:
+    QWidget &scaledWidget() override { return *this; }
+    void zoomChanged() override;
+    /// Device pixels to one pixel of the drawing: the screen's ratio times the course's scale.
+    qreal drawingRatio() const { return devicePixelRatioF() * zoom(); }
+    /// \brief Repaints what covers the drawing's rectangle (in its pixels).
+    void updateDrawing(const QRect &rect);
+    /// A line or a print, as it was asked for.
+    struct Stroke {
+        QPoint from; ///< a line's first point, or where a print's baseline starts
+        QPoint to;   ///< a line's last point (left out)
+        QRgb rgb;
+        Depth depth;
+        QString text; ///< what a print prints; empty for a line
+        QFont font;
+    };
+    void rasterise(const Stroke &stroke);
     void ensureLayer();
     /// The drawings at the layer's ratio, where they are kept now.
     const QImage &drawings() const { return m_layer.isNull() ? m_kept : m_layer; }
@@ -66,8 +86,9 @@ private:
     QRect deviceRect(int x, int y, int w, int h) const;
 
     std::optional<Drawing> m_background;
-    QImage m_layer; ///< the drawings, at the device pixel ratio of m_ratio; null until drawn
+    QImage m_layer; ///< the drawings, m_ratio device pixels to a pixel; null until drawn
     QImage m_kept;  ///< while hidden, the same drawings kept in a byte a pixel
+    std::vector<Stroke> m_strokes;    ///< every drawing since the last clear(), in order
     QPixmap m_backgroundPixmap;       ///< the background picture, held while shown
     mutable QImage m_backgroundImage; ///< the same, for reading pixels back (tests)
     qreal m_ratio = 1.0;

@@ -2,34 +2,63 @@
 
 #include <QMargins>
 #include <QtGlobal>
+#include <vector>
 
 namespace tk {
 
+class Timer;
+
 /// \brief The toolkit's state for one course: the beeps it has sounded, the
-/// tick being handled now, and the frame that the window manager gives its
-/// pages. The course owns one; a new course starts afresh.
+/// tick being handled now, the frame that the window manager gives its pages,
+/// the scale the pages are shown at, and whether the timers are paused. The
+/// course owns one; a new course starts afresh.
 class Session final {
 public:
-    /// \brief Sounds the system beep. Every beep of the course goes through here.
+    /// \brief Sounds the system beep, unless the sound is off. Every beep of
+    /// the course goes through here.
     void beep();
     /// \brief The beeps sounded since the session began, or since the last reset.
     int beepCount() const { return m_beeps; }
     void resetBeepCount() { m_beeps = 0; }
+    /// \brief Whether beeps sound (and are counted).
+    bool soundOn() const { return m_soundOn; }
+    void setSoundOn(bool on) { m_soundOn = on; }
 
     /// \brief When the timer tick being handled now was due, on a steady
     /// clock (ns); -1 when no tick is being handled.
     qint64 tickDue() const { return m_tickDue; }
     void setTickDue(qint64 due) { m_tickDue = due; }
-
     /// \brief What the window manager adds around a page (frame and caption),
     /// as last seen on a page; none until a page has been framed.
     QMargins frame() const { return m_frame; }
     void setFrame(QMargins frame) { m_frame = frame; }
 
+    /// \brief The scale of the pages in a window (1 is 100 %); a page takes
+    /// it when it is shown (PageWindow::applyScale() for the page on screen).
+    double zoom() const { return m_zoom; }
+    void setZoom(double zoom) { m_zoom = zoom; }
+    /// \brief Whether the pages are shown full screen, at the largest scale that fits.
+    bool fullScreen() const { return m_fullScreen; }
+    void setFullScreen(bool on) { m_fullScreen = on; }
+
+    /// \brief Holds every timer of the course: no tick while paused, and on
+    /// resuming each timer goes on with what was left of its interval.
+    void setPaused(bool paused);
+    bool isPaused() const { return m_paused; }
+
+    /// The timers of the course's pages register themselves.
+    void attach(Timer *timer);
+    void detach(Timer *timer);
+
 private:
     int m_beeps = 0;
+    bool m_soundOn = true;
     qint64 m_tickDue = -1;
     QMargins m_frame;
+    double m_zoom = 1.0;
+    bool m_fullScreen = false;
+    bool m_paused = false;
+    std::vector<Timer *> m_timers;
 };
 
 } // namespace tk

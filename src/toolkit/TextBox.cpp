@@ -36,8 +36,8 @@ qreal tabStop(const QFont &font) {
 } // namespace
 
 TextBox::TextBox(QWidget *parent, const QString &name, Tw place, TextStyle style, Mode mode)
-    : QWidget(parent), m_mode(Frame::isInsideInert(parent) ? Mode::Display : mode), m_style(style),
-      m_foreground(palette::WindowText) {
+    : QWidget(parent), Scaled(place), m_mode(Frame::isInsideInert(parent) ? Mode::Display : mode),
+      m_style(style), m_foreground(palette::WindowText) {
     setObjectName(name);
     setGeometry(place.toPixels());
     setFont(fonts::font(style.pixelSize, style.bold, style.italic));
@@ -114,7 +114,7 @@ void TextBox::resetView() {
 }
 
 QRect TextBox::textArea() const {
-    return rect().adjusted(SideMargin, 0, -SideMargin, 0);
+    return QRect(QPoint(0, 0), unscaledSize()).adjusted(SideMargin, 0, -SideMargin, 0);
 }
 
 std::unique_ptr<TextLines> TextBox::layOut() const {
@@ -149,8 +149,9 @@ QRectF TextBox::fragmentRect(const QString &fragment) const {
     const TextLines &laidOut = fresh ? *fresh : lines();
     const QRectF a = laidOut.caretRect(from);
     const QRectF b = laidOut.caretRect(from + int(fragment.size()));
-    return QRectF(QPointF(a.left(), a.top()), QPointF(b.left(), a.bottom()))
-        .translated(textArea().topLeft());
+    const QRectF base = QRectF(QPointF(a.left(), a.top()), QPointF(b.left(), a.bottom()))
+                            .translated(textArea().topLeft());
+    return QRectF(base.topLeft() * zoom(), base.size() * zoom());
 }
 
 bool TextBox::showsWholeText() const {
@@ -194,9 +195,9 @@ QRect TextBox::characterRect(int offset) const {
         const qreal width = there.top() == here.top() && there.left() > here.left()
                                 ? there.left() - here.left()
                                 : fontMetrics().averageCharWidth();
-        return QRectF(here.topLeft(), QSizeF(width, here.height()))
-            .translated(textArea().topLeft())
-            .toAlignedRect();
+        const QRectF base =
+            QRectF(here.topLeft(), QSizeF(width, here.height())).translated(textArea().topLeft());
+        return QRectF(base.topLeft() * zoom(), base.size() * zoom()).toAlignedRect();
     }
     QTextCursor at(m_editor->document());
     at.setPosition(clamp(offset));
@@ -212,9 +213,10 @@ QRect TextBox::characterRect(int offset) const {
 
 int TextBox::offsetAt(const QPoint &point) const {
     if (!m_editor) {
-        if (!textArea().contains(point))
+        const QPoint base = (QPointF(point) / zoom()).toPoint();
+        if (!textArea().contains(base))
             return -1;
-        return lines().offsetAt(point - textArea().topLeft());
+        return lines().offsetAt(base - textArea().topLeft());
     }
     const QPoint local = m_editor->viewport()->mapFrom(this, point);
     if (!m_editor->viewport()->rect().contains(local))
@@ -226,11 +228,19 @@ void TextBox::paintEvent(QPaintEvent *) {
     if (m_editor)
         return; // the editor draws the text
     QPainter painter(this);
+    // Laid out at 100 % and drawn at the course's scale: the same lines at
+    // every scale, in glyphs drawn for the pixels they cover.
+    painter.scale(zoom(), zoom());
     const QRect area = textArea();
     painter.fillRect(area, palette::PageGrey);
     painter.setClipRect(area);
     painter.setPen(m_foreground);
     lines().draw(painter, area.topLeft());
+}
+
+void TextBox::zoomChanged() {
+    if (m_editor)
+        m_editor->setZoom(zoom());
 }
 
 void TextBox::changeEvent(QEvent *event) {
@@ -247,7 +257,7 @@ void TextBox::resizeEvent(QResizeEvent *event) {
 }
 
 TextEditor::TextEditor(TextBox *box, const TextStyle &style)
-    : QTextEdit(box), m_multiLine(style.multiLine) {
+    : QTextEdit(box), m_multiLine(style.multiLine), m_baseFont(box->font()) {
     fonts::registerFor(font());
     setObjectName(box->objectName() + QStringLiteral("-editeur"));
     setFrameShape(QFrame::NoFrame);
@@ -277,6 +287,19 @@ TextEditor::TextEditor(TextBox *box, const TextStyle &style)
         setReadOnly(false);
         setFocusPolicy(Qt::ClickFocus);
     }
+}
+
+void TextEditor::setZoom(double zoom) {
+    QFont scaled = m_baseFont;
+    if (m_baseFont.pixelSize() > 0)
+        scaled.setPixelSize(qMax(1, qRound(m_baseFont.pixelSize() * zoom)));
+    setFont(scaled);
+    const int margin = qRound(SideMargin * zoom);
+    setViewportMargins(margin, 0, margin, 0);
+    setTabStopDistance(tabStop(scaled));
+    QTextOption option = document()->defaultTextOption();
+    option.setTabStopDistance(tabStopDistance());
+    document()->setDefaultTextOption(option);
 }
 
 void TextEditor::keyPressEvent(QKeyEvent *event) {

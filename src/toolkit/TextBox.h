@@ -29,7 +29,7 @@ class TextEditor;
 /// inert frame it is a plain display, which lays its text out once and draws
 /// it; otherwise it is either editable, or read-only with a vertical scroll
 /// bar (it can then take the focus and scroll), and holds an editor for that.
-class TextBox final : public QWidget {
+class TextBox final : public QWidget, public Scaled {
     Q_OBJECT
 public:
     enum class Mode { Display, Editable, ReadOnlyScrolling };
@@ -79,6 +79,9 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    QWidget &scaledWidget() override { return *this; }
+    void zoomChanged() override;
+    /// Where the text stands at 100 %: the box less a little room left and right.
     QRect textArea() const;
     /// The display's lines, laid out at the first need.
     const TextLines &lines() const;
@@ -101,6 +104,8 @@ public:
     TextEditor(TextBox *box, const TextStyle &style);
 
     TextBox *box() const { return static_cast<TextBox *>(parentWidget()); }
+    /// \brief Its font, margins and tab stops at the course's scale \a zoom.
+    void setZoom(double zoom);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
@@ -108,6 +113,7 @@ protected:
 
 private:
     bool m_multiLine;
+    QFont m_baseFont; ///< the box's font, at 100 %
 };
 
 } // namespace tk

@@ -34,6 +34,7 @@ Timer::Timer(QObject *parent, const QString &name, int intervalMs, bool enabled)
         m_ownSession = std::make_unique<Session>();
         m_session = m_ownSession.get();
     }
+    m_session->attach(this);
     setObjectName(name);
     m_timer.setTimerType(Qt::PreciseTimer);
     m_timer.setInterval(intervalMs);
@@ -47,13 +48,19 @@ Timer::Timer(QObject *parent, const QString &name, int intervalMs, bool enabled)
     setEnabled(enabled);
 }
 
+Timer::~Timer() {
+    m_session->detach(this);
+}
+
 void Timer::setEnabled(bool enabled) {
     if (!enabled) {
+        m_enabled = false;
         m_timer.stop();
         return;
     }
-    if (m_timer.isActive())
+    if (m_enabled)
         return;
+    m_enabled = true;
     // A tick far behind (the machine was busy) is not made up for in a burst:
     // at most half an interval is caught up.
     const qint64 halfInterval = qint64(m_interval) * 500000;
@@ -63,12 +70,37 @@ void Timer::setEnabled(bool enabled) {
     const qint64 tickDue = m_session->tickDue();
     const qint64 from = tickDue >= 0 ? qMax(tickDue, now() - halfInterval) : now();
     m_due = from + qint64(m_interval) * 1000000;
-    const double left = double(m_due - now()) / 1e6;
+    if (m_held) {
+        m_left = qBound(qint64(0), m_due - now(), qint64(m_interval) * 1000000);
+        return;
+    }
+    startTowards(m_due);
+}
+
+void Timer::startTowards(qint64 due) {
+    const double left = double(due - now()) / 1e6;
     m_timer.start(int(std::lround(qBound(0.0, left, double(m_interval)))));
 }
 
+void Timer::setHeld(bool held) {
+    if (held == m_held)
+        return;
+    m_held = held;
+    if (held) {
+        if (m_enabled)
+            m_left = qBound(qint64(0), m_due - now(), qint64(m_interval) * 1000000);
+        m_timer.stop();
+        return;
+    }
+    if (!m_enabled)
+        return;
+    // The interval goes on from where it was held.
+    m_due = now() + m_left;
+    startTowards(m_due);
+}
+
 bool Timer::fire() {
-    if (!isEnabled())
+    if (!m_enabled || m_held)
         return false;
     deliver(now());
     return true;

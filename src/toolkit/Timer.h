@@ -21,24 +21,38 @@ class Timer final : public QObject {
 public:
     Timer(QObject *parent, const QString &name, int intervalMs, bool enabled = false);
 
+    ~Timer() override;
+
     void setEnabled(bool enabled);
-    bool isEnabled() const { return m_timer.isActive(); }
+    bool isEnabled() const { return m_enabled; }
     int interval() const { return m_interval; }
 
-    /// \brief Delivers one tick now if the timer is enabled; returns whether it did.
+    /// \brief Delivers one tick now if the timer is enabled and not held;
+    /// returns whether it did.
     bool fire();
+
+    /// \brief Holds the timer (the course is paused): no tick until it is
+    /// let go, and then the next tick comes after what was left of the
+    /// interval. It stays enabled or not, and may be enabled or disabled
+    /// meanwhile.
+    void setHeld(bool held);
+    bool isHeld() const { return m_held; }
 
 signals:
     void tick();
 
 private:
     void deliver(qint64 due);
+    void startTowards(qint64 due);
 
     QTimer m_timer;
     int m_interval;
     Session *m_session;                    ///< its page's, or its own
     std::unique_ptr<Session> m_ownSession; ///< for a timer outside any page
     qint64 m_due = 0;                      ///< when the next tick is due, on a steady clock (ns)
+    bool m_enabled = false;
+    bool m_held = false;
+    qint64 m_left = 0; ///< while held: what was left of the interval (ns)
 };
 
 } // namespace tk

@@ -1,0 +1,313 @@
+#include "app/Classroom.h"
+
+#include "shell/Course.h"
+#include "shell/CoursePage.h"
+#include "toolkit/ColourScheme.h"
+#include "toolkit/PageWindow.h"
+#include "toolkit/TextBox.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSettings>
+#include <QVBoxLayout>
+#include <cmath>
+
+namespace app {
+namespace {
+
+const QString ScaleKey = QStringLiteral("echelle");
+const QString SoundKey = QStringLiteral("son");
+
+// The pages whose animation the teacher may pause.
+bool hasAnimation(const tk::PageWindow *page) {
+    const auto *coursePage = qobject_cast<const shell::CoursePage *>(page);
+    if (!coursePage)
+        return false;
+    const shell::PageId id = coursePage->id();
+    return id == shell::PageId::Vide || id == shell::PageId::Demag || id == shell::PageId::Incomp;
+}
+
+// A text box or anything else that takes typed letters.
+bool takesLetters(const QWidget *widget) {
+    const auto *editor = qobject_cast<const tk::TextEditor *>(widget);
+    return editor && !editor->isReadOnly();
+}
+
+double clampScale(double scale) {
+    return qBound(Classroom::MinScale, scale, Classroom::MaxScale);
+}
+
+} // namespace
+
+Classroom::Classroom(shell::Course &course, QSettings &settings, const CommandLine &options)
+    : m_course(course), m_settings(settings) {
+    tk::Session &session = m_course.session();
+    // A remembered scale, unless the command line gives one for this start.
+    double scale = MinScale;
+    bool ok = false;
+    const double kept = m_settings.value(ScaleKey).toDouble(&ok);
+    if (ok && kept >= MinScale && kept <= MaxScale)
+        scale = kept;
+    if (options.scale)
+        scale = clampScale(*options.scale);
+    session.setZoom(scale);
+    session.setSoundOn(!options.silent && m_settings.value(SoundKey, true).toBool());
+    qApp->installEventFilter(this);
+}
+
+Classroom::~Classroom() {
+    if (m_dialog)
+        delete m_dialog.data();
+}
+
+tk::PageWindow *Classroom::shownPage() const {
+    return m_course.shownPage();
+}
+
+double Classroom::scale() const {
+    return m_course.session().zoom();
+}
+
+void Classroom::setScale(double scale, bool remember) {
+    scale = clampScale(scale);
+    if (remember)
+        m_settings.setValue(ScaleKey, scale);
+    if (scale == this->scale())
+        return;
+    m_course.session().setZoom(scale);
+    applyScale();
+}
+
+void Classroom::applyScale() {
+    if (tk::PageWindow *page = shownPage())
+        page->applyScale();
+}
+
+void Classroom::zoomIn() {
+    // The next step of 25 % above the scale, whatever the scale was.
+    setScale(std::floor(scale() / ScaleStep + 1e-9) * ScaleStep + ScaleStep);
+}
+
+void Classroom::zoomOut() {
+    setScale(std::ceil(scale() / ScaleStep - 1e-9) * ScaleStep - ScaleStep);
+}
+
+void Classroom::resetScale() {
+    m_settings.remove(ScaleKey);
+    setScale(MinScale, false);
+}
+
+void Classroom::toggleFullScreen() {
+    tk::Session &session = m_course.session();
+    session.setFullScreen(!session.fullScreen());
+    applyScale();
+}
+
+bool Classroom::isPaused() const {
+    return m_course.session().isPaused();
+}
+
+void Classroom::togglePause() {
+    tk::Session &session = m_course.session();
+    if (session.isPaused()) {
+        session.setPaused(false);
+        if (m_paused) {
+            m_paused->showPauseMark(false);
+            m_paused->announce(QStringLiteral("L'animation reprend."));
+        }
+        m_paused = nullptr;
+        return;
+    }
+    tk::PageWindow *page = shownPage();
+    if (!hasAnimation(page))
+        return;
+    session.setPaused(true);
+    m_paused = page;
+    page->showPauseMark(true);
+    page->announce(QStringLiteral("Pause : l'animation est suspendue."));
+}
+
+void Classroom::toggleSound() {
+    tk::Session &session = m_course.session();
+    session.setSoundOn(!session.soundOn());
+    m_settings.setValue(SoundKey, session.soundOn());
+    if (tk::PageWindow *page = shownPage())
+        page->announce(session.soundOn() ? QStringLiteral("Son rétabli.")
+                                         : QStringLiteral("Son coupé."));
+}
+
+void Classroom::showPageList() {
+    if (m_dialog)
+        return;
+    tk::PageWindow *page = shownPage();
+    auto *dialog = new QDialog(page);
+    dialog->setObjectName(QStringLiteral("ListePages"));
+    dialog->setWindowTitle(QStringLiteral("Aller à la page"));
+    dialog->setPalette(tk::coursePalette());
+    auto *layout = new QVBoxLayout(dialog);
+    auto *label = new QLabel(QStringLiteral("&Pages du cours :"), dialog);
+    auto *list = new QListWidget(dialog);
+    list->setObjectName(QStringLiteral("Pages"));
+    label->setBuddy(list);
+    for (int n = 1; n < shell::PageCount; ++n) {
+        const QString title = shell::pageTitle(shell::pageAt(n));
+        list->addItem(QStringLiteral("%1. %2").arg(n).arg(title));
+    }
+    const auto *shown = qobject_cast<const shell::CoursePage *>(page);
+    list->setCurrentRow(shown ? shell::number(shown->id()) - 1 : 0);
+    list->setMinimumWidth(list->sizeHintForColumn(0) + 40);
+    list->setMinimumHeight(list->sizeHintForRow(0) * (shell::PageCount - 1) + 8);
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, dialog);
+    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("Aller à cette page"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Annuler"));
+    layout->addWidget(label);
+    layout->addWidget(list);
+    layout->addWidget(buttons);
+    connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
+    connect(list, &QListWidget::itemActivated, dialog, &QDialog::accept);
+    connect(dialog, &QDialog::finished, this, [this, dialog, list](int result) {
+        const int row = list->currentRow();
+        dialog->deleteLater();
+        if (result == QDialog::Accepted && row >= 0)
+            m_course.goTo(shell::pageAt(row + 1));
+    });
+    m_dialog = dialog;
+    dialog->setModal(true);
+    dialog->show();
+    list->setFocus();
+}
+
+QString Classroom::helpText() {
+    return QStringLiteral(
+        "<h3>Touches</h3>"
+        "<table cellspacing='4'>"
+        "<tr><td><b>Ctrl++</b> / <b>Ctrl+-</b></td><td>agrandit / réduit le cours, "
+        "de 100 % à 300 % par pas de 25 %</td></tr>"
+        "<tr><td><b>Ctrl+0</b></td><td>revient à 100 %</td></tr>"
+        "<tr><td><b>F11</b></td><td>plein écran, à la plus grande échelle ; F11 de "
+        "nouveau pour revenir</td></tr>"
+        "<tr><td><b>Pause</b> ou <b>P</b></td><td>suspend l'animation de la page, "
+        "puis la reprend</td></tr>"
+        "<tr><td><b>Ctrl+G</b></td><td>liste des pages, pour aller à l'une d'elles</td></tr>"
+        "<tr><td><b>Ctrl+M</b></td><td>coupe ou rétablit le son</td></tr>"
+        "<tr><td><b>F1</b></td><td>cette aide</td></tr>"
+        "<tr><td><b>Entrée</b>, <b>Échap</b>, <b>Tab</b></td><td>le bouton qui a le "
+        "focus ou le bouton par défaut, le bouton d'annulation, le bouton suivant</td></tr>"
+        "</table>"
+        "<h3>Options de la ligne de commande</h3>"
+        "<table cellspacing='4'>"
+        "<tr><td><b>--echelle N</b></td><td>ouvre le cours à l'échelle N, de 1 à 3</td></tr>"
+        "<tr><td><b>--page NOM</b></td><td>ouvre le cours à une page, par son numéro "
+        "(1 à 13) ou son nom</td></tr>"
+        "<tr><td><b>--sans-son</b></td><td>ouvre le cours sans les bips</td></tr>"
+        "<tr><td><b>--help</b>, <b>--version</b></td><td>l'aide des options, la "
+        "version</td></tr>"
+        "</table>"
+        "<p>L'échelle et le son choisis par les touches sont gardés pour la prochaine "
+        "ouverture ; Ctrl+0 oublie l'échelle.</p>");
+}
+
+void Classroom::showHelp() {
+    if (m_dialog)
+        return;
+    auto *dialog = new QDialog(shownPage());
+    dialog->setObjectName(QStringLiteral("Aide"));
+    dialog->setWindowTitle(QStringLiteral("Aide : touches et options"));
+    dialog->setPalette(tk::coursePalette());
+    auto *layout = new QVBoxLayout(dialog);
+    auto *text = new QLabel(helpText(), dialog);
+    text->setObjectName(QStringLiteral("TexteAide"));
+    text->setTextFormat(Qt::RichText);
+    text->setWordWrap(false);
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, dialog);
+    buttons->button(QDialogButtonBox::Close)->setText(QStringLiteral("Fermer"));
+    layout->addWidget(text);
+    layout->addWidget(buttons);
+    connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
+    connect(dialog, &QDialog::finished, dialog, &QObject::deleteLater);
+    m_dialog = dialog;
+    dialog->setModal(true);
+    dialog->show();
+    buttons->button(QDialogButtonBox::Close)->setFocus();
+}
+
+bool Classroom::eventFilter(QObject *watched, QEvent *event) {
+    switch (event->type()) {
+    case QEvent::KeyPress: {
+        // Only what is typed on a page: the list and the help have their own keys.
+        auto *widget = qobject_cast<QWidget *>(watched);
+        if (!widget || !qobject_cast<tk::PageWindow *>(widget->window()))
+            break;
+        if (handleKey(static_cast<QKeyEvent *>(event)))
+            return true;
+        break;
+    }
+    case QEvent::Hide:
+        // Leaving the page ends its pause: the next page's animations run.
+        if (m_paused && watched == m_paused.data()) {
+            m_course.session().setPaused(false);
+            m_paused->showPauseMark(false);
+            m_paused = nullptr;
+        }
+        break;
+    default:
+        break;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+bool Classroom::handleKey(QKeyEvent *key) {
+    const Qt::KeyboardModifiers modifiers =
+        key->modifiers() &
+        (Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier | Qt::MetaModifier);
+    const bool control = modifiers & Qt::ControlModifier;
+    const bool alone = (modifiers & ~Qt::ShiftModifier) == 0;
+    const int code = key->key();
+    const auto act = [key](auto &&action) {
+        if (!key->isAutoRepeat()) // a held key acts once
+            action();
+        return true;
+    };
+    if (control && !(modifiers & (Qt::AltModifier | Qt::MetaModifier))) {
+        switch (code) {
+        case Qt::Key_Plus:
+        case Qt::Key_Equal:
+            return act([this] { zoomIn(); });
+        case Qt::Key_Minus:
+            return act([this] { zoomOut(); });
+        case Qt::Key_0:
+            return act([this] { resetScale(); });
+        case Qt::Key_G:
+            return act([this] { showPageList(); });
+        case Qt::Key_M:
+            return act([this] { toggleSound(); });
+        default:
+            return false;
+        }
+    }
+    if (!alone)
+        return false;
+    switch (code) {
+    case Qt::Key_F11:
+        return act([this] { toggleFullScreen(); });
+    case Qt::Key_F1:
+        return act([this] { showHelp(); });
+    case Qt::Key_Pause:
+        return act([this] { togglePause(); });
+    case Qt::Key_P:
+        // A letter for the box that takes typing; for the course elsewhere.
+        if (modifiers != Qt::NoModifier || takesLetters(QApplication::focusWidget()))
+            return false;
+        return act([this] { togglePause(); });
+    default:
+        return false;
+    }
+}
+
+} // namespace app

@@ -1,0 +1,75 @@
+#pragma once
+
+#include "app/CommandLine.h"
+
+#include <QDialog>
+#include <QObject>
+#include <QPointer>
+
+class QSettings;
+
+class QKeyEvent;
+
+namespace shell {
+class Course;
+}
+namespace tk {
+class PageWindow;
+}
+
+namespace app {
+
+/// \brief What a teacher asks of the course beyond the learner's walk: its
+/// scale (Ctrl++, Ctrl+-, Ctrl+0, --echelle), full screen (F11), a pause of
+/// the animation (Pause, P), going to a page (Ctrl+G, --page), the sound
+/// (Ctrl+M, --sans-son) and the help (F1).
+///
+/// None of it changes the course for a learner who does not ask for it. The
+/// scale and the sound chosen by the keys are kept in \a settings for the next
+/// start; Ctrl+0 forgets the scale.
+class Classroom final : public QObject {
+    Q_OBJECT
+public:
+    Classroom(shell::Course &course, QSettings &settings, const CommandLine &options = {});
+    ~Classroom() override;
+
+    /// The scales that Ctrl++ and Ctrl+- step through: 100 % to 300 % by 25 %.
+    static constexpr double MinScale = 1.0;
+    static constexpr double MaxScale = 3.0;
+    static constexpr double ScaleStep = 0.25;
+
+    double scale() const;
+    void setScale(double scale, bool remember = true);
+    void zoomIn();
+    void zoomOut();
+    void resetScale();
+    void toggleFullScreen();
+    /// Pauses or resumes the animation of the page on screen, where it has one.
+    void togglePause();
+    bool isPaused() const;
+    void toggleSound();
+    /// \brief The list of the pages; choosing one goes there (Course::goTo).
+    void showPageList();
+    void showHelp();
+
+    /// The window of the list of pages or of the help, while it is open (tests).
+    QDialog *openDialog() const { return m_dialog; }
+
+    /// The text of the help window: the keys and the options.
+    static QString helpText();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    bool handleKey(QKeyEvent *key);
+    void applyScale();
+    tk::PageWindow *shownPage() const;
+
+    shell::Course &m_course;
+    QSettings &m_settings;
+    QPointer<tk::PageWindow> m_paused; ///< the page whose animation is paused
+    QPointer<QDialog> m_dialog;
+};
+
+} // namespace app
