@@ -16,28 +16,36 @@ ImageBox::ImageBox(QWidget *parent, const QString &name, Tw place, Drawing drawi
     setAccessibleDescription(m_drawing.description);
 }
 
+QPixmap ImageBox::drawn(qreal ratio) const {
+    if (m_fit == Fit::Natural)
+        return m_drawing.pixmap(ratio);
+    // Stretched: the drawing itself is painted at the box's size, so it stays sharp.
+    QPixmap pm(size() * ratio);
+    pm.setDevicePixelRatio(ratio);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QSize natural = m_drawing.size;
+    p.scale(qreal(width()) / natural.width(), qreal(height()) / natural.height());
+    m_drawing.paint(p);
+    return pm;
+}
+
 void ImageBox::paintEvent(QPaintEvent *) {
     QPainter painter(this);
-    if (m_fit == Fit::Natural) {
-        const qreal ratio = devicePixelRatioF();
-        if (m_pixmap.isNull() || m_pixmap.devicePixelRatio() != ratio)
-            m_pixmap = m_drawing.pixmap(ratio);
-        painter.drawPixmap(QPoint(0, 0), m_pixmap);
+    if (paintsForPrint(painter)) {
+        // On paper, the drawing painted anew for the paper's resolution, not
+        // the screen's pixmap enlarged; and painted as a picture rather than
+        // as vectors, which Qt's PDF writer would make wrong wherever a
+        // gradient fades out (its transparent stops come out opaque).
+        painter.setRenderHint(QPainter::LosslessImageRendering);
+        painter.drawPixmap(QPoint(0, 0), drawn(printRatio(painter)));
         return;
     }
-    // Stretched: the drawing itself is painted at the box's size, so it stays sharp.
     const qreal ratio = devicePixelRatioF();
     if (m_pixmap.isNull() || m_pixmap.devicePixelRatio() != ratio ||
-        m_pixmap.deviceIndependentSize() != QSizeF(size())) {
-        m_pixmap = QPixmap(size() * ratio);
-        m_pixmap.setDevicePixelRatio(ratio);
-        m_pixmap.fill(Qt::transparent);
-        QPainter p(&m_pixmap);
-        p.setRenderHint(QPainter::Antialiasing);
-        const QSize natural = m_drawing.size;
-        p.scale(qreal(width()) / natural.width(), qreal(height()) / natural.height());
-        m_drawing.paint(p);
-    }
+        (m_fit == Fit::Stretch && m_pixmap.deviceIndependentSize() != QSizeF(size())))
+        m_pixmap = drawn(ratio);
     painter.drawPixmap(QPoint(0, 0), m_pixmap);
 }
 
