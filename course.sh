@@ -17,8 +17,9 @@ build="${BUILD_DIR:-$here/build}"
 packages=(g++ make cmake pkg-config qt6-base-dev qt6-svg-dev qt6-translations-l10n
     fonts-liberation libxcb1-dev libxcb-damage0-dev)
 # To run its tests besides: an X server and a screen reader's accessibility
-# bus for the test that reads the course as a screen reader does.
-test_packages=(xvfb xauth dbus-daemon at-spi2-core python3-gi gir1.2-atspi-2.0)
+# bus for the test that reads the course as a screen reader does, and the
+# PDF tools that read the printed handout back.
+test_packages=(xvfb xauth dbus-daemon at-spi2-core python3-gi gir1.2-atspi-2.0 poppler-utils)
 
 install_missing() {
     local missing=()
