@@ -19,9 +19,10 @@ packages=(g++ make cmake pkg-config qt6-base-dev qt6-svg-dev qt6-translations-l1
 # To run its tests besides: an X server and a screen reader's accessibility
 # bus for the test that reads the course as a screen reader does; a window
 # manager and the X tools for the test of the desktop integration; the
-# validators of the desktop entry, the AppStream metadata and the package.
+# validators of the desktop entry, the AppStream metadata and the package;
+# the PDF tools that read the printed handout back.
 test_packages=(xvfb xauth dbus-daemon at-spi2-core python3-gi gir1.2-atspi-2.0
-    openbox x11-utils xdotool desktop-file-utils appstream lintian)
+    openbox x11-utils xdotool desktop-file-utils appstream lintian poppler-utils)
 
 install_missing() {
     local missing=()

@@ -1,6 +1,9 @@
 #include "toolkit/Drawing.h"
 
+#include <QPaintEngine>
 #include <QPainter>
+#include <algorithm>
+#include <cmath>
 
 namespace tk {
 
@@ -15,6 +18,28 @@ QPixmap Drawing::pixmap(qreal devicePixelRatio) const {
         paint(p);
     }
     return pm;
+}
+
+bool paintsForPrint(const QPainter &painter) {
+    const QPaintEngine *engine = painter.paintEngine();
+    if (!engine)
+        return false;
+    switch (engine->type()) {
+    case QPaintEngine::Pdf:
+    case QPaintEngine::MacPrinter:
+    case QPaintEngine::Windows: // only printers paint through GDI
+        return true;
+    default:
+        return engine->paintDevice() && engine->paintDevice()->devType() == QInternal::Printer;
+    }
+}
+
+qreal printRatio(const QPainter &painter) {
+    const QTransform toDevice = painter.deviceTransform();
+    const qreal dotsPerPixel = std::hypot(toDevice.m11(), toDevice.m12()) /
+                               painter.paintEngine()->paintDevice()->logicalDpiX() *
+                               PrintDotsPerInch;
+    return std::max(1.0, std::ceil(dotsPerPixel));
 }
 
 } // namespace tk

@@ -25,4 +25,16 @@ struct Drawing {
     QPixmap pixmap(qreal devicePixelRatio) const;
 };
 
+/// \brief Whether \a painter paints for paper (a PDF file or a printer),
+/// where a picture is painted anew for the paper's resolution rather than
+/// laid as the pixmap made for the screen.
+bool paintsForPrint(const QPainter &painter);
+
+/// \brief The device pixel ratio, whole, at which a picture painted with
+/// \a painter has at least PrintDotsPerInch dots an inch on its device.
+qreal printRatio(const QPainter &painter);
+
+/// Dots an inch that a picture has at least on paper.
+inline constexpr qreal PrintDotsPerInch = 300;
+
 } // namespace tk

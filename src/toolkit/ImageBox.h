@@ -11,7 +11,8 @@ namespace tk {
 
 /// \brief A picture at a fixed place, at its natural size or stretched to the box.
 ///
-/// The picture is drawn for the screen's device pixel ratio, never upscaled.
+/// The picture is drawn for the screen's device pixel ratio and the course's
+/// scale, never upscaled; on paper, for the paper's resolution.
 class ImageBox final : public QWidget, public Scaled {
     Q_OBJECT
 public:
@@ -31,6 +32,9 @@ protected:
 private:
     QWidget &scaledWidget() override { return *this; }
     void zoomChanged() override { m_pixmap = QPixmap(); }
+    /// The picture as the box shows it, drawn for a device pixel ratio.
+    QPixmap drawn(qreal ratio) const;
+
     Drawing m_drawing;
     Fit m_fit;
     QPixmap m_pixmap; ///< the drawing, for the current pixel ratio, held while shown

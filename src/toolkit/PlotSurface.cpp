@@ -5,6 +5,8 @@
 #include "fonts/Fonts.h"
 
 #include <QPainter>
+#include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 namespace tk {
@@ -244,6 +246,35 @@ bool PlotSurface::isDrawnAt(int x, int y) const {
     return drawn.rect().contains(d) && qAlpha(drawn.pixel(d)) != 0;
 }
 
+void PlotSurface::paintForPrint(QPainter &painter) const {
+    // The surface as it shows at a device pixel ratio k times the drawings'
+    // own, k whole and large enough for paper: the background painted anew
+    // at that ratio, each pixel of the drawings a block of k x k dots. Laid
+    // as one picture, neither smoothed nor compressed with losses, so that a
+    // reader that enlarges it further blurs no more than the edge of a dot.
+    const QImage &drawn = drawings();
+    const qreal own = drawn.isNull() ? devicePixelRatioF() : drawn.devicePixelRatio();
+    const int k = std::max(1, int(std::ceil(printRatio(painter) / own)));
+    const qreal ratio = own * k;
+    QImage surface(unscaledSize() * ratio, QImage::Format_RGB32);
+    surface.setDevicePixelRatio(ratio);
+    surface.fill(palette::PageGrey);
+    {
+        QPainter p(&surface);
+        if (m_background)
+            p.drawPixmap(QPoint(0, 0), m_background->pixmap(ratio));
+        if (!drawn.isNull()) {
+            QImage blocks =
+                drawn.scaled(drawn.size() * k, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+            blocks.setDevicePixelRatio(ratio);
+            p.drawImage(QPoint(0, 0), blocks);
+        }
+    }
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter.setRenderHint(QPainter::LosslessImageRendering);
+    painter.drawImage(QRectF(rect()), surface, QRectF(surface.rect()));
+}
+
 void PlotSurface::paintEvent(QPaintEvent *) {
     // The background and the drawings are painted whole, one device pixel to
     // one, clipped to the region being repainted: a partial repaint gives
@@ -251,6 +282,10 @@ void PlotSurface::paintEvent(QPaintEvent *) {
     // logical pixel does not fill whole device pixels and a repainted
     // rectangle takes in parts of its neighbours.
     QPainter painter(this);
+    if (paintsForPrint(painter)) {
+        paintForPrint(painter);
+        return;
+    }
     painter.fillRect(rect(), palette::PageGrey);
     const qreal screenRatio = devicePixelRatioF();
     // Device pixels painted one to one: at the course's scale, an image of

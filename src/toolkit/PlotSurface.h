@@ -22,7 +22,9 @@ namespace tk {
 /// is drawn stays (also while the surface or its page is hidden) until clear().
 /// Lines follow the raster rule of the course: a segment paints its first
 /// pixel and not its last, and is never anti-aliased; at a device pixel ratio
-/// of 2 a logical pixel covers exactly 2 x 2 device pixels.
+/// of 2 a logical pixel covers exactly 2 x 2 device pixels. On paper, it is
+/// painted for the paper's resolution, each pixel of the drawings a whole
+/// block of dots, never smoothed.
 class PlotSurface final : public QWidget, public Scaled {
     Q_OBJECT
 public:
@@ -80,6 +82,8 @@ private:
     };
     void rasterise(const Stroke &stroke);
     void ensureLayer();
+    /// Paints the surface on paper (see paintsForPrint()).
+    void paintForPrint(QPainter &painter) const;
     /// The drawings at the layer's ratio, where they are kept now.
     const QImage &drawings() const { return m_layer.isNull() ? m_kept : m_layer; }
     void plot(int x, int y, QRgb rgb, Depth depth);
