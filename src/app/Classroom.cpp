@@ -299,10 +299,13 @@ bool Classroom::handleKey(QKeyEvent *key) {
     case Qt::Key_F1:
         return act([this] { showHelp(); });
     case Qt::Key_Pause:
-        return act([this] { togglePause(); });
     case Qt::Key_P:
-        // A letter for the box that takes typing; for the course elsewhere.
-        if (modifiers != Qt::NoModifier || takesLetters(QApplication::focusWidget()))
+        // A letter for the box that takes typing; for the course elsewhere,
+        // where an animation can be paused.
+        if (code == Qt::Key_P &&
+            (modifiers != Qt::NoModifier || takesLetters(QApplication::focusWidget())))
+            return false;
+        if (!isPaused() && !hasAnimation(shownPage()))
             return false;
         return act([this] { togglePause(); });
     default:
