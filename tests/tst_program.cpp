@@ -98,6 +98,7 @@ private slots:
         QVERIFY(folder.isValid());
         auto first = std::make_unique<app::SingleInstance>(QStringLiteral("essai"), folder.path());
         QVERIFY(first->claim());
+        QTRY_VERIFY(first->isListening()); // once the course's window is up
         QSignalSpy front(first.get(), &app::SingleInstance::frontRequested);
         app::SingleInstance second(QStringLiteral("essai"), folder.path());
         QVERIFY(!second.claim());
@@ -128,6 +129,7 @@ private slots:
 
         app::SingleInstance restarted(QStringLiteral("essai"), folder.path());
         QVERIFY(restarted.claim());
+        QTRY_VERIFY(restarted.isListening());
         QSignalSpy front(&restarted, &app::SingleInstance::frontRequested);
         app::SingleInstance later(QStringLiteral("essai"), folder.path());
         QVERIFY(!later.claim());

@@ -4,11 +4,15 @@
 #include <QLocalSocket>
 #include <QStandardPaths>
 #include <QThread>
+#include <QTimer>
 
 namespace app {
 namespace {
 
 constexpr char Request[] = "premier-plan\n";
+// Long enough for the first window to be mapped and painted, well within
+// the time a later start waits for an answer.
+constexpr int ListenDelayMs = 200;
 
 QString runtimeFolder(const QString &folder) {
     if (!folder.isEmpty())
@@ -49,16 +53,30 @@ QString SingleInstance::defaultKey() {
     return QStringLiteral("transformateur-impulsions-") + display;
 }
 
+bool SingleInstance::lock() {
+    if (!m_tried) {
+        m_tried = true;
+        m_locked = m_lock.tryLock(0);
+    }
+    return m_locked;
+}
+
 bool SingleInstance::claim() {
-    if (m_lock.tryLock(0)) {
-        // Whatever socket file is there was left by a course that is gone.
-        QLocalServer::removeServer(m_socketPath);
-        m_server.listen(m_socketPath);
+    if (lock()) {
+        // Listening waits until the course's window is on screen; a later
+        // start waits for it meanwhile.
+        QTimer::singleShot(ListenDelayMs, this, &SingleInstance::listen);
         return true;
     }
     if (m_lock.error() != QLockFile::LockFailedError)
         return true; // no lock can be made here: run without the guard
     return !askRunningCourse();
+}
+
+void SingleInstance::listen() {
+    // Whatever socket file is there was left by a course that is gone.
+    QLocalServer::removeServer(m_socketPath);
+    m_server.listen(m_socketPath);
 }
 
 bool SingleInstance::askRunningCourse() {

@@ -21,8 +21,14 @@ public:
     /// folder by default, else the temporary folder).
     explicit SingleInstance(const QString &key = defaultKey(), const QString &folder = {});
 
-    /// \brief True when this process is the course to run: it listens from
-    /// now on. False when a running course was asked to come to the front.
+    /// \brief Takes the lock if no course holds it; returns whether this
+    /// process holds it. It may run on another thread, while Qt starts; it
+    /// is tried once.
+    bool lock();
+
+    /// \brief True when this process is the course to run: it listens as
+    /// soon as the event loop runs. False when a running course was asked to
+    /// come to the front.
     bool claim();
 
     QString socketPath() const { return m_socketPath; }
@@ -30,16 +36,22 @@ public:
     /// "transformateur-impulsions-" and the display the course is on.
     static QString defaultKey();
 
+    /// Whether the course listens for later starts (once the event loop has run).
+    bool isListening() const { return m_server.isListening(); }
+
 signals:
     /// A later start asked this course to come to the front.
     void frontRequested();
 
 private:
+    void listen();
     bool askRunningCourse();
 
     QString m_socketPath;
     QLockFile m_lock;
     QLocalServer m_server;
+    bool m_tried = false;
+    bool m_locked = false;
 };
 
 } // namespace app

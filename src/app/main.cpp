@@ -11,6 +11,7 @@
 #include <QSettings>
 #include <cstdio>
 #include <cstdlib>
+#include <thread>
 
 namespace {
 
@@ -60,14 +61,17 @@ int main(int argc, char *argv[]) {
                    stderr);
         return 1;
     }
+    // One course per display: the lock is taken while Qt starts.
+    app::SingleInstance instance;
+    std::thread locking([&instance] { instance.lock(); });
     QApplication application(argc, argv);
+    locking.join();
     QApplication::setApplicationName(QStringLiteral("transformateur-impulsions"));
     QApplication::setApplicationVersion(QLatin1StringView(version::Full));
     // The desktop entry's name: the desktop shows the course's icon for its
     // windows and groups them under its launcher.
     QGuiApplication::setDesktopFileName(QStringLiteral("fr.ferrite.transformateur_impulsions"));
 
-    app::SingleInstance instance;
     if (!instance.claim())
         return 0; // the running course came to the front
     app::configureApplication();

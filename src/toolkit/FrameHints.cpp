@@ -41,17 +41,22 @@ void restrictFrameToMove(QWidget &window) {
     xcb_connection_t *connection = x11 ? x11->connection() : nullptr;
     if (!connection)
         return;
-    static const char name[] = "_MOTIF_WM_HINTS";
-    xcb_intern_atom_reply_t *atom = xcb_intern_atom_reply(
-        connection, xcb_intern_atom(connection, 0, sizeof name - 1, name), nullptr);
-    if (!atom)
+    // Asked of the X server once (a round trip), for the one connection.
+    static const xcb_atom_t atom = [connection] {
+        static const char name[] = "_MOTIF_WM_HINTS";
+        xcb_intern_atom_reply_t *reply = xcb_intern_atom_reply(
+            connection, xcb_intern_atom(connection, 0, sizeof name - 1, name), nullptr);
+        const xcb_atom_t found = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+        std::free(reply);
+        return found;
+    }();
+    if (atom == XCB_ATOM_NONE)
         return;
     const MotifHints hints{HintsFunctions | HintsDecorations, FunctionMove,
                            DecorBorder | DecorTitle, 0, 0};
-    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, xcb_window_t(window.winId()), atom->atom,
-                        atom->atom, 32, sizeof hints / 4, &hints);
+    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, xcb_window_t(window.winId()), atom, atom,
+                        32, sizeof hints / 4, &hints);
     xcb_flush(connection);
-    std::free(atom);
 #else
     Q_UNUSED(window);
 #endif

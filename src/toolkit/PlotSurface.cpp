@@ -95,15 +95,15 @@ void PlotSurface::ensureLayer() {
 }
 
 void PlotSurface::rasterise(const Stroke &stroke) {
-    if (stroke.text.isEmpty()) {
-        const int dx = std::abs(stroke.to.x() - stroke.from.x());
-        const int dy = -std::abs(stroke.to.y() - stroke.from.y());
-        const int sx = stroke.from.x() < stroke.to.x() ? 1 : -1;
-        const int sy = stroke.from.y() < stroke.to.y() ? 1 : -1;
+    if (!stroke.print) {
+        const int dx = std::abs(stroke.x2 - stroke.x1);
+        const int dy = -std::abs(stroke.y2 - stroke.y1);
+        const int sx = stroke.x1 < stroke.x2 ? 1 : -1;
+        const int sy = stroke.y1 < stroke.y2 ? 1 : -1;
         int err = dx + dy;
-        int x = stroke.from.x();
-        int y = stroke.from.y();
-        while (x != stroke.to.x() || y != stroke.to.y()) { // the last point is left out
+        int x = stroke.x1;
+        int y = stroke.y1;
+        while (x != stroke.x2 || y != stroke.y2) { // the last point is left out
             plot(x, y, stroke.rgb, stroke.depth);
             const int e2 = 2 * err;
             if (e2 >= dy) {
@@ -119,11 +119,12 @@ void PlotSurface::rasterise(const Stroke &stroke) {
     }
     QPainter p(&m_layer);
     // Whole pixels only, so that printing a text again over itself changes nothing.
-    QFont crisp = stroke.font;
+    const Print &print = m_prints[std::size_t(stroke.x2)];
+    QFont crisp = print.font;
     crisp.setStyleStrategy(QFont::NoAntialias);
     p.setFont(crisp);
     p.setPen(QColor::fromRgba(stroke.rgb));
-    p.drawText(stroke.from, stroke.text);
+    p.drawText(QPoint(stroke.x1, stroke.y1), print.text);
 }
 
 void PlotSurface::plot(int x, int y, QRgb rgb, Depth depth) {
@@ -143,8 +144,7 @@ void PlotSurface::drawLine(int x1, int y1, int x2, int y2, const QColor &colour,
     if (x1 == x2 && y1 == y2)
         return;
     ensureLayer();
-    m_strokes.push_back(
-        Stroke{QPoint(x1, y1), QPoint(x2, y2), colour.rgba() | 0xff000000u, depth, {}, {}});
+    m_strokes.push_back(Stroke{x1, y1, x2, y2, colour.rgba() | 0xff000000u, depth, false});
     rasterise(m_strokes.back());
     updateDrawing(QRect(QPoint(qMin(x1, x2), qMin(y1, y2)), QPoint(qMax(x1, x2), qMax(y1, y2))));
 }
@@ -179,12 +179,10 @@ void PlotSurface::print(const QString &text) {
     fonts::registerFor(font());
     ensureLayer();
     const QFontMetrics metrics(font());
-    m_strokes.push_back(Stroke{QPoint(m_position.x(), m_position.y() + metrics.ascent()),
-                               {},
-                               m_foreground.rgba(),
-                               Depth::Over,
-                               text,
-                               font()});
+    m_prints.push_back(Print{text, font()});
+    m_strokes.push_back(Stroke{m_position.x(), m_position.y() + metrics.ascent(),
+                               int(m_prints.size() - 1), 0, m_foreground.rgba(), Depth::Over,
+                               true});
     rasterise(m_strokes.back());
     // Glyphs do not keep to the logical pixel grid: a pixel more all round.
     updateDrawing(QRect(m_position, QSize(metrics.horizontalAdvance(text), metrics.height()))
@@ -196,6 +194,7 @@ void PlotSurface::clear() {
     m_layer = QImage(); // made again by the next drawing
     m_kept = QImage();
     m_strokes.clear();
+    m_prints.clear();
     update();
 }
 

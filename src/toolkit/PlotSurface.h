@@ -71,13 +71,18 @@ private:
     qreal drawingRatio() const { return devicePixelRatioF() * zoom(); }
     /// \brief Repaints what covers the drawing's rectangle (in its pixels).
     void updateDrawing(const QRect &rect);
-    /// A line or a print, as it was asked for.
+    /// A line or a print, as it was asked for, in 24 bytes: a drawing keeps
+    /// thousands of them.
     struct Stroke {
-        QPoint from; ///< a line's first point, or where a print's baseline starts
-        QPoint to;   ///< a line's last point (left out)
+        int x1, y1; ///< a line's first point, or where a print's baseline starts
+        int x2, y2; ///< a line's last point (left out); for a print, x2 is its index
         QRgb rgb;
         Depth depth;
-        QString text; ///< what a print prints; empty for a line
+        bool print;
+    };
+    /// What a print prints, and in which font.
+    struct Print {
+        QString text;
         QFont font;
     };
     void rasterise(const Stroke &stroke);
@@ -92,7 +97,8 @@ private:
     std::optional<Drawing> m_background;
     QImage m_layer; ///< the drawings, m_ratio device pixels to a pixel; null until drawn
     QImage m_kept;  ///< while hidden, the same drawings kept in a byte a pixel
-    std::vector<Stroke> m_strokes;    ///< every drawing since the last clear(), in order
+    std::vector<Stroke> m_strokes;
+    std::vector<Print> m_prints;      ///< every drawing since the last clear(), in order
     QPixmap m_backgroundPixmap;       ///< the background picture, held while shown
     mutable QImage m_backgroundImage; ///< the same, for reading pixels back (tests)
     qreal m_ratio = 1.0;
