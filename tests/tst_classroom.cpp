@@ -273,6 +273,7 @@ private slots:
         lesson.driver.course().goTo(PageId::Vide);
         QCOMPARE(lesson.driver.visiblePages(), QStringList{"Vide"});
         QVERIFY(!lesson.classroom->isPaused());
+        QVERIFY(!running(incomp)); // the animation left stopped with the page
         QVERIFY(lesson.driver.page<Vide>().Timer2->fire());
     }
 

@@ -1,6 +1,7 @@
 // Random input, many times over: clicks and double clicks where any button
 // of the shown page is (visible or not: the click lands on whatever is
-// there), keys, held-down keys, timer ticks and close requests, with the
+// there), keys, held-down keys, timer ticks, close requests and the
+// teacher's keys (scale, full screen, pause, sound, going to a page), with the
 // course's rules checked after every event. A failure prints the
 // seed and the shortest sequence of events found that still shows it.
 //
@@ -9,12 +10,15 @@
 
 #include "support/CourseDriver.h"
 
+#include "app/Classroom.h"
 #include "pages/Incomp.h"
 #include "shell/Debut.h"
 #include "toolkit/Button.h"
 #include "toolkit/Timer.h"
 
 #include <QCloseEvent>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 #include <random>
 #include <set>
@@ -23,7 +27,7 @@ using shell::PageId;
 
 namespace {
 
-enum class Kind { Click, DoubleClick, Key, HeldKey, Tick, Close };
+enum class Kind { Click, DoubleClick, Key, HeldKey, Tick, Close, Teacher };
 
 struct Event {
     Kind kind;
@@ -44,6 +48,8 @@ QString describe(const Event &e) {
         return QStringLiteral("tick #%1").arg(e.arg);
     case Kind::Close:
         return QStringLiteral("close request");
+    case Kind::Teacher:
+        return QStringLiteral("teacher #%1").arg(e.arg);
     }
     return {};
 }
@@ -70,6 +76,8 @@ Event randomEvent(std::mt19937 &rng) {
         return {Kind::Key, arg};
     if (roll < 440)
         return {Kind::HeldKey, arg};
+    if (roll < 455)
+        return {Kind::Teacher, arg};
     if (roll < 999)
         return {Kind::Tick, arg};
     return {Kind::Close, arg};
@@ -93,6 +101,7 @@ public:
             if (!failure.isEmpty())
                 failedAt = i;
         }
+        m_classroom.reset();
         m_driver.reset();
     }
 
@@ -100,10 +109,12 @@ private:
     void restart() {
         if (m_driver && m_driver->course().hasEnded())
             ++programEnds;
+        m_classroom.reset();
         m_driver.reset();
         CourseDriver::flushDeletes();
         m_connected.clear(); // a new course may reuse the old buttons' addresses
         m_driver = std::make_unique<CourseDriver>();
+        m_classroom = std::make_unique<app::Classroom>(m_driver->course(), m_settings);
         m_driver->start();
         m_expectedBeeps = m_driver->beeps();
         m_shown = QStringLiteral("Debut");
@@ -121,6 +132,8 @@ private:
                 m_connected.insert(b);
                 QObject::connect(b, &tk::Button::activated, b, [this, b, page] {
                     m_pressed << b;
+                    if (!m_driver->course().session().soundOn())
+                        return; // no beep is sounded nor counted
                     ++m_expectedBeeps;
                     // "Page précédente" from the third page on runs the forward
                     // move of the page two places back, with its own beep.
@@ -222,12 +235,48 @@ private:
                 QApplication::sendEvent(page, &close);
             }
             break;
+        case Kind::Teacher:
+            teach(e.arg);
+            break;
         }
         // What the event loop would do next: posted events (repaints,
         // deferred deletions), but no timer: ticks come from the events.
         QCoreApplication::sendPostedEvents();
         if (!m_driver->course().hasEnded())
             connectButtons(); // pages created by the event
+    }
+
+    // One of the teacher's keys or choices.
+    void teach(quint32 arg) {
+        if (trace)
+            qInfo("teacher %u", arg % 8);
+        switch (arg % 8) {
+        case 0:
+            m_classroom->zoomIn();
+            break;
+        case 1:
+            m_classroom->zoomOut();
+            break;
+        case 2:
+            m_classroom->resetScale();
+            break;
+        case 3:
+            m_driver->key(Qt::Key_P);
+            break;
+        case 4:
+            m_driver->key(Qt::Key_Pause);
+            break;
+        case 5:
+            m_classroom->toggleSound();
+            break;
+        case 6:
+            m_classroom->toggleFullScreen();
+            break;
+        case 7:
+            // A page of the list (the list's choice, as Ctrl+G makes it).
+            m_driver->course().goTo(shell::pageAt(1 + int((arg / 8) % (shell::PageCount - 1))));
+            break;
+        }
     }
 
     void fail(const QString &why) {
@@ -280,7 +329,10 @@ private:
         }
     }
 
+    QTemporaryDir m_folder;
+    QSettings m_settings{m_folder.filePath(QStringLiteral("reglages.ini")), QSettings::IniFormat};
     std::unique_ptr<CourseDriver> m_driver;
+    std::unique_ptr<app::Classroom> m_classroom;
     std::set<tk::Button *> m_connected;
     std::set<tk::Button *> m_visibleButtons;
     QList<tk::Button *> m_pressed;

@@ -95,16 +95,23 @@ void Course::goTo(PageId target) {
     if (target == PageId::Debut || !from)
         return;
     CoursePage &to = coursePage(target);
+    // Left at any moment, an animation included: its timers stop with the
+    // leaving reset (the buttons let a learner leave only once it has ended).
+    const auto reset = [from] {
+        from->leave();
+        for (tk::Timer *timer : from->findChildren<tk::Timer *>())
+            timer->setEnabled(false);
+    };
     if (&to == from) {
         // The page again, from its arrival.
-        from->leave();
+        reset();
         from->enter();
         return;
     }
     // As a forward move: the page entered, then this one hidden and reset.
     to.enter();
     from->hidePage();
-    from->leave();
+    reset();
 }
 
 tk::PageWindow *Course::shownPage() const {

@@ -67,6 +67,8 @@ void PageWindow::applyScale() {
         if (full) {
             setMinimumSize(0, 0);
             setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+            // The screen's size at once, as the window system will give it.
+            setGeometry(screen()->geometry());
             setWindowState(windowState() | Qt::WindowFullScreen);
         } else {
             setWindowState(windowState() & ~Qt::WindowFullScreen);
@@ -91,7 +93,7 @@ void PageWindow::layOut() {
     QPoint offset;
     if (windowState() & Qt::WindowFullScreen) {
         // The largest scale that fits the screen, the page centred on its grey.
-        const QSize area = isVisible() ? size() : screen()->geometry().size();
+        const QSize area = size();
         zoom = qMin(double(area.width()) / m_client.width(),
                     double(area.height()) / m_client.height());
         offset = QPoint(qRound((area.width() - m_client.width() * zoom) / 2),
