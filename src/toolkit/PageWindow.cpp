@@ -13,9 +13,16 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QScreen>
+#include <QTimer>
 #include <QWindow>
 
 namespace tk {
+namespace {
+
+// Time for a window manager to frame a window that leaves full screen.
+constexpr int ReframeDelayMs = 200;
+
+} // namespace
 
 PageWindow::PageWindow(Session &session, const QString &name, const QString &caption,
                        QSize clientTwips, Border border)
@@ -124,8 +131,22 @@ void PageWindow::changeEvent(QEvent *event) {
         return;
     // The window manager has the last word on full screen: the page follows
     // the state it reports, back to its fixed size when it leaves full screen.
-    if (!(windowState() & Qt::WindowFullScreen) && !m_session.fullScreen())
+    const bool full = windowState() & Qt::WindowFullScreen;
+    if (full) {
+        m_reframe = true;
+    } else if (!m_session.fullScreen()) {
         fixSize();
+        if (m_reframe) {
+            // Out of full screen the frame comes back a moment after the
+            // state, and a page placed before is placed without it: it is
+            // placed again once the window manager has framed it.
+            m_reframe = false;
+            QTimer::singleShot(ReframeDelayMs, this, [this] {
+                if (isVisible() && !(windowState() & Qt::WindowFullScreen))
+                    emit frameChanged();
+            });
+        }
+    }
     layOut();
 }
 

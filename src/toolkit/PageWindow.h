@@ -115,6 +115,7 @@ private:
     double m_zoom = 1.0; ///< the scale the controls are laid out at
     QPoint m_offset;     ///< where the page's client area starts (full screen)
     QWidget *m_pauseMark = nullptr;
+    bool m_reframe = false; ///< full screen: to be placed again when framed, after it
 };
 
 } // namespace tk
