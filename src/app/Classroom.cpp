@@ -115,12 +115,9 @@ bool Classroom::isPaused() const {
 void Classroom::togglePause() {
     tk::Session &session = m_course.session();
     if (session.isPaused()) {
-        session.setPaused(false);
-        if (m_paused) {
-            m_paused->showPauseMark(false);
+        if (m_paused)
             m_paused->announce(QStringLiteral("L'animation reprend."));
-        }
-        m_paused = nullptr;
+        endPause();
         return;
     }
     tk::PageWindow *page = shownPage();
@@ -130,6 +127,13 @@ void Classroom::togglePause() {
     m_paused = page;
     page->showPauseMark(true);
     page->announce(QStringLiteral("Pause : l'animation est suspendue."));
+}
+
+void Classroom::endPause() {
+    m_course.session().setPaused(false);
+    if (m_paused)
+        m_paused->showPauseMark(false);
+    m_paused = nullptr;
 }
 
 void Classroom::toggleSound() {
@@ -250,11 +254,8 @@ bool Classroom::eventFilter(QObject *watched, QEvent *event) {
     }
     case QEvent::Hide:
         // Leaving the page ends its pause: the next page's animations run.
-        if (m_paused && watched == m_paused.data()) {
-            m_course.session().setPaused(false);
-            m_paused->showPauseMark(false);
-            m_paused = nullptr;
-        }
+        if (m_paused && watched == m_paused.data())
+            endPause();
         break;
     default:
         break;

@@ -63,6 +63,8 @@ protected:
 
 private:
     bool handleKey(QKeyEvent *key);
+    /// The timers go on and the pause mark goes.
+    void endPause();
     void applyScale();
     tk::PageWindow *shownPage() const;
 

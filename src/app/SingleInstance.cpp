@@ -14,7 +14,9 @@ constexpr char Request[] = "premier-plan\n";
 // the time a later start waits for an answer.
 constexpr int ListenDelayMs = 200;
 
-QString runtimeFolder(const QString &folder) {
+// The folder of the lock and the socket: the one given, else the user's
+// run-time folder, else the temporary folder.
+QString folderOr(const QString &folder) {
     if (!folder.isEmpty())
         return folder;
     const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
@@ -24,8 +26,11 @@ QString runtimeFolder(const QString &folder) {
 } // namespace
 
 SingleInstance::SingleInstance(const QString &key, const QString &folder)
-    : m_socketPath(QDir(runtimeFolder(folder)).filePath(key + QStringLiteral(".socket"))),
-      m_lock(QDir(runtimeFolder(folder)).filePath(key + QStringLiteral(".lock"))) {
+    : SingleInstance(QDir(folderOr(folder)), key) {}
+
+SingleInstance::SingleInstance(const QDir &folder, const QString &key)
+    : m_socketPath(folder.filePath(key + QStringLiteral(".socket"))),
+      m_lock(folder.filePath(key + QStringLiteral(".lock"))) {
     // The lock is stale only when its process is gone, never by age.
     m_lock.setStaleLockTime(0);
     m_server.setSocketOptions(QLocalServer::UserAccessOption);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDir>
 #include <QLocalServer>
 #include <QLockFile>
 #include <QObject>
@@ -44,6 +45,8 @@ signals:
     void frontRequested();
 
 private:
+    /// The lock and the socket of \a key in \a folder.
+    SingleInstance(const QDir &folder, const QString &key);
     void listen();
     bool askRunningCourse();
 

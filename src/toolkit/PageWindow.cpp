@@ -32,10 +32,10 @@ PageWindow::PageWindow(Session &session, const QString &name, const QString &cap
     setObjectName(name);
     setWindowTitle(caption);
     setAccessibleName(caption.trimmed());
-    m_client = QSize(px(clientTwips.width()), px(clientTwips.height()));
+    m_client = Tw{0, 0, clientTwips.width(), clientTwips.height()};
     if (border == Border::Fixed)
         setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
-    setFixedSize(m_client);
+    setFixedSize(m_client.toPixels().size());
     // The course's own colours, whatever the desktop's palette: every role is
     // set, so nothing on the page follows the application's palette.
     setPalette(coursePalette());
@@ -87,8 +87,7 @@ void PageWindow::applyScale() {
 }
 
 void PageWindow::fixSize() {
-    const QSize scaled(px(m_client.width() * TwipsPerPixel, m_session.zoom()),
-                       px(m_client.height() * TwipsPerPixel, m_session.zoom()));
+    const QSize scaled = m_client.toPixels(m_session.zoom()).size();
     if (minimumSize() == scaled && maximumSize() == scaled && size() == scaled)
         return;
     setFixedSize(scaled);
@@ -101,10 +100,10 @@ void PageWindow::layOut() {
     if (windowState() & Qt::WindowFullScreen) {
         // The largest scale that fits the screen, the page centred on its grey.
         const QSize area = size();
-        zoom = qMin(double(area.width()) / m_client.width(),
-                    double(area.height()) / m_client.height());
-        offset = QPoint(qRound((area.width() - m_client.width() * zoom) / 2),
-                        qRound((area.height() - m_client.height() * zoom) / 2));
+        const QSize client = m_client.toPixels().size();
+        zoom = qMin(double(area.width()) / client.width(), double(area.height()) / client.height());
+        offset = QPoint(qRound((area.width() - client.width() * zoom) / 2),
+                        qRound((area.height() - client.height() * zoom) / 2));
     }
     if (zoom == m_zoom && offset == m_offset)
         return;

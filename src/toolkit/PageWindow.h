@@ -111,7 +111,7 @@ private:
     QPointer<Button> m_default;
     mutable QMargins m_counted; ///< the frame that outerSizeTwips() last counted
     QPointer<Button> m_cancel;
-    QSize m_client;      ///< the client area at 100 %, in logical pixels
+    Tw m_client;         ///< the client area, in twips
     double m_zoom = 1.0; ///< the scale the controls are laid out at
     QPoint m_offset;     ///< where the page's client area starts (full screen)
     QWidget *m_pauseMark = nullptr;

@@ -38,47 +38,7 @@ QRect PlotSurface::deviceRect(int x, int y, int w, int h) const {
     return QRect(left, top, right - left, bottom - top);
 }
 
-namespace {
-
-// The drawings in a byte a pixel, if they hold no more than 256 colours and
-// every pixel is either drawn or not (lines and texts are never smoothed):
-// what a hidden surface keeps. Null if they cannot be kept so exactly.
-QImage compacted(const QImage &layer) {
-    QImage kept(layer.size(), QImage::Format_Indexed8);
-    QList<QRgb> colours;
-    for (int y = 0; y < layer.height(); ++y) {
-        const auto *line = reinterpret_cast<const QRgb *>(layer.constScanLine(y));
-        uchar *out = kept.scanLine(y);
-        QRgb last = 0;
-        int index = -1;
-        for (int x = 0; x < layer.width(); ++x) {
-            const QRgb pixel = line[x];
-            if (index < 0 || pixel != last) {
-                last = pixel;
-                index = int(colours.indexOf(pixel));
-                if (index < 0) {
-                    if ((qAlpha(pixel) != 0 && qAlpha(pixel) != 255) || colours.size() == 256)
-                        return {};
-                    index = int(colours.size());
-                    colours << pixel;
-                }
-            }
-            out[x] = uchar(index);
-        }
-    }
-    kept.setColorTable(colours);
-    kept.setDevicePixelRatio(layer.devicePixelRatio());
-    return kept;
-}
-
-} // namespace
-
-void PlotSurface::ensureLayer() {
-    if (m_layer.isNull() && !m_kept.isNull()) {
-        m_layer = m_kept.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-        m_layer.setDevicePixelRatio(m_kept.devicePixelRatio());
-        m_kept = QImage();
-    }
+void PlotSurface::ensureLayer() const {
     const qreal ratio = drawingRatio();
     if (!m_layer.isNull() && ratio == m_ratio && m_layer.size() == unscaledSize() * ratio)
         return;
@@ -88,13 +48,14 @@ void PlotSurface::ensureLayer() {
     layer.setDevicePixelRatio(ratio);
     m_ratio = ratio;
     m_layer = std::move(layer);
-    // At a new ratio the drawings are made again, in their order, so that
-    // lines keep whole pixel blocks and prints are drawn for the new pixels.
+    // The drawings are made again, in their order, at a new ratio (lines
+    // keep whole pixel blocks, prints are drawn for the new pixels) and
+    // after the surface was hidden.
     for (const Stroke &stroke : m_strokes)
         rasterise(stroke);
 }
 
-void PlotSurface::rasterise(const Stroke &stroke) {
+void PlotSurface::rasterise(const Stroke &stroke) const {
     if (!stroke.print) {
         const int dx = std::abs(stroke.x2 - stroke.x1);
         const int dy = -std::abs(stroke.y2 - stroke.y1);
@@ -127,7 +88,7 @@ void PlotSurface::rasterise(const Stroke &stroke) {
     p.drawText(QPoint(stroke.x1, stroke.y1), print.text);
 }
 
-void PlotSurface::plot(int x, int y, QRgb rgb, Depth depth) {
+void PlotSurface::plot(int x, int y, QRgb rgb, Depth depth) const {
     if (x < 0 || y < 0 || x >= unscaledSize().width() || y >= unscaledSize().height())
         return;
     const QRect r = deviceRect(x, y, 1, 1) & m_layer.rect();
@@ -167,8 +128,13 @@ void PlotSurface::updateDrawing(const QRect &rect) {
 void PlotSurface::zoomChanged() {
     m_backgroundPixmap = QPixmap();
     m_backgroundImage = QImage();
-    if (!drawings().isNull())
-        ensureLayer(); // the drawings carried over, pixel blocks kept whole
+    m_layer = QImage(); // drawn again at the new ratio when needed
+}
+
+const QImage &PlotSurface::drawings() const {
+    if (!m_strokes.empty())
+        ensureLayer();
+    return m_layer;
 }
 
 void PlotSurface::setDrawingPosition(int x, int y) {
@@ -192,7 +158,6 @@ void PlotSurface::print(const QString &text) {
 
 void PlotSurface::clear() {
     m_layer = QImage(); // made again by the next drawing
-    m_kept = QImage();
     m_strokes.clear();
     m_prints.clear();
     update();
@@ -200,13 +165,9 @@ void PlotSurface::clear() {
 
 void PlotSurface::hideEvent(QHideEvent *) {
     m_backgroundPixmap = QPixmap(); // drawn again when shown
-    // The drawings stay, in a quarter of the memory, until shown or drawn on.
-    if (!m_layer.isNull()) {
-        if (QImage kept = compacted(m_layer); !kept.isNull()) {
-            m_kept = std::move(kept);
-            m_layer = QImage();
-        }
-    }
+    // A hidden surface keeps its strokes only: the drawings are made again
+    // from them, the same to the pixel, when shown, read or drawn on.
+    m_layer = QImage();
 }
 
 QColor PlotSurface::pixelColour(int x, int y) const {
@@ -302,14 +263,13 @@ void PlotSurface::paintEvent(QPaintEvent *) {
             painter.drawPixmap(oneToOne(m_backgroundPixmap.size()), m_backgroundPixmap,
                                QRectF(m_backgroundPixmap.rect()));
     }
-    if (drawings().isNull())
+    const QImage &drawn = drawings();
+    if (drawn.isNull())
         return; // nothing drawn yet: the layer is made by the first drawing
-    if (m_layer.isNull() || m_ratio != drawingRatio())
-        ensureLayer();
     if (zoom() == 1.0)
-        painter.drawImage(QPointF(0, 0), m_layer);
+        painter.drawImage(QPointF(0, 0), drawn);
     else
-        painter.drawImage(oneToOne(m_layer.size()), m_layer, QRectF(m_layer.rect()));
+        painter.drawImage(oneToOne(drawn.size()), drawn, QRectF(drawn.rect()));
 }
 
 } // namespace tk

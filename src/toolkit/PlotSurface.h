@@ -85,23 +85,25 @@ private:
         QString text;
         QFont font;
     };
-    void rasterise(const Stroke &stroke);
-    void ensureLayer();
+    void rasterise(const Stroke &stroke) const;
+    /// Makes the layer at the drawing ratio from the strokes, if it is not so already.
+    void ensureLayer() const;
     /// Paints the surface on paper (see paintsForPrint()).
     void paintForPrint(QPainter &painter) const;
-    /// The drawings at the layer's ratio, where they are kept now.
-    const QImage &drawings() const { return m_layer.isNull() ? m_kept : m_layer; }
-    void plot(int x, int y, QRgb rgb, Depth depth);
+    /// The drawings at the drawing ratio, made again from the strokes if need be.
+    const QImage &drawings() const;
+    void plot(int x, int y, QRgb rgb, Depth depth) const;
     QRect deviceRect(int x, int y, int w, int h) const;
 
     std::optional<Drawing> m_background;
-    QImage m_layer; ///< the drawings, m_ratio device pixels to a pixel; null until drawn
-    QImage m_kept;  ///< while hidden, the same drawings kept in a byte a pixel
+    /// The drawings, m_ratio device pixels to a pixel; null until drawn, and
+    /// while hidden.
+    mutable QImage m_layer;
     std::vector<Stroke> m_strokes;
     std::vector<Print> m_prints;      ///< every drawing since the last clear(), in order
     QPixmap m_backgroundPixmap;       ///< the background picture, held while shown
     mutable QImage m_backgroundImage; ///< the same, for reading pixels back (tests)
-    qreal m_ratio = 1.0;
+    mutable qreal m_ratio = 1.0;
     QPoint m_position;
     QColor m_foreground;
 };

@@ -71,10 +71,14 @@ void Timer::setEnabled(bool enabled) {
     const qint64 from = tickDue >= 0 ? qMax(tickDue, now() - halfInterval) : now();
     m_due = from + qint64(m_interval) * 1000000;
     if (m_held) {
-        m_left = qBound(qint64(0), m_due - now(), qint64(m_interval) * 1000000);
+        m_left = leftOfInterval();
         return;
     }
     startTowards(m_due);
+}
+
+qint64 Timer::leftOfInterval() const {
+    return qBound(qint64(0), m_due - now(), qint64(m_interval) * 1000000);
 }
 
 void Timer::startTowards(qint64 due) {
@@ -88,7 +92,7 @@ void Timer::setHeld(bool held) {
     m_held = held;
     if (held) {
         if (m_enabled)
-            m_left = qBound(qint64(0), m_due - now(), qint64(m_interval) * 1000000);
+            m_left = leftOfInterval();
         m_timer.stop();
         return;
     }

@@ -44,6 +44,8 @@ signals:
 private:
     void deliver(qint64 due);
     void startTowards(qint64 due);
+    /// What is left of the interval until the next tick is due (ns).
+    qint64 leftOfInterval() const;
 
     QTimer m_timer;
     int m_interval;
