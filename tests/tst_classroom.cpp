@@ -104,7 +104,8 @@ private slots:
         QVERIFY(qAbs(suivant->width() - button.width() * zoom) <= 1);
         QCOMPARE(calculs->editor()->font().pixelSize(), qRound(fontPixels * zoom));
         const QPoint screenCentre = QGuiApplication::primaryScreen()->geometry().center();
-        QVERIFY2((page->frameGeometry().center() - screenCentre).manhattanLength() <= 2,
+        QCOMPARE(page->window()->size(), page->size());
+        QVERIFY2((page->window()->frameGeometry().center() - screenCentre).manhattanLength() <= 2,
                  "the page is not centred at its new size");
         QCOMPARE(lesson.settings.value("echelle").toDouble(), zoom);
 
@@ -205,7 +206,7 @@ private slots:
         const QSize window = page->size();
         auto *suite = page->findChild<tk::Button *>("Suite");
         lesson.driver.key(Qt::Key_F11);
-        QTRY_VERIFY(page->windowState() & Qt::WindowFullScreen);
+        QTRY_VERIFY(page->window()->windowState() & Qt::WindowFullScreen);
         const QSize screen = page->screen()->geometry().size();
         QTRY_COMPARE(page->size(), screen);
         const double zoom = qMin(double(screen.width()) / window.width(),
@@ -219,10 +220,35 @@ private slots:
         CourseDriver::click(suite);
         CourseDriver::click(lesson.driver.control<tk::Button>(PageId::Fonction, "Suivant"));
         QCOMPARE(lesson.driver.visiblePages(), QStringList{"Convent"});
-        QVERIFY(lesson.driver.visiblePage()->windowState() & Qt::WindowFullScreen);
+        QVERIFY(lesson.driver.visiblePage()->window()->windowState() & Qt::WindowFullScreen);
         lesson.driver.key(Qt::Key_F11);
         QTRY_COMPARE(lesson.driver.visiblePage()->size(), window);
         QCOMPARE(lesson.driver.visiblePage()->shownZoom(), 1.0);
+    }
+
+    // Full screen, then back through the title page (its own size): the title
+    // page and the first page again are laid out at the full-screen scale.
+    void fullScreenHoldsThroughTheTitlePage() {
+        Lesson lesson;
+        lesson.driver.startCourse();
+        lesson.driver.key(Qt::Key_F11);
+        QWidget *window = lesson.driver.visiblePage()->window();
+        QTRY_VERIFY(window->windowState() & Qt::WindowFullScreen);
+        const QSize screen = window->screen()->geometry().size();
+        QTRY_COMPARE(window->size(), screen);
+        CourseDriver::click(lesson.driver.control<tk::Button>(PageId::Fonction, "Suite"));
+        CourseDriver::click(lesson.driver.control<tk::Button>(PageId::Fonction, "Precedent"));
+        for (const PageId id : {PageId::Debut, PageId::Fonction}) {
+            if (id == PageId::Fonction)
+                QVERIFY(lesson.driver.course().debut().Timer1->fire());
+            QCOMPARE(lesson.driver.visiblePages(), QStringList{shell::formName(id)});
+            tk::PageWindow *page = lesson.driver.visiblePage();
+            QCOMPARE(page->window(), window);
+            QCOMPARE(page->size(), screen);
+            const QSize client = page->clientSize();
+            QCOMPARE(page->shownZoom(), qMin(double(screen.width()) / client.width(),
+                                             double(screen.height()) / client.height()));
+        }
     }
 
     // Pause: no tick and no beep while paused, the page shows it, the

@@ -15,8 +15,10 @@
 #include "toolkit/TextBox.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QMenu>
 #include <QTest>
+#include <QWindow>
 
 using shell::PageId;
 using namespace pages;
@@ -24,7 +26,7 @@ using namespace pages;
 class DesktopTest final : public QObject {
     Q_OBJECT
 private slots:
-    // Pages are windows named by their caption, buttons push buttons, texts
+    // Pages are panes named by their caption, buttons push buttons, texts
     // texts with a short name and their text as value, pictures and plots
     // images that say what they show.
     void everyControlSaysWhatItIs() {
@@ -32,9 +34,9 @@ private slots:
         driver.start();
         QStringList unnamed;
         const auto check = [&unnamed](tk::PageWindow &page) {
-            QAccessibleInterface *window = QAccessible::queryAccessibleInterface(&page);
-            if (!window || window->text(QAccessible::Name) != page.windowTitle().trimmed() ||
-                window->role() != QAccessible::Window)
+            QAccessibleInterface *pane = QAccessible::queryAccessibleInterface(&page);
+            if (!pane || pane->text(QAccessible::Name) != page.windowTitle().trimmed() ||
+                pane->role() != QAccessible::Pane)
                 unnamed << page.objectName();
             QList<QWidget *> controls;
             for (auto *w : page.findChildren<tk::Button *>())
@@ -78,6 +80,73 @@ private slots:
         for (int n = 1; n <= 13; ++n)
             check(driver.course().page(shell::pageAt(n)));
         QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(u", ")));
+    }
+
+    // The whole course, forward, back through the title page and back again
+    // from the end, in one window that is never hidden nor made anew: it
+    // takes each page's caption (its blanks included), size and icon.
+    void theCourseLivesInOneWindow() {
+        CourseDriver driver;
+        driver.start();
+        QWidget *window = driver.visiblePage()->window();
+        const QWindow *native = window->windowHandle();
+        QVERIFY(native);
+        struct Hides final : QObject {
+            int count = 0;
+            bool eventFilter(QObject *, QEvent *event) override {
+                count += event->type() == QEvent::Hide;
+                return false;
+            }
+        } hides;
+        window->installEventFilter(&hides);
+        QStringList wrong;
+        const auto look = [&] {
+            tk::PageWindow *page = driver.visiblePage();
+            if (!page)
+                return;
+            const QString name = page->objectName();
+            if (page->window() != window || window->windowHandle() != native)
+                wrong << name + u": another window";
+            if (window->windowTitle() != page->windowTitle())
+                wrong << name + u": caption «" + window->windowTitle() + u'»';
+            if (window->size() != page->clientSize() || page->geometry() != window->rect())
+                wrong << name + u": size";
+            if (window->windowIcon().cacheKey() != page->icon().cacheKey())
+                wrong << name + u": icon";
+            if (QApplication::focusWidget() && !page->isAncestorOf(QApplication::focusWidget()))
+                wrong << name + u": the focus is elsewhere";
+        };
+        look();
+        QCOMPARE(window->windowTitle(), QString(18, u' ') + u"Transformateur d'impulsions");
+        driver.course().debut().Timer1->fire();
+        look();
+        QCOMPARE(window->windowTitle(),
+                 QString(20, u' ') + u"Fonction d'un transformateur d'impulsions");
+        // Back through the title page, and on again.
+        driver.completeShownPage();
+        CourseDriver::click(driver.control<tk::Button>(PageId::Fonction, "Precedent"));
+        QCOMPARE(driver.visiblePages(), QStringList{"Debut"});
+        look();
+        driver.course().debut().Timer1->fire();
+        for (int n = 1; n < shell::PageCount; ++n) {
+            look();
+            driver.completeShownPage();
+            if (n + 1 < shell::PageCount)
+                CourseDriver::click(driver.course().coursePage(shell::pageAt(n)).Suivant);
+        }
+        QCOMPARE(driver.visiblePages(), QStringList{"FinProg"});
+        // Back from the end, each page again in the same window.
+        for (int n = shell::PageCount - 1; n > 2; --n) {
+            driver.completeShownPage();
+            CourseDriver::click(driver.course().coursePage(shell::pageAt(n)).Precedent);
+            look();
+        }
+        QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(u", ")));
+        QCOMPARE(hides.count, 0);
+        const QWidgetList windows = QApplication::topLevelWidgets();
+        QCOMPARE(std::count_if(windows.begin(), windows.end(),
+                               [](const QWidget *w) { return w->isVisible(); }),
+                 1);
     }
 
     // Every button the course shows is pressed where it is drawn, and every

@@ -14,6 +14,7 @@
 #include "pages/Incomp.h"
 #include "shell/Debut.h"
 #include "toolkit/Button.h"
+#include "toolkit/PageWindow.h"
 #include "toolkit/Timer.h"
 
 #include <QCloseEvent>
@@ -61,7 +62,7 @@ const Qt::Key Keys[] = {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape, Qt::Key_S
 QWidget *pageOf(const QObject *object) {
     for (QObject *o = object->parent(); o; o = o->parent())
         if (auto *w = qobject_cast<QWidget *>(o))
-            return w->window();
+            return tk::PageWindow::of(w);
     return nullptr;
 }
 
@@ -231,8 +232,8 @@ private:
         }
         case Kind::Close:
             if (page) {
-                QCloseEvent close;
-                QApplication::sendEvent(page, &close);
+                QCloseEvent close; // to the window that shows the page, as the desktop sends it
+                QApplication::sendEvent(page->window(), &close);
             }
             break;
         case Kind::Teacher:

@@ -89,13 +89,13 @@ private slots:
     void drawingsSurviveHidingAndClearKeepsTheBackground() {
         tk::PageWindow page(m_session, QStringLiteral("p"), QStringLiteral("p"), {9510, 6825});
         auto *surface = new tk::PlotSurface(&page, QStringLiteral("s"), {0, 0, 1500, 1500});
-        page.show();
+        page.showPage();
         surface->drawLine(0, 3, 10, 3, Blue);
         page.hide();
         surface->hide();
         surface->drawLine(0, 5, 10, 5, Red); // drawing on a hidden surface
         surface->show();
-        page.show();
+        page.showPage();
         const QImage shot = surface->grab().toImage();
         QCOMPARE(shot.pixelColor(4, 3), Blue);
         QCOMPARE(shot.pixelColor(4, 5), Red);
@@ -117,7 +117,7 @@ private slots:
         QFETCH(int, colours);
         tk::PageWindow page(m_session, QStringLiteral("p"), QStringLiteral("p"), {9510, 6825});
         auto *surface = new tk::PlotSurface(&page, QStringLiteral("s"), {0, 0, 6000, 4500});
-        page.show();
+        page.showPage();
         for (int i = 0; i < colours; ++i)
             surface->drawLine(i, 0, i, 200, QColor::fromHsv(i % 360, 255, 255 - i / 2));
         surface->setDrawingPosition(10, 210);
@@ -127,12 +127,12 @@ private slots:
         const QList<QPoint> drawn = drawnPixels(*surface);
         page.hide();
         QCOMPARE(drawnPixels(*surface), drawn); // also while hidden
-        page.show();
+        page.showPage();
         QCOMPARE(surface->grab().toImage(), before);
         // Drawn on again after a hiding, the rest stays.
         page.hide();
         surface->drawLine(0, 250, 50, 250, Blue);
-        page.show();
+        page.showPage();
         const QImage after = surface->grab().toImage();
         QCOMPARE(after.pixelColor(20, 250), Blue);
         QCOMPARE(after.copy(0, 0, after.width(), 240), before.copy(0, 0, before.width(), 240));
@@ -182,7 +182,7 @@ private slots:
             new tk::Button(&page, QStringLiteral("b"), {0, 0, 1695, 495}, QStringLiteral("Suite"));
         QSignalSpy pressed(button, &tk::Button::activated);
         QVERIFY(!button->press()); // page not shown
-        page.show();
+        page.showPage();
         QVERIFY(button->press());
         button->hide();
         QTest::mouseClick(button, Qt::LeftButton);
@@ -201,7 +201,7 @@ private slots:
         auto *text = new tk::TextBox(frame, QStringLiteral("t"), {0, 0, 6000, 2000});
         text->setForeground(Red);
         text->setText(QStringLiteral("ligne 1\r\nligne 2"));
-        page.show();
+        page.showPage();
         QCOMPARE(text->mode(), tk::TextBox::Mode::Display);
         QCOMPARE(text->focusPolicy(), Qt::NoFocus);
         QVERIFY(!text->editor());
@@ -269,7 +269,7 @@ private slots:
             box->setForeground(Teal);
             box->setText(text);
         }
-        page.show();
+        page.showPage();
         QVERIFY(!shown->editor() && edited->editor());
         QCOMPARE(shown->lineCount(), edited->lineCount());
         edited->hide();
@@ -290,7 +290,7 @@ private slots:
                                     "boîte, et aller plus loin encore")
                          .arg(i);
         text->setText(lines.join(QStringLiteral("\r\n")));
-        page.show();
+        page.showPage();
         text->setFocus();
         tk::TextEditor *editor = text->editor();
         QCOMPARE(page.focusWidget(), editor);

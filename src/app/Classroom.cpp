@@ -3,6 +3,7 @@
 #include "shell/Course.h"
 #include "shell/CoursePage.h"
 #include "toolkit/ColourScheme.h"
+#include "toolkit/HostWindow.h"
 #include "toolkit/PageWindow.h"
 #include "toolkit/TextBox.h"
 
@@ -246,7 +247,7 @@ bool Classroom::eventFilter(QObject *watched, QEvent *event) {
     case QEvent::KeyPress: {
         // Only what is typed on a page: the list and the help have their own keys.
         auto *widget = qobject_cast<QWidget *>(watched);
-        if (!widget || !qobject_cast<tk::PageWindow *>(widget->window()))
+        if (!widget || !qobject_cast<tk::HostWindow *>(widget->window()))
             break;
         if (handleKey(static_cast<QKeyEvent *>(event)))
             return true;

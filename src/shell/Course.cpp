@@ -3,6 +3,7 @@
 #include "shell/Debut.h"
 #include "shell/FinProg.h"
 
+#include "toolkit/HostWindow.h"
 #include "toolkit/PageWindow.h"
 #include "toolkit/Screen.h"
 #include "toolkit/Timer.h"
@@ -20,15 +21,24 @@ QPointF centredPosition(QSize screen, QSizeF page) {
 
 namespace {
 
-// Run once, when a page is created (its Form_Load).
-void centreOnScreen(tk::PageWindow &page) {
-    const QPointF place = centredPosition(tk::screenSizeTwips(), page.outerSizeTwips());
-    page.setPositionTwips(place.x(), place.y());
+// The course's window, whenever its size changes: the title page and the
+// course pages differ, and so do the scales.
+void centreOnScreen(tk::HostWindow &window) {
+    const QPointF place = centredPosition(tk::screenSizeTwips(), window.outerSizeTwips());
+    window.setPositionTwips(place.x(), place.y());
 }
 
 } // namespace
 
-Course::Course() : m_renderer(std::make_shared<art::Renderer>()) {}
+Course::Course() : m_renderer(std::make_shared<art::Renderer>()) {
+    tk::HostWindow *window = &m_session.window();
+    connect(window, &tk::HostWindow::closeRequested, this, [this] { debut().Quitter(); });
+    // Centred by its outer size at each new size; the window manager's frame
+    // is known only once the window is on screen, and it is centred again
+    // with it. Otherwise it stays where the learner put it.
+    connect(window, &tk::HostWindow::resized, window, [window] { centreOnScreen(*window); });
+    connect(window, &tk::HostWindow::frameChanged, window, [window] { centreOnScreen(*window); });
+}
 
 Course::~Course() {
     // The pages, those whose destruction is still deferred included: none
@@ -51,13 +61,6 @@ void Course::create(PageId id) {
     page->setObjectName(formName(id));
     m_pages[number(id)] = page;
     m_ended = false;
-    connect(page, &tk::PageWindow::closeRequested, this, [this] { debut().Quitter(); });
-    // Centred by its outer size; the window manager's frame is known only
-    // once the page is on screen, and the page is centred again with it.
-    connect(page, &tk::PageWindow::frameChanged, page, [page] { centreOnScreen(*page); });
-    // At another scale, centred by its new outer size.
-    connect(page, &tk::PageWindow::resized, page, [page] { centreOnScreen(*page); });
-    centreOnScreen(*page);
 }
 
 tk::PageWindow &Course::page(PageId id) {
@@ -129,7 +132,7 @@ void Course::destroy(PageId id) {
     // Its timers stop now; the window itself goes once the running handler returns.
     for (tk::Timer *timer : page->findChildren<tk::Timer *>())
         timer->setEnabled(false);
-    page->hidePage(); // its native window and backing store go at once
+    page->hidePage();
     page->deleteLater();
     m_dying << page;
     const bool anyLeft =

@@ -29,9 +29,10 @@ class Debut;
 /// than the screen gets a negative left or top).
 QPointF centredPosition(QSize screen, QSizeF page);
 
-/// \brief The page registry: every page is created on first use (hidden, and
-/// centred on the screen), then only shown and hidden, until the end of the
-/// program destroys them all.
+/// \brief The page registry: every page is created on first use (hidden),
+/// then only shown and hidden in the course's one window, until the end of
+/// the program destroys them all. The window is centred on the screen
+/// whenever its size changes.
 ///
 /// Destroying a page is deferred until the handler that asked for it has
 /// returned. When the last page is gone, finished() tells that the program ends.
@@ -49,7 +50,7 @@ public:
     /// \brief The routine that writes every course text into the pages.
     void setTextLoader(TextLoader loader) { m_textLoader = std::move(loader); }
 
-    /// \brief The page, created (hidden, centred) if it does not exist yet.
+    /// \brief The page, created (hidden) if it does not exist yet.
     tk::PageWindow &page(PageId id);
     /// \brief A course page (every page but the title page).
     CoursePage &coursePage(PageId id);

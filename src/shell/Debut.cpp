@@ -18,9 +18,9 @@ QString contactBlock() {
 
 Debut::Debut(Course &course)
     : tk::PageWindow(course.session(), formName(Id), QString(18, QLatin1Char(' ')) + pageTitle(Id),
-                     QSize(8490, 4740), Border::Sizable),
+                     QSize(8490, 4740)),
       m_course(course) {
-    setWindowIcon(art::icon(art::Icon::Bridge));
+    setIcon(art::icon(art::Icon::Bridge));
 
     Frame1 = new tk::Frame(this, QStringLiteral("Frame1"), {0, -120, 8535, 4875});
     Timer1 = new tk::Timer(Frame1, QStringLiteral("Timer1"), TitleDelayMs, true);

@@ -20,10 +20,11 @@
 namespace tk {
 namespace {
 
-// A page: a window named by its caption.
+// A page: a pane of the course's window, named by its caption as the window is
+// while it shows the page.
 class PageAccessible final : public QAccessibleWidget {
 public:
-    explicit PageAccessible(PageWindow *page) : QAccessibleWidget(page, QAccessible::Window) {}
+    explicit PageAccessible(PageWindow *page) : QAccessibleWidget(page, QAccessible::Pane) {}
 };
 
 // A control that has no accessible parts of its own.
@@ -235,7 +236,7 @@ bool isToolkitControl(const QObject *object) {
     return qobject_cast<const Button *>(object) || qobject_cast<const TextBox *>(object) ||
            qobject_cast<const TextEditor *>(object) || qobject_cast<const ImageBox *>(object) ||
            qobject_cast<const PlotSurface *>(object) || qobject_cast<const Frame *>(object) ||
-           qobject_cast<const Announcer *>(object);
+           qobject_cast<const Announcer *>(object) || qobject_cast<const PageWindow *>(object);
 }
 
 QAccessibleInterface *factory(const QString &, QObject *object) {

@@ -5,7 +5,8 @@
 /// \brief What the toolkit tells screen readers: the role, name, description,
 /// state and text of every page and control, and every change to them.
 ///
-/// Pages are windows, buttons push buttons, pictures and plots images with a
+/// The course is a window named by the page it shows, each page a pane of it
+/// named by its caption, buttons push buttons, pictures and plots images with a
 /// description of what they teach, text boxes texts whose value is their
 /// text. Screen readers keep what they learn of an object; a control that is
 /// shown again is therefore announced as a new object, so that nothing

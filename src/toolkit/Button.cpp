@@ -74,7 +74,7 @@ void Button::setUp(const QString &name, Tw place) {
 bool Button::press() {
     if (!isVisible() || !isEnabled())
         return false;
-    QPointer<PageWindow> page = qobject_cast<PageWindow *>(window());
+    QPointer<PageWindow> page = PageWindow::of(this);
     emit activated();
     if (page)
         page->keepFocus();
@@ -82,11 +82,11 @@ bool Button::press() {
 }
 
 bool Button::isEnterTarget() const {
-    const QWidget *focus = window()->focusWidget();
+    const auto *page = PageWindow::of(this);
+    const QWidget *focus = page ? page->focusWidget() : nullptr;
     const auto *focusedButton = qobject_cast<const Button *>(focus);
     if (focusedButton && focusedButton->isVisible())
         return focusedButton == this;
-    const auto *page = qobject_cast<const PageWindow *>(window());
     return page && page->defaultButton() == this;
 }
 
@@ -131,7 +131,7 @@ void Button::focusOutEvent(QFocusEvent *event) {
 
 void Button::updateEnterMarks() {
     // The default button's border depends on where the focus is.
-    if (auto *page = qobject_cast<PageWindow *>(window()); page && page->defaultButton())
+    if (auto *page = PageWindow::of(this); page && page->defaultButton())
         page->defaultButton()->update();
     update();
 }

@@ -26,13 +26,14 @@ struct MotifHints {
 constexpr std::uint32_t HintsFunctions = 1u << 0;
 constexpr std::uint32_t HintsDecorations = 1u << 1;
 constexpr std::uint32_t FunctionMove = 1u << 2;
+constexpr std::uint32_t FunctionClose = 1u << 5;
 constexpr std::uint32_t DecorBorder = 1u << 1;
 constexpr std::uint32_t DecorTitle = 1u << 3;
 
 } // namespace
 #endif
 
-void restrictFrameToMove(QWidget &window) {
+void restrictFrame(QWidget &window) {
 #if defined(COURSE_WITH_XCB)
     if (QGuiApplication::platformName() != QLatin1String("xcb") || !window.isWindow() ||
         !window.testAttribute(Qt::WA_WState_Created))
@@ -52,7 +53,7 @@ void restrictFrameToMove(QWidget &window) {
     }();
     if (atom == XCB_ATOM_NONE)
         return;
-    const MotifHints hints{HintsFunctions | HintsDecorations, FunctionMove,
+    const MotifHints hints{HintsFunctions | HintsDecorations, FunctionMove | FunctionClose,
                            DecorBorder | DecorTitle, 0, 0};
     xcb_change_property(connection, XCB_PROP_MODE_REPLACE, xcb_window_t(window.winId()), atom, atom,
                         32, sizeof hints / 4, &hints);

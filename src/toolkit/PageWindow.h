@@ -5,31 +5,37 @@
 #include "toolkit/Session.h"
 #include "toolkit/Twips.h"
 
+#include <QIcon>
 #include <QPointer>
 #include <QWidget>
 #include <initializer_list>
 
 namespace tk {
 
-/// \brief A top-level page: caption, fixed client size, grey background, no
-/// close, minimise or maximise button.
+/// \brief A page of the course: caption, fixed client size, grey background.
 ///
-/// The page routes the keyboard as the course expects: Enter presses the
-/// focused button, else the default button; Escape presses the cancel button;
-/// held-down keys act once. A close request from the window system is refused
-/// and reported through closeRequested(), so the program can end as a whole.
+/// The pages of a course are shown one at a time in the session's one
+/// window (HostWindow), which takes the caption, icon and size of the page it
+/// shows. The page routes the keyboard as the course expects: Enter presses
+/// the focused button, else the default button; Escape presses the cancel
+/// button; held-down keys act once.
 class PageWindow : public QWidget {
     Q_OBJECT
 public:
-    enum class Border { Fixed, Sizable };
+    /// A page of the course whose toolkit state \a session holds, hidden.
+    PageWindow(Session &session, const QString &name, const QString &caption, QSize clientTwips);
 
-    /// A page of the course whose toolkit state \a session holds.
-    PageWindow(Session &session, const QString &name, const QString &caption, QSize clientTwips,
-               Border border = Border::Fixed);
+    /// \brief The page that holds \a widget (itself, if it is a page), or null.
+    static PageWindow *of(const QWidget *widget);
 
     Session &session() const { return m_session; }
     /// \brief Sounds the system beep (through the session, which counts it).
     void beep() { m_session.beep(); }
+
+    /// \brief The icon of the window while it shows the page (the
+    /// application's unless the page has one of its own).
+    QIcon icon() const;
+    void setIcon(const QIcon &icon) { m_icon = icon; }
 
     /// \brief The button that Enter presses when no button has the focus.
     void setDefaultButton(Button *button);
@@ -37,12 +43,13 @@ public:
     Button *defaultButton() const { return m_default; }
     Button *cancelButton() const { return m_cancel; }
 
-    /// \brief Shows the page in front and makes it the active window; when no
-    /// visible control holds the focus, the first one in the tab order takes it.
+    /// \brief Shows the page in the course's window, in front and active;
+    /// when no visible control of the page holds the focus, the first one in
+    /// the tab order takes it.
     void showPage();
     void hidePage();
-    /// \brief Brings a shown page back in front of the other windows, out of
-    /// the task bar if it was put there, and makes it the active window.
+    /// \brief Brings the window that shows the page back in front of the
+    /// others, out of the task bar if it was put there, and makes it active.
     void bringToFront();
 
     /// \brief After a handler: if the shown page has no visible control with
@@ -50,17 +57,11 @@ public:
     /// tab order that can, so the keyboard can always go on.
     void keepFocus();
 
-    /// \brief Outer size of the window (frame and caption included), in twips:
-    /// the client area plus the frame that the window manager gives the page,
-    /// or, before it has given one, the frame last seen on a page (none if no
-    /// page has had one).
-    QSizeF outerSizeTwips() const;
-    /// \brief Places the window's outer top-left corner, in twips (fractions allowed).
-    void setPositionTwips(double left, double top);
-
     /// \brief Whether the key belongs to the page rather than to a control:
     /// Enter and Escape, routed to the default and cancel buttons.
     static bool isPageKey(const QKeyEvent *event);
+    /// \brief Handles Enter or Escape for the page.
+    void pageKey(QKeyEvent *event);
 
     /// \brief Tells the screen reader what has just changed on the page, without
     /// moving the focus.
@@ -68,6 +69,8 @@ public:
     /// \brief The last message announced (empty if none).
     QString lastAnnouncement() const;
 
+    /// \brief The client area at \a zoom, in logical pixels.
+    QSize clientSize(double zoom = 1.0) const { return m_client.toPixels(zoom).size(); }
     /// \brief Shows the page at the session's scale: in a window of its client
     /// size times the scale, or full screen at the largest scale that fits,
     /// centred on the page's grey. Every control is laid out and drawn anew.
@@ -82,40 +85,26 @@ public:
     /// \brief Chains the focus in the given order (the controls' tab order).
     static void setTabOrder(std::initializer_list<QWidget *> widgets);
 
-signals:
-    /// The window system asked to close the page (Alt+F4, task bar, end of session).
-    void closeRequested();
-    /// The window manager has given the page a frame other than the one its
-    /// outer size counted with, so a position computed from it is off.
-    void frameChanged();
-    /// The page has taken a new size in a window: a position computed from
-    /// its outer size is off.
-    void resized();
-
 protected:
-    bool event(QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
-    void closeEvent(QCloseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
-    void changeEvent(QEvent *event) override;
 
 private:
-    QMargins frameMargins() const;
+    friend class HostWindow;
     /// Lays the controls out at the scale that the window's state gives.
     void layOut();
-    /// Fixes the window's size to the client area at the session's scale.
-    void fixSize();
+    /// Gives the focus to the first visible control of the page in the tab order.
+    void focusFirst();
 
     Session &m_session;
     Announcer *m_announcer;
     QPointer<Button> m_default;
-    mutable QMargins m_counted; ///< the frame that outerSizeTwips() last counted
     QPointer<Button> m_cancel;
+    QIcon m_icon;
     Tw m_client;         ///< the client area, in twips
     double m_zoom = 1.0; ///< the scale the controls are laid out at
     QPoint m_offset;     ///< where the page's client area starts (full screen)
     QWidget *m_pauseMark = nullptr;
-    bool m_reframe = false; ///< full screen: to be placed again when framed, after it
 };
 
 } // namespace tk

@@ -1,19 +1,25 @@
 #pragma once
 
-#include <QMargins>
 #include <QtGlobal>
+#include <memory>
 #include <vector>
 
 namespace tk {
 
+class HostWindow;
 class Timer;
 
-/// \brief The toolkit's state for one course: the beeps it has sounded, the
-/// tick being handled now, the frame that the window manager gives its pages,
-/// the scale the pages are shown at, and whether the timers are paused. The
-/// course owns one; a new course starts afresh.
+/// \brief The toolkit's state for one course: its window, the beeps it has
+/// sounded, the tick being handled now, the scale the pages are shown at, and
+/// whether the timers are paused. The course owns one; a new course starts
+/// afresh.
 class Session final {
 public:
+    Session();
+    ~Session();
+    Session(const Session &) = delete;
+    Session &operator=(const Session &) = delete;
+
     /// \brief Sounds the system beep, unless the sound is off. Every beep of
     /// the course goes through here.
     void beep();
@@ -28,10 +34,9 @@ public:
     /// clock (ns); -1 when no tick is being handled.
     qint64 tickDue() const { return m_tickDue; }
     void setTickDue(qint64 due) { m_tickDue = due; }
-    /// \brief What the window manager adds around a page (frame and caption),
-    /// as last seen on a page; none until a page has been framed.
-    QMargins frame() const { return m_frame; }
-    void setFrame(QMargins frame) { m_frame = frame; }
+    /// \brief The course's one window, which shows its pages one at a time
+    /// (made when the first page asks for it).
+    HostWindow &window();
 
     /// \brief The scale of the pages in a window (1 is 100 %); a page takes
     /// it when it is shown (PageWindow::applyScale() for the page on screen).
@@ -54,7 +59,7 @@ private:
     int m_beeps = 0;
     bool m_soundOn = true;
     qint64 m_tickDue = -1;
-    QMargins m_frame;
+    std::unique_ptr<HostWindow> m_window;
     double m_zoom = 1.0;
     bool m_fullScreen = false;
     bool m_paused = false;

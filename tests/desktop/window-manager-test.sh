@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # The course under a real window manager (openbox) in a real X server: its
 # window's class is the desktop entry's StartupWMClass; the frame allows
-# moving only (no window menu, minimise, maximise or resize); a second start brings the
+# moving and closing only (no window menu, minimise, maximise or resize); the
+# pages are shown one after the other in that one window, in place; Alt+F4
+# ends the course, during an animation too; a second start brings the
 # running course to the front and exits 0; a course killed without a chance
 # to clean up never blocks the next start. Exits 77 (skipped) where the X
 # server, the window manager or the X tools are missing.
@@ -51,16 +53,18 @@ if [ "${3:-}" = --inside ]; then
     grep -q "\"$wanted\"\$" <<<"$class" || bad "WM_CLASS $class does not end with \"$wanted\""
 
     # What the window asks of any manager that follows the Motif hints:
-    # functions and decorations given (flags 0x3), moving only (0x4), a
-    # border and a title (0x2 | 0x8), no menu, minimise or maximise button.
+    # functions and decorations given (flags 0x3), moving and closing
+    # (0x4 | 0x20), a border and a title (0x2 | 0x8), no menu, minimise or
+    # maximise button.
     hints="$(xprop -id "$window" _MOTIF_WM_HINTS | sed 's/.*= //')"
-    [ "$hints" = "0x3, 0x4, 0xa, 0x0, 0x0" ] || bad "_MOTIF_WM_HINTS is $hints"
-    # What openbox allows: moving, never resizing or maximising. (Openbox
-    # keeps minimise and full screen for every normal window whatever the
-    # hints say.)
+    [ "$hints" = "0x3, 0x24, 0xa, 0x0, 0x0" ] || bad "_MOTIF_WM_HINTS is $hints"
+    # What openbox allows: moving and closing, never resizing or maximising.
+    # (Openbox keeps minimise and full screen for every normal window
+    # whatever the hints say.)
     actions="$(xprop -id "$window" _NET_WM_ALLOWED_ACTIONS)"
     echo "openbox allows: $actions"
     grep -q "_NET_WM_ACTION_MOVE" <<<"$actions" || bad "the window cannot be moved"
+    grep -q "_NET_WM_ACTION_CLOSE" <<<"$actions" || bad "the window cannot be closed"
     for action in MAXIMIZE_HORZ MAXIMIZE_VERT RESIZE; do
         grep -q "_NET_WM_ACTION_$action\b" <<<"$actions" && bad "the frame allows $action"
     done
@@ -95,6 +99,32 @@ if [ "${3:-}" = --inside ]; then
     third=$!
     course_window >/dev/null || bad "after a crash, a new start shows no course"
     kill $third 2>/dev/null
+    wait $third 2>/dev/null
+
+    # Page after page in the one window, which stays where it is.
+    "$course" --page Convent 2>/dev/null &
+    walk=$!
+    window="$(course_window)" || bad "--page Convent shows no window"
+    sleep 0.5
+    place() { xwininfo -id "$window" | awk '/Absolute upper-left [XY]/ { printf "%s ", $NF }'; }
+    before="$(place)"
+    for title in "Courbe d'aimantation" "Fonctionnement à vide"; do
+        xdotool key --window "$window" Return
+        [ "$title" = "Courbe d'aimantation" ] && { sleep 0.3; xdotool key --window "$window" Return; }
+        sleep 0.5
+        name="$(xprop -id "$window" _NET_WM_NAME | sed 's/^[^"]*"//; s/"$//')"
+        [ "$name" = "                    $title" ] || bad "the window is named «$name», not the page «$title»"
+        [ "$(xdotool search --onlyvisible --class transformateur-impulsions | wc -l)" -eq 1 ] ||
+            bad "more than one window on $title"
+        [ "$(place)" = "$before" ] || bad "the window moved from $before to $(place) on $title"
+    done
+    # Vide draws its oscillograms, its buttons hidden: Alt+F4 still ends the course.
+    xdotool key --window "$window" alt+F4
+    for _ in $(seq 30); do kill -0 $walk 2>/dev/null || break; sleep 0.1; done
+    if kill -0 $walk 2>/dev/null; then
+        bad "Alt+F4 during an animation did not end the course"
+        kill $walk
+    fi
     exit $fail
 fi
 exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$course" "$entry" --inside

@@ -240,12 +240,15 @@ ulong CourseDriver::nextEventTime(ulong step) {
 }
 
 void CourseDriver::clickAt(QWidget *page, QPoint at, bool twice) {
-    if (!page || !page->isVisible() || !page->windowHandle())
+    if (!page || !page->isVisible() || !page->window()->windowHandle())
         return; // not on screen: nothing to click
+    // Where the point is in the window that shows the page.
+    at = page->mapTo(page->window(), at);
+    QPointer<QWidget> top = page->window();
     const auto send = [&](QEvent::Type type, ulong time) {
-        QWindow *window = page->windowHandle();
+        QWindow *window = top ? top->windowHandle() : nullptr;
         if (!window)
-            return; // the page went away under the pointer
+            return; // the window went away under the pointer
         const Qt::MouseButtons state =
             type == QEvent::MouseButtonPress ? Qt::MouseButtons(Qt::LeftButton) : Qt::NoButton;
         qt_handleMouseEvent(window, at, window->mapToGlobal(at), state, Qt::LeftButton, type,
@@ -275,8 +278,8 @@ bool CourseDriver::keyEvent(QEvent::Type type, Qt::Key key, ulong time, bool aut
     // hands the key on to its focused control.
     QWindow *window = QGuiApplication::focusWindow();
     tk::PageWindow *page = visiblePage();
-    if (page && (!window || window != page->windowHandle()))
-        window = page->windowHandle();
+    if (page && (!window || window != page->window()->windowHandle()))
+        window = page->window()->windowHandle();
     if (!window)
         return false; // the program has ended, or no page is shown
     const QString text = key == Qt::Key_Space                            ? QStringLiteral(" ")

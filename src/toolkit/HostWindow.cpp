@@ -1,0 +1,224 @@
+#include "toolkit/HostWindow.h"
+#include "toolkit/ColourScheme.h"
+#include "toolkit/FrameHints.h"
+#include "toolkit/PageWindow.h"
+#include "toolkit/Session.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QStyleHints>
+#include <QTimer>
+#include <QWindow>
+
+namespace tk {
+namespace {
+
+// Time for a window manager to frame a window that leaves full screen.
+constexpr int ReframeDelayMs = 200;
+
+} // namespace
+
+HostWindow::HostWindow(Session &session)
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+      m_session(session) {
+    setObjectName(QStringLiteral("Cours"));
+    // The course's own grey, whatever the desktop's palette, where no page is laid.
+    setPalette(coursePalette());
+    setAutoFillBackground(true);
+}
+
+void HostWindow::present(PageWindow *page) {
+    m_page = page;
+    const QString caption = page->windowTitle();
+    setWindowTitle(caption);
+    setAccessibleName(caption.trimmed());
+    setWindowIcon(page->icon());
+    applyScale();
+    page->show();
+    page->raise();
+    if (!isVisible())
+        show();
+    else if (QGuiApplication::platformName() != QLatin1String("offscreen"))
+        raise(); // (the offscreen platform has no stacking order)
+    activateWindow();
+}
+
+void HostWindow::withdraw(PageWindow *page) {
+    if (page != m_page)
+        return; // the next page is already shown
+    m_page = nullptr;
+    hide();
+}
+
+PageWindow *HostWindow::page() const {
+    return m_page.data();
+}
+
+void HostWindow::bringToFront() {
+    if (!isVisible())
+        return;
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    raise();
+    activateWindow();
+}
+
+void HostWindow::applyScale() {
+    const bool full = m_session.fullScreen();
+    if (full != isFullScreenNow()) {
+        if (full) {
+            setMinimumSize(0, 0);
+            setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+            // The screen's size at once, as the window system will give it.
+            setGeometry(screen()->geometry());
+            setWindowState(windowState() | Qt::WindowFullScreen);
+        } else {
+            setWindowState(windowState() & ~Qt::WindowFullScreen);
+        }
+    }
+    if (!full)
+        fixSize();
+    layOutPage();
+}
+
+void HostWindow::fixSize() {
+    if (!m_page)
+        return;
+    const QSize scaled = m_page->clientSize(m_session.zoom());
+    if (minimumSize() == scaled && maximumSize() == scaled && size() == scaled)
+        return;
+    setFixedSize(scaled);
+    emit resized();
+}
+
+void HostWindow::layOutPage() {
+    if (!m_page)
+        return;
+    m_page->setGeometry(rect());
+    m_page->layOut();
+}
+
+void HostWindow::resizeEvent(QResizeEvent *event) {
+    QWidget::resizeEvent(event);
+    // Out of full screen, a window manager may give back the size the
+    // window had before: the window asks for the page's again.
+    if (!isFullScreenNow() && !m_session.fullScreen())
+        fixSize();
+    layOutPage();
+}
+
+void HostWindow::changeEvent(QEvent *event) {
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange)
+        return;
+    // The window manager has the last word on full screen: the window follows
+    // the state it reports, back to the page's size when it leaves full screen.
+    if (isFullScreenNow()) {
+        m_reframe = true;
+    } else if (!m_session.fullScreen()) {
+        fixSize();
+        if (m_reframe) {
+            // Out of full screen the frame comes back a moment after the
+            // state, and a window placed before is placed without it: it is
+            // placed again once the window manager has framed it.
+            m_reframe = false;
+            QTimer::singleShot(ReframeDelayMs, this, [this] {
+                if (isVisible() && !isFullScreenNow())
+                    emit frameChanged();
+            });
+        }
+    }
+    layOutPage();
+}
+
+QMargins HostWindow::frameMargins() const {
+    const QWindow *window = windowHandle();
+    // A window not shown yet has no frame of its own: the one last seen.
+    const QMargins own = window ? window->frameMargins() : QMargins();
+    if (!own.isNull())
+        m_frame = own;
+    return m_frame;
+}
+
+QSizeF HostWindow::outerSizeTwips() const {
+    m_counted = frameMargins();
+    const QSize outer = size().grownBy(m_counted);
+    return QSizeF(outer) * TwipsPerPixel;
+}
+
+void HostWindow::setPositionTwips(double left, double top) {
+    move(px(left), px(top));
+}
+
+bool HostWindow::event(QEvent *event) {
+    if (event->type() == QEvent::Show) {
+        restrictFrame(*this); // the native window exists and is not mapped yet
+        windowHandle()->removeEventFilter(this);
+        windowHandle()->installEventFilter(this);
+    }
+    const bool handled = QWidget::event(event);
+    switch (event->type()) {
+    case QEvent::Show:
+    case QEvent::Move:
+    case QEvent::Resize:
+    case QEvent::Expose:
+        // The window manager frames a window once it is on screen.
+        if (isVisible() && windowHandle() && !windowHandle()->frameMargins().isNull() &&
+            windowHandle()->frameMargins() != m_counted)
+            emit frameChanged();
+        break;
+    default:
+        break;
+    }
+    return handled;
+}
+
+bool HostWindow::eventFilter(QObject *watched, QEvent *event) {
+    // The mouse as it comes to the window, before Qt hands it to a control.
+    // A click that moves to another page is often the first of a double or
+    // triple click: the clicks that follow it at the same place belong to
+    // the page that was clicked, not to the control that now stands there
+    // on the next page.
+    switch (event->type()) {
+    case QEvent::MouseButtonPress: {
+        const auto *mouse = static_cast<QMouseEvent *>(event);
+        const QStyleHints *hints = QGuiApplication::styleHints();
+        const bool series =
+            m_pressedOn &&
+            mouse->timestamp() - m_pressedAt < ulong(hints->mouseDoubleClickInterval()) &&
+            (mouse->position() - m_pressedWhere).manhattanLength() <=
+                hints->mouseDoubleClickDistance();
+        m_pressedAt = mouse->timestamp();
+        m_pressedWhere = mouse->position();
+        if (!series)
+            m_pressedOn = m_page;
+        m_dropping = m_pressedOn != m_page;
+        return m_dropping;
+    }
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseButtonRelease:
+        return m_dropping;
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void HostWindow::keyPressEvent(QKeyEvent *event) {
+    // With no control focused, the keys come to the window: Enter and Escape
+    // are the page's.
+    if (m_page && PageWindow::isPageKey(event))
+        m_page->pageKey(event);
+    else
+        QWidget::keyPressEvent(event);
+}
+
+void HostWindow::closeEvent(QCloseEvent *event) {
+    event->ignore();
+    emit closeRequested();
+}
+
+} // namespace tk

@@ -1,0 +1,91 @@
+#pragma once
+
+#include <QMargins>
+#include <QPointer>
+#include <QSizeF>
+#include <QWidget>
+
+namespace tk {
+
+class PageWindow;
+class Session;
+
+/// \brief The one top-level window of a course, which shows one page at a
+/// time: its caption, icon and size are those of the page it shows.
+///
+/// Going from page to page changes what the window shows, never maps a new
+/// window: no Wayland compositor lets a program place its windows, and each
+/// new window would be placed (and animated in) anew. The window has a title
+/// bar with no minimise or maximise button and a fixed size; a close request
+/// from the desktop is reported through closeRequested(), so the program can
+/// end as a whole.
+class HostWindow final : public QWidget {
+    Q_OBJECT
+public:
+    explicit HostWindow(Session &session);
+
+    /// \brief Shows \a page in the window: the window takes its caption, its
+    /// icon and its size at the session's scale (or the screen, full screen),
+    /// comes to the front and becomes the active window. The page shown
+    /// before stays until it is withdrawn.
+    void present(PageWindow *page);
+    /// \brief The page has been hidden: if the window was showing it, nothing
+    /// is left to show and the window is hidden.
+    void withdraw(PageWindow *page);
+    /// \brief The page the window shows (null if none).
+    PageWindow *page() const;
+
+    /// \brief Brings the window back in front of the others, out of the task
+    /// bar if it was put there, and makes it the active window.
+    void bringToFront();
+
+    /// \brief Takes the session's scale and full screen: the window's size or
+    /// state, and the page laid out anew at the scale they give.
+    void applyScale();
+    /// \brief Whether the window fills the screen now.
+    bool isFullScreenNow() const { return windowState() & Qt::WindowFullScreen; }
+
+    /// \brief Outer size of the window (frame and caption included), in twips:
+    /// the client area plus the frame that the window manager gives it, or,
+    /// before it has given one, the frame last seen (none before).
+    QSizeF outerSizeTwips() const;
+    /// \brief Places the window's outer top-left corner, in twips (fractions allowed).
+    void setPositionTwips(double left, double top);
+
+signals:
+    /// The desktop asked to close the window (Alt+F4, a panel, the end of the session).
+    void closeRequested();
+    /// The window manager has given the window a frame other than the one its
+    /// outer size counted with, so a position computed from it is off.
+    void frameChanged();
+    /// The window has taken a new size: a position computed from its outer
+    /// size is off.
+    void resized();
+
+protected:
+    bool event(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    QMargins frameMargins() const;
+    /// Fixes the window's size to the page's client area at the session's scale.
+    void fixSize();
+    /// The page fills the window and is laid out at the scale that its state gives.
+    void layOutPage();
+
+    Session &m_session;
+    QPointer<PageWindow> m_page;
+    mutable QMargins m_frame;         ///< the frame last seen, kept for a window not framed yet
+    mutable QMargins m_counted;       ///< the frame that outerSizeTwips() last counted
+    bool m_reframe = false;           ///< out of full screen: to be placed again once framed
+    QPointer<PageWindow> m_pressedOn; ///< the page shown at the first click of a series
+    ulong m_pressedAt = 0;            ///< when the last click of the series came
+    QPointF m_pressedWhere;           ///< and where
+    bool m_dropping = false;          ///< the rest of the series is dropped
+};
+
+} // namespace tk
