@@ -13,16 +13,20 @@ set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 build="${BUILD_DIR:-$here/build}"
 # To build and run the course (the X libraries for the start-up benchmark,
-# which is built with it).
+# which is built with it; the desktop's sound events for the beep, its sound
+# theme and its PulseAudio backend; Qt's Wayland plugin for a Wayland session).
 packages=(g++ make cmake pkg-config qt6-base-dev qt6-svg-dev qt6-translations-l10n qt6-qpa-plugins
-    fonts-liberation libxcb1-dev libxcb-damage0-dev)
+    fonts-liberation libxcb1-dev libxcb-damage0-dev libcanberra-dev sound-theme-freedesktop
+    libcanberra-pulse qt6-wayland)
 # To run its tests besides: an X server and a screen reader's accessibility
 # bus for the test that reads the course as a screen reader does; a window
 # manager and the X tools for the test of the desktop integration; the
 # validators of the desktop entry, the AppStream metadata and the package;
-# the PDF tools that read the printed handout back.
+# the PDF tools that read the printed handout back; a Wayland compositor (with
+# XWayland) and a sound server for the tests on a real desktop.
 test_packages=(xvfb xauth dbus-daemon at-spi2-core python3-gi gir1.2-atspi-2.0
-    openbox x11-utils xdotool desktop-file-utils appstream lintian poppler-utils)
+    openbox x11-utils xdotool desktop-file-utils appstream lintian poppler-utils
+    weston xwayland imagemagick pulseaudio pulseaudio-utils)
 
 install_missing() {
     local missing=()

@@ -5,10 +5,12 @@
 #include "version/Version.h"
 
 #include "shell/Course.h"
+#include "toolkit/Bell.h"
 #include "toolkit/PageWindow.h"
 
 #include <QApplication>
 #include <QSettings>
+#include <QTimer>
 #include <cstdio>
 #include <cstdlib>
 #include <thread>
@@ -89,6 +91,9 @@ int main(int argc, char *argv[]) {
     QObject::connect(&course, &shell::Course::finished, &application, &QCoreApplication::quit,
                      Qt::QueuedConnection);
     course.start(line.page.value_or(shell::PageId::Debut));
+    // The desktop's sound events, opened once the first page is on its way
+    // to the screen, on a thread of their own.
+    QTimer::singleShot(0, &course, [] { tk::Bell::install(); });
     const int status = QApplication::exec();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     return status;

@@ -1,6 +1,7 @@
 #include "toolkit/Accessibility.h"
 #include "toolkit/Button.h"
 #include "toolkit/Frame.h"
+#include "toolkit/HostWindow.h"
 #include "toolkit/ImageBox.h"
 #include "toolkit/PageWindow.h"
 #include "toolkit/PlotSurface.h"
@@ -19,6 +20,12 @@
 
 namespace tk {
 namespace {
+
+// The course's window, named by the caption of the page it shows.
+class HostAccessible final : public QAccessibleWidget {
+public:
+    explicit HostAccessible(HostWindow *window) : QAccessibleWidget(window, QAccessible::Window) {}
+};
 
 // A page: a pane of the course's window, named by its caption as the window is
 // while it shows the page.
@@ -240,6 +247,8 @@ bool isToolkitControl(const QObject *object) {
 }
 
 QAccessibleInterface *factory(const QString &, QObject *object) {
+    if (auto *window = qobject_cast<HostWindow *>(object))
+        return new HostAccessible(window);
     if (auto *page = qobject_cast<PageWindow *>(object))
         return new PageAccessible(page);
     if (auto *button = qobject_cast<Button *>(object))

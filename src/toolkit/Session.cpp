@@ -1,8 +1,8 @@
 #include "toolkit/Session.h"
+#include "toolkit/Bell.h"
 #include "toolkit/HostWindow.h"
 #include "toolkit/Timer.h"
 
-#include <QApplication>
 #include <algorithm>
 
 namespace tk {
@@ -22,7 +22,7 @@ void Session::beep() {
     if (!m_soundOn)
         return;
     ++m_beeps;
-    QApplication::beep();
+    Bell::ring();
 }
 
 void Session::setPaused(bool paused) {

@@ -54,6 +54,15 @@ for file in "$(qtpaths6 --query QT_INSTALL_PLUGINS)/platforms/libqxcb.so" \
     depends_on "$pkg" || bad "Depends lacks $pkg (for $file)"
 done
 
+# Recommended: the Wayland plugin (the course natively on Wayland) and the
+# desktop's bell sound.
+recommends="$(dpkg-deb -f "$deb" Recommends)"
+echo "Recommends: $recommends"
+for pkg in qt6-wayland libcanberra-pulse sound-theme-freedesktop; do
+    tr ',' '\n' <<<"$recommends" | grep -qx " *$pkg" || bad "Recommends lacks $pkg"
+done
+grep -q libcanberra0 <<<"$depends" || bad "Depends lacks libcanberra0"
+
 contents="$(dpkg-deb -c "$deb" | awk '{ print $NF }')"
 for file in ./usr/bin/transformateur-impulsions \
     ./usr/share/doc/transformateur-impulsions/copyright \
