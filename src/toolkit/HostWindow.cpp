@@ -1,4 +1,5 @@
 #include "toolkit/HostWindow.h"
+#include "toolkit/CaptionBar.h"
 #include "toolkit/ColourScheme.h"
 #include "toolkit/FrameHints.h"
 #include "toolkit/PageWindow.h"
@@ -19,16 +20,31 @@ namespace {
 // Time for a window manager to frame a window that leaves full screen.
 constexpr int ReframeDelayMs = 200;
 
+// A title bar with a close button and no other; on Wayland, no decorations
+// from Qt, which would offer minimise, maximise and resizing: the course
+// draws its own title bar there.
+Qt::WindowFlags hostFlags() {
+    if (CaptionBar::wanted())
+        return Qt::Window | Qt::FramelessWindowHint;
+    return Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+           Qt::MSWindowsFixedSizeDialogHint;
+}
+
 } // namespace
 
-HostWindow::HostWindow(Session &session)
-    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      m_session(session) {
+HostWindow::HostWindow(Session &session) : QWidget(nullptr, hostFlags()), m_session(session) {
     setObjectName(QStringLiteral("Cours"));
     // The course's own grey, whatever the desktop's palette, where no page is laid.
     setPalette(coursePalette());
     setAutoFillBackground(true);
+    if (CaptionBar::wanted()) {
+        m_caption = new CaptionBar(this);
+        connect(m_caption, &CaptionBar::closeClicked, this, &HostWindow::closeRequested);
+    }
+}
+
+int HostWindow::captionHeight() const {
+    return m_caption && !isFullScreenNow() && !m_session.fullScreen() ? CaptionBar::Height : 0;
 }
 
 void HostWindow::present(PageWindow *page) {
@@ -87,7 +103,7 @@ void HostWindow::applyScale() {
 void HostWindow::fixSize() {
     if (!m_page)
         return;
-    const QSize scaled = m_page->clientSize(m_session.zoom());
+    const QSize scaled = m_page->clientSize(m_session.zoom()) + QSize(0, captionHeight());
     if (minimumSize() == scaled && maximumSize() == scaled && size() == scaled)
         return;
     setFixedSize(scaled);
@@ -95,9 +111,14 @@ void HostWindow::fixSize() {
 }
 
 void HostWindow::layOutPage() {
+    const int top = captionHeight();
+    if (m_caption) {
+        m_caption->setGeometry(0, 0, width(), top);
+        m_caption->setVisible(top > 0);
+    }
     if (!m_page)
         return;
-    m_page->setGeometry(rect());
+    m_page->setGeometry(rect().adjusted(0, top, 0, 0));
     m_page->layOut();
 }
 

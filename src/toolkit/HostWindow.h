@@ -7,6 +7,7 @@
 
 namespace tk {
 
+class CaptionBar;
 class PageWindow;
 class Session;
 
@@ -16,7 +17,8 @@ class Session;
 /// Going from page to page changes what the window shows, never maps a new
 /// window: no Wayland compositor lets a program place its windows, and each
 /// new window would be placed (and animated in) anew. The window has a title
-/// bar with no minimise or maximise button and a fixed size; a close request
+/// bar with no minimise or maximise button and a fixed size (on Wayland the
+/// course draws that bar itself, CaptionBar); a close request
 /// from the desktop is reported through closeRequested(), so the program can
 /// end as a whole.
 class HostWindow final : public QWidget {
@@ -74,11 +76,15 @@ private:
     QMargins frameMargins() const;
     /// Fixes the window's size to the page's client area at the session's scale.
     void fixSize();
-    /// The page fills the window and is laid out at the scale that its state gives.
+    /// The page fills the window below the caption bar, if any, and is laid
+    /// out at the scale that its state gives.
     void layOutPage();
+    /// The height of the caption bar that the course draws (0 if none, or full screen).
+    int captionHeight() const;
 
     Session &m_session;
     QPointer<PageWindow> m_page;
+    CaptionBar *m_caption = nullptr;  ///< where the course draws its title bar
     mutable QMargins m_frame;         ///< the frame last seen, kept for a window not framed yet
     mutable QMargins m_counted;       ///< the frame that outerSizeTwips() last counted
     bool m_reframe = false;           ///< out of full screen: to be placed again once framed

@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# The course on a real Wayland compositor (weston, inside an X server that
+# gives it a keyboard), natively or through XWayland, walked by the keyboard
+# and read over the accessibility bus. Exits 77 (skipped) where weston, the
+# X server, the X tools, XWayland or Qt's Wayland plugin is missing.
+#
+#   wayland-test.sh COURSE_EXECUTABLE native|xwayland
+set -u
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+course="$1"
+mode="$2"
+launcher=/usr/libexec/at-spi-bus-launcher
+for tool in weston xvfb-run xdotool convert import dbus-run-session "$launcher"; do
+    if ! command -v "$tool" >/dev/null 2>&1; then
+        echo "SKIP: $tool is missing"
+        exit 77
+    fi
+done
+plugins="$(qtpaths6 --query QT_INSTALL_PLUGINS 2>/dev/null)"
+if [ "$mode" = native ] && ! ls "$plugins"/platforms/libqwayland-*.so >/dev/null 2>&1; then
+    echo "SKIP: Qt's Wayland plugin (qt6-wayland) is missing"
+    exit 77
+fi
+if [ "$mode" = xwayland ] && ! command -v Xwayland >/dev/null 2>&1; then
+    echo "SKIP: Xwayland is missing"
+    exit 77
+fi
+exec dbus-run-session -- bash -c '
+    "$0" --launch-immediately >/dev/null 2>&1 &
+    launcher=$!
+    trap "kill $launcher 2>/dev/null" EXIT
+    xvfb-run -a -s "-screen 0 1024x768x24" /usr/bin/python3 "$1" "$2" "$3"
+' "$launcher" "$here/wayland_walk.py" "$course" "$mode"
