@@ -117,11 +117,11 @@ private slots:
                 wrong << name + u": the focus is elsewhere";
         };
         look();
-        QCOMPARE(window->windowTitle(), QString(18, u' ') + u"Transformateur d'impulsions");
+        QCOMPARE(window->windowTitle(), QString(18, u' ').append(u"Transformateur d'impulsions"));
         driver.course().debut().Timer1->fire();
         look();
         QCOMPARE(window->windowTitle(),
-                 QString(20, u' ') + u"Fonction d'un transformateur d'impulsions");
+                 QString(20, u' ').append(u"Fonction d'un transformateur d'impulsions"));
         // Back through the title page, and on again.
         driver.completeShownPage();
         CourseDriver::click(driver.control<tk::Button>(PageId::Fonction, "Precedent"));

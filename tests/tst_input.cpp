@@ -84,6 +84,42 @@ private slots:
         }
     }
 
+    // A click that moves to another page: the clicks that follow it at the
+    // same place belong to the page left, and press nothing on the page
+    // that now stands under the pointer.
+    void clicksAfterAMoveStayWithThePageLeft_data() {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<int>("reached");
+        QTest::newRow("double click back") << 3 << "Precedent" << 2 << 2;
+        QTest::newRow("triple click back") << 3 << "Precedent" << 3 << 2;
+        QTest::newRow("double click on") << 2 << "Suivant" << 2 << 3;
+        QTest::newRow("triple click on") << 9 << "Suivant" << 3 << 10;
+    }
+    void clicksAfterAMoveStayWithThePageLeft() {
+        QFETCH(int, page);
+        QFETCH(QString, button);
+        QFETCH(int, count);
+        QFETCH(int, reached);
+        CourseDriver driver;
+        driver.walkTo(shell::pageAt(page));
+        driver.completeShownPage();
+        driver.resetBeeps();
+        auto &to = driver.course().coursePage(shell::pageAt(reached));
+        QStringList pressed;
+        for (tk::Button *b : to.findChildren<tk::Button *>())
+            QObject::connect(b, &tk::Button::activated, b,
+                             [&pressed, b] { pressed << b->objectName(); });
+        CourseDriver::clicks(
+            driver.course().coursePage(shell::pageAt(page)).findChild<tk::Button *>(button), count);
+        QCOMPARE(pressed, QStringList{});
+        verifyArrival(driver, shell::pageAt(reached));
+        // A later click, on its own, is the new page's.
+        if (auto *same = to.findChild<tk::Button *>(button); same && same->isVisible())
+            QVERIFY(CourseDriver::clickAndSee(same));
+    }
+
     // Fermer K, then Ouvrir K, appear at the same place.
     void doubleClickOnTheSwitchClosesItOnce() {
         CourseDriver driver;

@@ -239,7 +239,7 @@ ulong CourseDriver::nextEventTime(ulong step) {
     return time;
 }
 
-void CourseDriver::clickAt(QWidget *page, QPoint at, bool twice) {
+void CourseDriver::clickAt(QWidget *page, QPoint at, int count) {
     if (!page || !page->isVisible() || !page->window()->windowHandle())
         return; // not on screen: nothing to click
     // Where the point is in the window that shows the page.
@@ -256,7 +256,7 @@ void CourseDriver::clickAt(QWidget *page, QPoint at, bool twice) {
     };
     // Far enough from the last click not to make a double click with it.
     ulong time = nextEventTime(1000);
-    for (int click = 0; click < (twice ? 2 : 1); ++click) {
+    for (int click = 0; click < count; ++click) {
         send(QEvent::MouseButtonPress, time);
         send(QEvent::MouseButtonRelease, time + 60);
         time = nextEventTime(120); // the second click within the double-click interval
@@ -269,8 +269,12 @@ void CourseDriver::click(tk::Button *button) {
 }
 
 void CourseDriver::doubleClick(tk::Button *button) {
+    clicks(button, 2);
+}
+
+void CourseDriver::clicks(tk::Button *button, int count) {
     QWidget *page = button->window();
-    clickAt(page, button->mapTo(page, button->rect().center()), true);
+    clickAt(page, button->mapTo(page, button->rect().center()), count);
 }
 
 bool CourseDriver::keyEvent(QEvent::Type type, Qt::Key key, ulong time, bool autoRepeat) {

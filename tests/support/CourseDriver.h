@@ -55,8 +55,12 @@ public:
     static bool clickAndSee(tk::Button *button);
     /// \brief A double click at the button's place (two clicks in quick succession).
     static void doubleClick(tk::Button *button);
-    /// \brief A click at a point of a page's client area.
-    static void clickAt(QWidget *page, QPoint at, bool twice = false);
+    /// \brief Clicks at the button's place \a count times in quick succession
+    /// (2 a double click, 3 a triple click).
+    static void clicks(tk::Button *button, int count);
+    /// \brief A click at a point of a page's client area (\a count clicks in
+    /// quick succession).
+    static void clickAt(QWidget *page, QPoint at, int count = 1);
 
     /// \brief A key pressed and released on the window that has the keyboard
     /// focus (the shown page), as the window system delivers it; a held-down
