@@ -36,8 +36,10 @@
 
 namespace {
 
-void waitExposed(QWidget &widget) {
-    while (!widget.windowHandle() || !widget.windowHandle()->isExposed())
+// Until the window that shows the page is on screen.
+void waitExposed(QWidget &page) {
+    const QWidget *window = page.window();
+    while (!window->windowHandle() || !window->windowHandle()->isExposed())
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
 }
 

@@ -88,8 +88,12 @@ void HostWindow::applyScale() {
         if (full) {
             setMinimumSize(0, 0);
             setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-            // The screen's size at once, as the window system will give it.
-            setGeometry(screen()->geometry());
+            // The screen's size at once, as the X window manager will give
+            // it. A Wayland compositor gives it with the state, and applies
+            // the state only with a new frame of the window, which a window
+            // already at the screen's size would not send.
+            if (!m_caption)
+                setGeometry(screen()->geometry());
             setWindowState(windowState() | Qt::WindowFullScreen);
         } else {
             setWindowState(windowState() & ~Qt::WindowFullScreen);
@@ -135,6 +139,7 @@ void HostWindow::changeEvent(QEvent *event) {
     QWidget::changeEvent(event);
     if (event->type() != QEvent::WindowStateChange)
         return;
+
     // The window manager has the last word on full screen: the window follows
     // the state it reports, back to the page's size when it leaves full screen.
     if (isFullScreenNow()) {
