@@ -2,9 +2,11 @@
 
 #include <QApplication>
 #include <QPointer>
+#include <memory>
 
 #if defined(COURSE_WITH_CANBERRA)
 #include <canberra.h>
+#include <dlfcn.h>
 #endif
 
 namespace tk {
@@ -17,6 +19,45 @@ QPointer<Bell> &theBell() {
     static QPointer<Bell> bell;
     return bell;
 }
+
+#if defined(COURSE_WITH_CANBERRA)
+// The desktop's sound event library, loaded by the bell's thread when it
+// starts rather than with the program: the program starts without it, and
+// gives it back where no sound server answers.
+class Canberra {
+public:
+    Canberra() : m_library(dlopen("libcanberra.so.0", RTLD_NOW | RTLD_LOCAL)) {
+        if (!m_library)
+            return;
+        create = reinterpret_cast<decltype(create)>(dlsym(m_library, "ca_context_create"));
+        changeProps =
+            reinterpret_cast<decltype(changeProps)>(dlsym(m_library, "ca_context_change_props"));
+        setDriver =
+            reinterpret_cast<decltype(setDriver)>(dlsym(m_library, "ca_context_set_driver"));
+        open = reinterpret_cast<decltype(open)>(dlsym(m_library, "ca_context_open"));
+        play = reinterpret_cast<decltype(play)>(dlsym(m_library, "ca_context_play"));
+        destroy = reinterpret_cast<decltype(destroy)>(dlsym(m_library, "ca_context_destroy"));
+    }
+    ~Canberra() {
+        if (m_library)
+            dlclose(m_library);
+    }
+    Canberra(const Canberra &) = delete;
+    Canberra &operator=(const Canberra &) = delete;
+
+    bool loaded() const { return create && changeProps && setDriver && open && play && destroy; }
+
+    int (*create)(ca_context **) = nullptr;
+    int (*changeProps)(ca_context *, ...) = nullptr;
+    int (*setDriver)(ca_context *, const char *) = nullptr;
+    int (*open)(ca_context *) = nullptr;
+    int (*play)(ca_context *, uint32_t, ...) = nullptr;
+    int (*destroy)(ca_context *) = nullptr;
+
+private:
+    void *m_library;
+};
+#endif
 
 } // namespace
 
@@ -67,15 +108,27 @@ void Bell::fallBack() {
 
 void Bell::run() {
 #if defined(COURSE_WITH_CANBERRA)
+    auto library = std::make_unique<Canberra>();
     ca_context *context = nullptr;
-    int status = ca_context_create(&context);
+    int status = library->loaded() ? library->create(&context) : CA_ERROR_NOTAVAILABLE;
     if (status == CA_SUCCESS)
-        status = ca_context_change_props(
+        status = library->changeProps(
             context, CA_PROP_APPLICATION_NAME, "Transformateur d'impulsions",
             CA_PROP_APPLICATION_ID, "fr.ferrite.transformateur_impulsions",
             CA_PROP_APPLICATION_ICON_NAME, "fr.ferrite.transformateur_impulsions", nullptr);
+    // The sound servers of the desktops (PulseAudio, PipeWire) speak
+    // PulseAudio's protocol; with none there, the window system's bell,
+    // rather than the sound card played directly.
     if (status == CA_SUCCESS)
-        status = ca_context_open(context);
+        status = library->setDriver(context, "pulse");
+    if (status == CA_SUCCESS)
+        status = library->open(context);
+    if (status != CA_SUCCESS) {
+        if (context)
+            library->destroy(context);
+        context = nullptr;
+        library.reset();
+    }
     int played = 0;
     for (;;) {
         std::unique_lock lock(m_mutex);
@@ -101,15 +154,15 @@ void Bell::run() {
         // volume the desktop gives to alerts, or not at all where the desktop
         // turned them off.
         status =
-            ca_context_play(context, ++played, CA_PROP_EVENT_ID, "bell", CA_PROP_EVENT_DESCRIPTION,
-                            "Bip", CA_PROP_MEDIA_ROLE, "event", nullptr);
+            library->play(context, ++played, CA_PROP_EVENT_ID, "bell", CA_PROP_EVENT_DESCRIPTION,
+                          "Bip", CA_PROP_MEDIA_ROLE, "event", nullptr);
         if (status == CA_ERROR_DISABLED)
             status = CA_SUCCESS; // the desktop's alert sounds are off: silence
         else if (status != CA_SUCCESS)
             fallBack(); // this one is heard all the same
     }
     if (context)
-        ca_context_destroy(context);
+        library->destroy(context);
 #endif
 }
 
