@@ -6,7 +6,6 @@
 #include "app/SingleInstance.h"
 #include "version/Version.h"
 
-#include <QLocalServer>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QSysInfo>

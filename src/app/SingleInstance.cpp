@@ -1,10 +1,19 @@
 #include "app/SingleInstance.h"
 
 #include <QDir>
-#include <QLocalSocket>
+#include <QFile>
+#include <QSocketNotifier>
 #include <QStandardPaths>
 #include <QThread>
 #include <QTimer>
+
+#include <cerrno>
+#include <cstring>
+#include <poll.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 namespace app {
 namespace {
@@ -23,6 +32,17 @@ QString folderOr(const QString &folder) {
     return runtime.isEmpty() ? QDir::tempPath() : runtime;
 }
 
+// The address of the socket file, if its path fits one.
+bool addressOf(const QString &path, sockaddr_un &address) {
+    const QByteArray name = QFile::encodeName(path);
+    address = {};
+    address.sun_family = AF_UNIX;
+    if (name.size() >= qsizetype(sizeof address.sun_path))
+        return false;
+    std::memcpy(address.sun_path, name.constData(), std::size_t(name.size()));
+    return true;
+}
+
 } // namespace
 
 SingleInstance::SingleInstance(const QString &key, const QString &folder)
@@ -33,19 +53,15 @@ SingleInstance::SingleInstance(const QDir &folder, const QString &key)
       m_lock(folder.filePath(key + QStringLiteral(".lock"))) {
     // The lock is stale only when its process is gone, never by age.
     m_lock.setStaleLockTime(0);
-    m_server.setSocketOptions(QLocalServer::UserAccessOption);
-    connect(&m_server, &QLocalServer::newConnection, this, [this] {
-        while (QLocalSocket *socket = m_server.nextPendingConnection()) {
-            connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-            connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
-                if (!socket->canReadLine())
-                    return;
-                if (socket->readLine() == QByteArrayView(Request))
-                    emit frontRequested();
-                socket->disconnectFromServer();
-            });
-        }
-    });
+}
+
+SingleInstance::~SingleInstance() {
+    for (auto it = m_requests.cbegin(); it != m_requests.cend(); ++it)
+        ::close(it.key());
+    if (m_server >= 0) {
+        ::close(m_server);
+        ::unlink(QFile::encodeName(m_socketPath).constData());
+    }
 }
 
 QString SingleInstance::defaultKey() {
@@ -79,25 +95,87 @@ bool SingleInstance::claim() {
 }
 
 void SingleInstance::listen() {
-    // Whatever socket file is there was left by a course that is gone.
-    QLocalServer::removeServer(m_socketPath);
-    m_server.listen(m_socketPath);
+    sockaddr_un address;
+    if (!addressOf(m_socketPath, address))
+        return;
+    const int server = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    if (server < 0)
+        return;
+    // Whatever socket file is there was left by a course that is gone. The
+    // socket is the user's alone.
+    ::unlink(address.sun_path);
+    const mode_t mask = ::umask(0077);
+    const bool bound = ::bind(server, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0;
+    ::umask(mask);
+    if (!bound || ::listen(server, 4) != 0) {
+        ::close(server);
+        return;
+    }
+    m_server = server;
+    auto *notifier = new QSocketNotifier(server, QSocketNotifier::Read, this);
+    connect(notifier, &QSocketNotifier::activated, this, &SingleInstance::accept);
+}
+
+void SingleInstance::accept() {
+    for (;;) {
+        const int connection = ::accept4(m_server, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
+        if (connection < 0)
+            return;
+        m_requests.insert(connection, {});
+        auto *notifier = new QSocketNotifier(connection, QSocketNotifier::Read, this);
+        connect(notifier, &QSocketNotifier::activated, this, [this, connection, notifier] {
+            read(connection);
+            if (!m_requests.contains(connection))
+                notifier->deleteLater();
+        });
+    }
+}
+
+void SingleInstance::read(int connection) {
+    char buffer[64];
+    const ssize_t got = ::read(connection, buffer, sizeof buffer);
+    if (got < 0 && (errno == EAGAIN || errno == EINTR))
+        return;
+    QByteArray &request = m_requests[connection];
+    if (got > 0)
+        request.append(buffer, got);
+    const qsizetype end = request.indexOf('\n');
+    if (end >= 0 && request.left(end + 1) == QByteArrayView(Request))
+        emit frontRequested();
+    // The answer is the connection closed: at the end of a line, at the end
+    // of what the other side sends, or at a request too long to be one.
+    if (end >= 0 || got <= 0 || request.size() > qsizetype(sizeof Request))
+        hangUp(connection);
+}
+
+void SingleInstance::hangUp(int connection) {
+    ::close(connection);
+    m_requests.remove(connection);
 }
 
 bool SingleInstance::askRunningCourse() {
+    sockaddr_un address;
+    if (!addressOf(m_socketPath, address))
+        return false;
     // The running course may still be starting: it listens a moment after
     // it has taken the lock.
     for (int attempt = 0; attempt < 20; ++attempt) {
-        QLocalSocket socket;
-        socket.connectToServer(m_socketPath);
-        if (socket.waitForConnected(250)) {
-            socket.write(Request);
-            if (socket.waitForBytesWritten(1000)) {
+        const int socket = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        if (socket < 0)
+            return false;
+        if (::connect(socket, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0) {
+            const ssize_t length = ssize_t(sizeof Request - 1);
+            const bool sent = ::send(socket, Request, std::size_t(length), MSG_NOSIGNAL) == length;
+            if (sent) {
                 // The course answers by closing the connection.
-                if (socket.state() != QLocalSocket::UnconnectedState)
-                    socket.waitForDisconnected(1000);
-                return true;
+                pollfd closed{socket, POLLIN, 0};
+                ::poll(&closed, 1, 1000);
             }
+            ::close(socket);
+            if (sent)
+                return true;
+        } else {
+            ::close(socket);
         }
         QThread::msleep(100);
     }

@@ -5,8 +5,10 @@
 #include <memory>
 
 #if defined(COURSE_WITH_CANBERRA)
+#include <QFile>
 #include <canberra.h>
 #include <dlfcn.h>
+#include <sys/stat.h>
 #endif
 
 namespace tk {
@@ -21,6 +23,22 @@ QPointer<Bell> &theBell() {
 }
 
 #if defined(COURSE_WITH_CANBERRA)
+// Whether a sound server may answer: one named by PULSE_SERVER, or the
+// socket of the user's (PulseAudio or PipeWire) or of the system's. Where
+// none is there, the sound libraries are not loaded at all.
+bool soundServerNear() {
+    if (!qEnvironmentVariableIsEmpty("PULSE_SERVER"))
+        return true;
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    const auto isSocket = [](const QString &path) {
+        struct stat info {};
+        return ::stat(QFile::encodeName(path).constData(), &info) == 0 && S_ISSOCK(info.st_mode);
+    };
+    return (!runtime.isEmpty() && isSocket(runtime + QStringLiteral("/pulse/native"))) ||
+           isSocket(QStringLiteral("/run/pulse/native")) ||
+           isSocket(QStringLiteral("/var/run/pulse/native"));
+}
+
 // The desktop's sound event library, loaded by the bell's thread when it
 // starts rather than with the program: the program starts without it, and
 // gives it back where no sound server answers.
@@ -108,9 +126,11 @@ void Bell::fallBack() {
 
 void Bell::run() {
 #if defined(COURSE_WITH_CANBERRA)
-    auto library = std::make_unique<Canberra>();
+    std::unique_ptr<Canberra> library;
+    if (soundServerNear())
+        library = std::make_unique<Canberra>();
     ca_context *context = nullptr;
-    int status = library->loaded() ? library->create(&context) : CA_ERROR_NOTAVAILABLE;
+    int status = library && library->loaded() ? library->create(&context) : CA_ERROR_NOTAVAILABLE;
     if (status == CA_SUCCESS)
         status = library->changeProps(
             context, CA_PROP_APPLICATION_NAME, "Transformateur d'impulsions",
