@@ -57,6 +57,13 @@ void PageWindow::showPage() {
         kept->setFocus();
     else
         focusFirst();
+    // A screen reader names the page when the focus moves into it; where no
+    // control of the page can take the focus (an animation that begins, the
+    // title page), the page is named all the same, since the window that
+    // shows it stays the same.
+    const QWidget *focus = focusWidget();
+    if (!focus || !focus->isVisible() || !isAncestorOf(focus))
+        announce(accessibleName());
 }
 
 void PageWindow::focusFirst() {

@@ -21,7 +21,13 @@ if ! dbus-run-session -- true 2>/dev/null; then
     exit 77
 fi
 
-exec dbus-run-session -- bash -c '
+# A run-time folder of the test's own: the accessibility bus puts its socket
+# there, not in a folder that the tests running beside it share.
+XDG_RUNTIME_DIR="$(mktemp -d)"
+chmod 700 "$XDG_RUNTIME_DIR"
+export XDG_RUNTIME_DIR
+trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
+dbus-run-session -- bash -c '
     "$0" --launch-immediately >/dev/null 2>&1 &
     launcher=$!
     trap "kill $launcher 2>/dev/null" EXIT

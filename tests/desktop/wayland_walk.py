@@ -149,6 +149,7 @@ def start_weston(work, xwayland):
             break
     else:
         print(text)
+        weston.kill()
         fail("weston did not start")
         sys.exit(1)
     time.sleep(1)
@@ -278,9 +279,9 @@ def walk(process, work, xwayland, display):
             fail("no X window of the course to close")
             return
     else:
-        # the course's own title bar, whose grey close button is the top of
-        # the grey seen on the screen
-        target = (x + w - 13, y + 9)
+        # the course's own title bar, 26 pixels high above the page, its close
+        # button 18 pixels wide, 4 from the right
+        target = (x + w - 13, y - 13)
         subprocess.run(["xdotool", "mousemove", str(target[0]), str(target[1]), "click", "1"],
                        check=False)
     for _ in range(50):
