@@ -30,10 +30,14 @@ fi
 XDG_RUNTIME_DIR="$(mktemp -d)"
 chmod 700 "$XDG_RUNTIME_DIR"
 export XDG_RUNTIME_DIR
-trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
-dbus-run-session -- bash -c '
+# In a session of its own, so that nothing it started (the compositor, the
+# course) outlives it, however it ends.
+setsid dbus-run-session -- bash -c '
     "$0" --launch-immediately >/dev/null 2>&1 &
     launcher=$!
     trap "kill $launcher 2>/dev/null" EXIT
     xvfb-run -a -s "-screen 0 1024x768x24" /usr/bin/python3 "$1" "$2" "$3"
-' "$launcher" "$here/wayland_walk.py" "$course" "$mode"
+' "$launcher" "$here/wayland_walk.py" "$course" "$mode" &
+session=$!
+trap 'kill -- -$session 2>/dev/null; rm -rf "$XDG_RUNTIME_DIR"' EXIT
+wait $session
