@@ -1,5 +1,6 @@
 #include "toolkit/HostWindow.h"
 #include "toolkit/CaptionBar.h"
+#include "toolkit/ClickGuard.h"
 #include "toolkit/ColourScheme.h"
 #include "toolkit/FrameHints.h"
 #include "toolkit/PageWindow.h"
@@ -8,9 +9,7 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
-#include <QMouseEvent>
 #include <QScreen>
-#include <QStyleHints>
 #include <QTimer>
 #include <QWindow>
 
@@ -32,7 +31,8 @@ Qt::WindowFlags hostFlags() {
 
 } // namespace
 
-HostWindow::HostWindow(Session &session) : QWidget(nullptr, hostFlags()), m_session(session) {
+HostWindow::HostWindow(Session &session)
+    : QWidget(nullptr, hostFlags()), m_session(session), m_clicks(new ClickGuard(*this)) {
     setObjectName(QStringLiteral("Cours"));
     // The course's own grey, whatever the desktop's palette, where no page is laid.
     setPalette(coursePalette());
@@ -182,8 +182,8 @@ void HostWindow::setPositionTwips(double left, double top) {
 bool HostWindow::event(QEvent *event) {
     if (event->type() == QEvent::Show) {
         restrictFrame(*this); // the native window exists and is not mapped yet
-        windowHandle()->removeEventFilter(this);
-        windowHandle()->installEventFilter(this);
+        windowHandle()->removeEventFilter(m_clicks);
+        windowHandle()->installEventFilter(m_clicks);
     }
     const bool handled = QWidget::event(event);
     switch (event->type()) {
@@ -200,37 +200,6 @@ bool HostWindow::event(QEvent *event) {
         break;
     }
     return handled;
-}
-
-bool HostWindow::eventFilter(QObject *watched, QEvent *event) {
-    // The mouse as it comes to the window, before Qt hands it to a control.
-    // A click that moves to another page is often the first of a double or
-    // triple click: the clicks that follow it at the same place belong to
-    // the page that was clicked, not to the control that now stands there
-    // on the next page.
-    switch (event->type()) {
-    case QEvent::MouseButtonPress: {
-        const auto *mouse = static_cast<QMouseEvent *>(event);
-        const QStyleHints *hints = QGuiApplication::styleHints();
-        const bool series =
-            m_pressedOn &&
-            mouse->timestamp() - m_pressedAt < ulong(hints->mouseDoubleClickInterval()) &&
-            (mouse->position() - m_pressedWhere).manhattanLength() <=
-                hints->mouseDoubleClickDistance();
-        m_pressedAt = mouse->timestamp();
-        m_pressedWhere = mouse->position();
-        if (!series)
-            m_pressedOn = m_page;
-        m_dropping = m_pressedOn != m_page;
-        return m_dropping;
-    }
-    case QEvent::MouseButtonDblClick:
-    case QEvent::MouseButtonRelease:
-        return m_dropping;
-    default:
-        break;
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 void HostWindow::keyPressEvent(QKeyEvent *event) {

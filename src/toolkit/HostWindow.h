@@ -8,6 +8,7 @@
 namespace tk {
 
 class CaptionBar;
+class ClickGuard;
 class PageWindow;
 class Session;
 
@@ -66,7 +67,6 @@ signals:
 
 protected:
     bool event(QEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
@@ -84,14 +84,11 @@ private:
 
     Session &m_session;
     QPointer<PageWindow> m_page;
-    CaptionBar *m_caption = nullptr;  ///< where the course draws its title bar
-    mutable QMargins m_frame;         ///< the frame last seen, kept for a window not framed yet
-    mutable QMargins m_counted;       ///< the frame that outerSizeTwips() last counted
-    bool m_reframe = false;           ///< out of full screen: to be placed again once framed
-    QPointer<PageWindow> m_pressedOn; ///< the page shown at the first click of a series
-    ulong m_pressedAt = 0;            ///< when the last click of the series came
-    QPointF m_pressedWhere;           ///< and where
-    bool m_dropping = false;          ///< the rest of the series is dropped
+    CaptionBar *m_caption = nullptr; ///< where the course draws its title bar
+    mutable QMargins m_frame;        ///< the frame last seen, kept for a window not framed yet
+    mutable QMargins m_counted;      ///< the frame that outerSizeTwips() last counted
+    bool m_reframe = false;          ///< out of full screen: to be placed again once framed
+    ClickGuard *m_clicks;            ///< the clicks of a series stay with the page clicked first
 };
 
 } // namespace tk

@@ -62,7 +62,7 @@ void PageWindow::showPage() {
     // title page), the page is named all the same, since the window that
     // shows it stays the same.
     const QWidget *focus = focusWidget();
-    if (!focus || !focus->isVisible() || !isAncestorOf(focus))
+    if (!focus || !focus->isVisible())
         announce(accessibleName());
 }
 
@@ -156,7 +156,7 @@ void PageWindow::keepFocus() {
     if (!isVisible())
         return;
     const QWidget *focus = focusWidget();
-    if (focus && focus->isVisible() && isAncestorOf(focus))
+    if (focus && focus->isVisible())
         return;
     if (m_default && m_default->isVisible() && m_default->isEnabled())
         m_default->setFocus();
@@ -202,8 +202,7 @@ void PageWindow::pageKey(QKeyEvent *event) {
             m_cancel->press();
         return;
     }
-    if (auto *focused = qobject_cast<Button *>(focusWidget());
-        focused && focused->isVisible() && isAncestorOf(focused))
+    if (auto *focused = qobject_cast<Button *>(focusWidget()); focused && focused->isVisible())
         focused->press();
     else if (m_default)
         m_default->press();
