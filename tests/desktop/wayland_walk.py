@@ -15,24 +15,29 @@ close button of its title bar natively, WM_DELETE_WINDOW through XWayland)
 and checks that the course ends.
 
 usage: wayland_walk.py COURSE_EXECUTABLE native|xwayland
+(the screenshots are kept where the walk fails, or in the folder WALK_SHOTS names)
 """
 
+import ctypes
+import ctypes.util
 import os
 import re
+import shutil
 import subprocess
 import sys
 import tempfile
 import time
 
-import ctypes
-import ctypes.util
-
 import gi
 
 gi.require_version("Atspi", "2.0")
-from gi.repository import Atspi, GLib  # noqa: E402
+from gi.repository import Atspi  # noqa: E402
 
-APP = "transformateur-impulsions"
+# What the screen-reader test reads the course with.
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "accessibility"))
+sys.dont_write_bytecode = True  # (nothing written into the source tree)
+from screen_reader_walk import APP, live_states, pump  # noqa: E402
+
 TITLES = [
     " " * 18 + "Transformateur d'impulsions",
     " " * 20 + "Fonction d'un transformateur d'impulsions",
@@ -60,23 +65,6 @@ def fail(message):
     problems.append(message)
 
 
-def pump(seconds):
-    context = GLib.MainContext.default()
-    end = time.time() + seconds
-    while time.time() < end:
-        while context.pending():
-            context.iteration(False)
-        time.sleep(0.02)
-
-
-def states(acc):
-    try:
-        acc.clear_cache()
-        return {s.value_nick for s in acc.get_state_set().get_states()}
-    except Exception:
-        return set()
-
-
 def course_frames():
     desktop = Atspi.get_desktop(0)
     for i in range(desktop.get_child_count()):
@@ -85,7 +73,7 @@ def course_frames():
             frames = []
             for j in range(app.get_child_count()):
                 frame = app.get_child_at_index(j)
-                if frame is not None and "showing" in states(frame):
+                if frame is not None and "showing" in live_states(frame):
                     frames.append(frame)
             return frames
     return []
@@ -186,6 +174,9 @@ def main():
     if problems:
         with open(os.path.join(work, "course.log")) as f:
             print("--- what the course printed\n" + f.read())
+        print("screenshots in", work)
+    elif not os.environ.get("WALK_SHOTS"):
+        shutil.rmtree(work, ignore_errors=True)
     print(f"{mode}: {len(problems)} problems")
     sys.exit(1 if problems else 0)
 
@@ -249,7 +240,7 @@ def walk(process, work, xwayland, display):
         frames = course_frames()
         if len(frames) != 1:
             fail(f"«{title}»: {len(frames)} windows shown")
-        elif "active" not in states(frames[0]):
+        elif "active" not in live_states(frames[0]):
             fail(f"«{title}»: the window does not have the keyboard")
         box = page_box(screenshot(work, f"page-{number:02d}"))
         print(f"{number:2d} {title}: page at {box}", flush=True)
@@ -290,7 +281,6 @@ def walk(process, work, xwayland, display):
         time.sleep(0.1)
     if process.poll() is None:
         screenshot(work, "close")
-        print("close screenshot in", work)
         fail(f"the close button at {target} did not end the course")
 
 
