@@ -35,8 +35,10 @@ private slots:
         QStringList unnamed;
         const auto check = [&unnamed](tk::PageWindow &page) {
             QAccessibleInterface *pane = QAccessible::queryAccessibleInterface(&page);
+            // A page is read as a dialog: its name, then what it shows.
             if (!pane || pane->text(QAccessible::Name) != page.windowTitle().trimmed() ||
-                pane->role() != QAccessible::Pane)
+                pane->role() != QAccessible::Dialog ||
+                pane->text(QAccessible::Description) != page.reading())
                 unnamed << page.objectName();
             QList<QWidget *> controls;
             for (auto *w : page.findChildren<tk::Button *>())
@@ -65,8 +67,10 @@ private slots:
                     unnamed << id + u" (description)";
                 if (auto *text = qobject_cast<tk::TextBox *>(w); text && a) {
                     const QString name = a->text(QAccessible::Name);
-                    if (a->role() != QAccessible::EditableText || !a->textInterface() ||
-                        name.size() > 50 || name == text->plainText() ||
+                    const auto role =
+                        text->isLabel() ? QAccessible::StaticText : QAccessible::EditableText;
+                    if (a->role() != role || !a->textInterface() || name.size() > 50 ||
+                        name == text->plainText() ||
                         a->textInterface()->text(0, a->textInterface()->characterCount()) !=
                             text->plainText())
                         unnamed << id + u" (text)";
@@ -318,18 +322,38 @@ private slots:
         driver.walkTo(PageId::Demag);
         auto &demag = driver.page<Demag>();
         QVERIFY(driver.visiblePage() == &demag);
+        // While K switches, the plot holds the focus, and every text that
+        // appears is told once; at the end the focus is where Enter acts.
+        const QStringList texts{"Lorsque K se ferme", "Quand il atteint la valeur",
+                                "L'énergie s'évacue"};
+        // What the last handler told, once it has returned.
+        const auto told = [](tk::PageWindow &page) {
+            QCoreApplication::sendPostedEvents();
+            return page.lastAnnouncement();
+        };
         for (int run = 0; run < 2; ++run) {
             CourseDriver::click(demag.BPKf);
+            QCOMPARE(focusName(&demag), "Picture1");
+            QVERIFY(told(demag).contains(u"Tracé des oscillogrammes en cours"));
+            QCOMPARE(told(demag).contains(texts[0]), run == 0);
             CourseDriver::fireUntilStopped(demag.Timer1);
+            QCOMPARE(focusName(&demag), "BPKo");
+            QCOMPARE(told(demag).contains(texts[1]), run == 0);
+            QVERIFY(told(demag).contains(u"Courant magnétisant : "));
             CourseDriver::click(demag.BPKo);
-            const QString focus = focusName(&demag);
+            QCOMPARE(focusName(&demag), "Picture1");
+            QCOMPARE(told(demag).contains(texts[2]), run == 0);
             CourseDriver::fireUntilStopped(demag.Timer2);
             if (run == 0) {
+                QCOMPARE(focusName(&demag), "Suite");
+                QVERIFY(told(demag).contains(u"deux fois plus lentement"));
                 CourseDriver::click(demag.Suite);
+                QVERIFY(told(demag).contains(u"Pour accélérer"));
                 continue;
             }
-            QCOMPARE(focusName(&demag), focus);
-            QVERIFY(demag.lastAnnouncement().contains(u"boutons de navigation"));
+            QCOMPARE(focusName(&demag), "Suivant");
+            QVERIFY(told(demag).contains(u"boutons de navigation"));
+            QVERIFY(told(demag).contains(u"en rouge", Qt::CaseInsensitive));
             QVERIFY(demag.Picture1->accessibleDescription().contains(u"Zener"));
         }
 
@@ -337,11 +361,13 @@ private slots:
         auto &incomp = driver.page<Incomp>();
         CourseDriver::click(incomp.Suite);
         QVERIFY(incomp.Surface->accessibleDescription().contains(u"en cours"));
-        const QString focus = focusName(&incomp);
+        QVERIFY(told(incomp).contains(u"Tracé des oscillogrammes en cours"));
+        QCOMPARE(focusName(&incomp), "ClientArea");
         for (tk::Timer *timer : incomp.Timer)
             CourseDriver::fireUntilStopped(timer);
-        QCOMPARE(focusName(&incomp), focus);
-        QVERIFY(incomp.lastAnnouncement().contains(u"raccourcies"));
+        QCOMPARE(focusName(&incomp), "Suivant");
+        QVERIFY(told(incomp).contains(u"raccourcies"));
+        QVERIFY(told(incomp).contains(incomp.TextIncomp[1]->plainText().simplified()));
         QVERIFY(incomp.Surface->accessibleDescription().contains(u"saturation"));
 
         driver.walkTo(PageId::Applic);

@@ -78,34 +78,70 @@
             "D et la diode Zener Dz, dont la tension Vd + Vz accélère la " \
             "démagnétisation.") \
     PICTURE(LoadCircuit, 295, 96, loadCircuit, false, "Schéma du montage", \
-            "Transformateur en charge : la source E et l'interrupteur K " \
-            "alimentent le primaire, démagnétisé par D et Dz ; le secondaire " \
-            "débite dans la résistance R à travers la diode Dr.") \
+            "Transformateur en charge : la source E et l'interrupteur K, dessiné " \
+            "ouvert, alimentent le primaire, sous la tension v1 et parcouru par le " \
+            "courant i1. En parallèle sur le primaire, la diode D, de tension Vd, en " \
+            "série avec la diode Zener Dz, de tension Vz, assure la démagnétisation. Le " \
+            "secondaire, sous la tension v2, débite le courant i2 dans la résistance R, " \
+            "de tension v, à travers la diode Dr.") \
     PICTURE(LoadCurves, 270, 283, loadCurves, false, "Oscillogrammes", \
-            "Oscillogrammes sur deux périodes : v1 et v2 valent E quand K est " \
-            "fermé, puis deviennent négatives pendant la démagnétisation ; i2 et " \
-            "v sont constants quand K est fermé ; i0 croît puis décroît en " \
-            "triangle ; i1 est la somme de i0 et de i2.") \
+            "Oscillogrammes de l'exemple sur deux périodes, de haut en bas v1 et v2, " \
+            "i1, i0, i2 et v ; K est fermé pendant la première moitié de chaque " \
+            "période. v1 et v2, égales puisque m = 1, valent E quand K est fermé, puis " \
+            "−Vz = −2 × E pendant la démagnétisation, qui ne dure que la moitié du " \
+            "temps de fermeture, un quart de période, puis sont nulles jusqu'à la " \
+            "fermeture suivante. i0, le courant magnétisant, forme un triangle : il " \
+            "croît à partir de 0 pendant toute la fermeture, puis redescend à 0 deux " \
+            "fois plus vite pendant la démagnétisation. i2 et v sont constants quand K " \
+            "est fermé, v valant E, et nuls quand il est ouvert. i1 = i0 + i2 : à la " \
+            "fermeture, un échelon égal à i2, puis la croissance de i0 ; à l'ouverture, " \
+            "i1 retombe à i0 et décroît avec lui jusqu'à 0.") \
     PICTURE(TriggerCircuit, 550, 99, triggerCircuit, false, "Schéma du déclencheur", \
-            "Déclencheur du pont mixte : le générateur d'impulsions commande le " \
-            "transistor H, qui alimente le primaire du transformateur Tr ; ses " \
-            "deux secondaires commandent, par Dg1 et Rg1, Dg2 et Rg2, les " \
-            "gâchettes des thyristors K1 et K2 du pont qui alimente le moteur M.") \
+            "Déclencheur du pont mixte. À gauche, le boîtier « Alimentation 15V, " \
+            "générateur d'impulsions synchronisé sur le secteur » délivre vi, qui " \
+            "attaque la base du transistor H à travers la résistance Rb. L'émetteur de " \
+            "H est à la masse ; son collecteur, parcouru par ic, sous la tension vce, " \
+            "est relié au bas du primaire du transformateur Tr, dont le haut est à " \
+            "l'alimentation 15 V. Le primaire est parcouru par i sous la tension v ; en " \
+            "parallèle sur lui, la diode D, côté 15 V, en série avec la diode Zener Dz, " \
+            "côté collecteur, conduit le courant iz. Chacun des deux secondaires, de " \
+            "tensions v1 et v2, attaque la gâchette de son thyristor par une diode et " \
+            "une résistance en série, Dg1 et Rg1 pour K1, Dg2 et Rg2 pour K2, avec les " \
+            "courants de gâchette i1 et i2 et les tensions de gâchette vg1 et vg2 ; son " \
+            "autre borne va à la cathode. Les points des bornes homologues sont en haut " \
+            "du primaire et, sur chaque secondaire, du côté de la gâchette : les " \
+            "gâchettes sont commandées quand H conduit. À droite, le pont des " \
+            "thyristors K1 et K2 et des diodes D1 et D2, alimenté par la tension du " \
+            "secteur vr, fournit vm au moteur M en série avec l'inductance de lissage " \
+            "Lm.") \
     PICTURE(TriggerCurves, 530, 200, triggerCurves, false, "Oscillogrammes", \
-            "Oscillogrammes du déclencheur sur deux périodes. À gauche : vi " \
-            "rectangulaire ; v et v1, v2 positives pendant l'impulsion, négatives " \
-            "pendant la démagnétisation ; vg1, vg2 positives pendant l'impulsion " \
-            "et nulles ensuite ; vce nulle pendant l'impulsion. À droite : i1, i2 " \
-            "constants pendant l'impulsion ; i en échelon ; iz, la petite " \
-            "décroissance de démagnétisation ; ic égal à i pendant l'impulsion.") \
+            "Oscillogrammes du déclencheur sur deux périodes, chaque trace sur son axe " \
+            "de temps. À gauche, de haut en bas, les tensions. vi : des créneaux de " \
+            "10 V, 20 µs d'impulsion puis 20 µs à zéro. v : 15 V pendant l'impulsion ; " \
+            "puis −(Vd + Vz) pendant la démagnétisation, plus courte que les 20 µs de " \
+            "pause puisque Vd + Vz dépasse 15 V ; puis zéro. v1 et v2 : 7,5 V pendant " \
+            "l'impulsion, puis la moitié de la tension négative de v pendant la " \
+            "démagnétisation, m valant 1/2, puis zéro. vg1 et vg2 : environ 3 V, la " \
+            "tension Vgt, pendant l'impulsion, nulles ensuite. vce : nulle pendant " \
+            "l'impulsion, H étant saturé ; pendant la démagnétisation, le palier le " \
+            "plus haut, E + Vz + Vd = 15 + 18 + 1 = 34 V, d'où Vce0 > 34 V ; puis 15 V " \
+            "jusqu'à l'impulsion suivante. À droite, sous vi rappelé, les courants. i1 " \
+            "et i2 : 150 mA pendant l'impulsion, nuls ensuite. i, le courant primaire, " \
+            "que les calculs notent i1 : un échelon de 150 mA qui croît jusqu'à " \
+            "150 + 18 = 168 mA à la fin de l'impulsion, puis une petite queue qui " \
+            "décroît de 18 mA à 0 pendant la démagnétisation. iz : cette seule queue, " \
+            "le courant magnétisant qui s'écoule par D et Dz. ic : égal à i pendant " \
+            "l'impulsion, nul ensuite.") \
     PICTURE(MainsPulses, 190, 115, mainsPulses, false, "Tension du secteur et trains d'impulsions", \
-            "En haut, la tension du secteur vr avec un train d'impulsions à " \
-            "chaque demi-période, à l'instant d'amorçage ; en bas, la tension " \
-            "redressée du moteur vm, remplie pendant la conduction des " \
-            "thyristors.") \
+            "En haut, la tension du secteur vr avec, à chaque demi-période, un train " \
+            "d'impulsions envoyé à l'instant d'amorçage, après un retard réglable " \
+            "compté depuis le passage à zéro de vr ; en bas, la tension redressée du " \
+            "moteur vm, remplie pendant la conduction des thyristors, de l'amorçage au " \
+            "passage à zéro suivant.") \
     PICTURE(PulseTrain, 120, 115, pulseTrain, false, "Détail du train d'impulsions", \
-            "Détail du train d'impulsions : des impulsions rectangulaires dont la " \
-            "durée et l'intervalle valent chacun T/2.")
+            "Détail du train d'impulsions, vu à la loupe : des impulsions " \
+            "rectangulaires dont la durée et l'intervalle valent chacun T/2, soit " \
+            "20 µs.")
 
 #define ART_ICONS(ICON) \
     ICON(Bridge, bridgeIcon, true)              /* program and window icon: a red bridge mirrored below */ \

@@ -24,8 +24,10 @@ const QString DiodePeak =
 const QString DiodeFalling =
     QStringLiteral("Tracé en cours : K est ouvert, le courant i1 décroît à travers la diode D.");
 const QString DiodeDone = QStringLiteral(
-    "En jaune, avec la diode D seule : le courant i1 croît linéairement de 0 jusqu'à I, puis "
-    "décroît deux fois plus lentement jusqu'à 0.");
+    "En jaune, avec la diode D seule : K fermé, le courant i1 croît linéairement de 0 "
+    "jusqu'à I, atteint à l'instant tI ; K ouvert, il décroît suivant i1 = I - Vd × (t - "
+    "tI) / L, deux fois plus lentement qu'il n'a crû, et revient à 0 au bout d'une durée "
+    "double de celle de la montée.");
 const QString ZenerPeak = QStringLiteral(
     "En rouge, le courant i1 a de nouveau crû de 0 jusqu'à I ; en jaune, la décroissance "
     "lente par la diode D seule.");
@@ -33,10 +35,11 @@ const QString ZenerFalling = QStringLiteral(
     "Tracé en cours : K est ouvert, le courant i1 décroît à travers la diode D et la diode "
     "Zener Dz.");
 const QString Done = QStringLiteral(
-    "Le courant i1 croît linéairement de 0 jusqu'à I, puis décroît jusqu'à 0 : en jaune, par "
-    "la diode D seule, deux fois plus lentement qu'il n'a crû ; en rouge, par la diode D et "
-    "la diode Zener Dz, aussi vite qu'il a crû : la démagnétisation est deux fois plus "
-    "courte.");
+    "Le courant i1 croît linéairement de 0 jusqu'à I, atteint à l'instant tI, puis "
+    "décroît jusqu'à 0. En jaune, par la diode D seule, suivant i1 = I - Vd × (t - tI) / "
+    "L : la descente dure deux fois la montée. En rouge, par la diode D et la diode Zener "
+    "Dz, suivant i1 = I - (Vd + Vz) × (t - tI) / L : la descente est aussi rapide que la "
+    "montée, et la démagnétisation deux fois plus courte.");
 
 } // namespace
 
@@ -72,12 +75,14 @@ Demag::Demag(shell::Course &course)
     TextI[0] = new tk::TextBox(Picture1, QStringLiteral("TextI(0)"), {1320, 360, 255, 285}, label,
                                tk::TextBox::Mode::Editable);
     TextI[0]->setText(QStringLiteral("I"));
+    TextI[0]->setLabel(true);
     TextI[0]->setAccessibleName(QStringLiteral("Étiquette du courant I"));
     TextI[0]->hide();
     // On the page, in front of the plot, overlapping its lower edge.
     TextI[1] = new tk::TextBox(this, QStringLiteral("TextI(1)"), {6480, 2160, 255, 285}, label,
                                tk::TextBox::Mode::Editable);
     TextI[1]->setText(QStringLiteral("tI"));
+    TextI[1]->setLabel(true);
     TextI[1]->setAccessibleName(QStringLiteral("Étiquette de l'instant tI"));
     TextI[1]->hide();
 
@@ -106,6 +111,8 @@ Demag::Demag(shell::Course &course)
     connect(BPKo, &tk::Button::activated, this, &Demag::BPKo_Click);
     connect(Timer1, &tk::Timer::tick, this, &Demag::Timer1_Timer);
     connect(Timer2, &tk::Timer::tick, this, &Demag::Timer2_Timer);
+    // While K switches no button is shown: the plot holds the focus.
+    setFocusHolder(Picture1);
 
     declareArrival({.before = {shell::show(ImageDiodeKo), shell::show(BPKf)}, .focus = BPKf});
     // Suite_Click: the Zener diode added; the run starts again from K open.
@@ -138,12 +145,14 @@ void Demag::InitDemag() {
         control->hide();
     Picture1->clear();
     Picture1->setAccessibleDescription(EmptyPlot);
+    Picture1->setBeingDrawn(false);
 }
 
 void Demag::BPKf_Click() {
     TIMP_VARIABLES(timp);
     beep();
     BPKf->hide();
+    const bool told = TextDemag[0]->isVisible();
     TextDemag[0]->show();
     swapIfShown(ImageDiodeKo, ImageDiodeKf);
     swapIfShown(ImageZenKo, ImageZenKf);
@@ -153,7 +162,12 @@ void Demag::BPKf_Click() {
     CurY = PrevY;
     Picture1->setDrawingPosition(OriginX, OriginY);
     Picture1->setAccessibleDescription(Rising);
+    Picture1->setBeingDrawn(true);
     Timer1->setEnabled(true);
+    if (told)
+        announce(drawingStarts());
+    else
+        announceShown({TextDemag[0]}, drawingStarts());
 }
 
 void Demag::Timer1_Timer() {
@@ -164,9 +178,12 @@ void Demag::Timer1_Timer() {
         TextI[1]->show();
         BPKo->show();
         BPKo->setFocus();
+        const bool told = TextDemag[1]->isVisible();
         TextDemag[1]->show();
         Picture1->setAccessibleDescription(ImageDiodeKf->isHidden() ? ZenerPeak : DiodePeak);
-        announceShown({TextDemag[1]});
+        Picture1->setBeingDrawn(false);
+        // The plot as it stands; the text on the energy, the first time only.
+        announcePlot(Picture1, told ? QString() : toldWhenShown(TextDemag[1]));
         return;
     }
     PrevX = CurX;
@@ -186,8 +203,14 @@ void Demag::BPKo_Click() {
     swapIfShown(ImageDiodeKf, ImageDiodeKfo);
     swapIfShown(ImageZenKf, ImageZenKfo);
     Timer2->setEnabled(true);
+    const bool told = TextDemag[2]->isVisible();
     TextDemag[2]->show();
     Picture1->setAccessibleDescription(ImageDiodeKfo->isHidden() ? ZenerFalling : DiodeFalling);
+    Picture1->setBeingDrawn(true);
+    if (told)
+        announce(drawingStarts());
+    else
+        announceShown({TextDemag[2]}, drawingStarts());
 }
 
 void Demag::Timer2_Timer() {
@@ -200,14 +223,16 @@ void Demag::Timer2_Timer() {
             Suite->show();
             Suite->setFocus();
             Picture1->setAccessibleDescription(DiodeDone);
-            announce(DiodeDone);
+            Picture1->setBeingDrawn(false);
+            announcePlot(Picture1);
         }
         if (!ImageZenKfo->isHidden()) {
             ImageZenKo->show();
             ImageZenKfo->hide();
             FrameBoutons->show();
             Picture1->setAccessibleDescription(Done);
-            announce(Done + QLatin1Char(' ') + navigationShown());
+            Picture1->setBeingDrawn(false);
+            announcePlot(Picture1, navigationShown());
         }
         return;
     }

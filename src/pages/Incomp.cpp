@@ -77,13 +77,17 @@ const QString Drawing = QStringLiteral(
     "Tracé en cours des oscillogrammes de K, v1, i1, du flux et de v2, demi-période par "
     "demi-période, pendant sept demi-périodes T/2.");
 const QString Finished = QStringLiteral(
-    "Oscillogrammes sur sept demi-périodes T/2 : K est fermé, puis ouvert, alternativement. "
-    "v1 vaut E quand K est fermé et -(Vd+Vz) quand il est ouvert. i1 et le flux croissent "
-    "pendant chaque fermeture mais ne décroissent que de la moitié pendant chaque ouverture : "
-    "ils montent de période en période jusqu'à la saturation, atteinte pendant la troisième "
-    "fermeture. i1 bondit alors au courant de court-circuit du générateur, le flux reste à "
-    "son maximum et v2 tombe à zéro. La saturation revient, plus tôt, à la quatrième "
-    "fermeture : les impulsions de sortie v2, remplies en bleu, sont raccourcies.");
+    "Oscillogrammes sur sept demi-périodes T/2 : K est fermé pendant T/2, puis ouvert "
+    "pendant T/2, alternativement, en commençant fermé. v1 vaut E quand K est fermé et "
+    "-(Vd + Vz) quand il est ouvert ; v2 suit v1 : positive quand K est fermé, négative "
+    "quand il est ouvert. Vd + Vz étant inférieur à E, i1 et le flux croissent pendant "
+    "chaque fermeture mais ne redescendent pendant chaque ouverture que de la moitié de "
+    "leur montée : i1 ne revient pas de I à 0 en T/2, et ils montent de période en "
+    "période jusqu'à la saturation, atteinte pendant la troisième fermeture. i1 bondit "
+    "alors au courant de court-circuit du générateur, le flux reste à son maximum et v2 "
+    "tombe à zéro. La saturation revient, plus tôt, à la quatrième fermeture : les deux "
+    "premières impulsions de sortie v2, remplies en bleu, durent T/2, les deux dernières "
+    "sont raccourcies.");
 
 } // namespace
 
@@ -126,6 +130,8 @@ Incomp::Incomp(shell::Course &course)
         connect(Timer[i], &tk::Timer::tick, this, [this, i] { runPhase(i); });
     }
     setTabOrder({Suivant, Precedent, Quitter, Suite});
+    // While the plot is drawn no button is shown: the plot holds the focus.
+    setFocusHolder(Surface);
 
     // No focus is given; Suite is the one control that can take it.
     declareArrival({.before = {shell::show(Suite)}, .focus = Suite});
@@ -183,7 +189,9 @@ void Incomp::Suite_Click() {
     Surface->print(QStringLiteral("E"));
     StartX = FirstColumn;
     Surface->setAccessibleDescription(Drawing);
+    Surface->setBeingDrawn(true);
     Timer[0]->setEnabled(true);
+    announce(drawingStarts());
 }
 
 void Incomp::columnStep(bool closed) {
@@ -341,8 +349,10 @@ void Incomp::finalDrawing() {
     ImageZenKf->hide();
     FrameBoutons->show();
     Surface->setAccessibleDescription(Finished);
-    announceShown({TextIncomp[1]},
-                  QStringLiteral("Le tracé des oscillogrammes est terminé. ") + navigationShown());
+    Surface->setBeingDrawn(false);
+    announce(QStringLiteral("Le tracé des oscillogrammes est terminé."));
+    announcePlot(Surface);
+    announceShown({TextIncomp[1]}, navigationShown());
 }
 
 COURSE_PAGE_FACTORY(Incomp)

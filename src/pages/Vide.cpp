@@ -20,9 +20,10 @@ constexpr int LastX = 140;
 const QString DrawingDescription =
     QStringLiteral("Oscillogrammes de v1, v2 et i1 en fonction du temps, en cours de tracé.");
 const QString FinishedDescription = QStringLiteral(
-    "Oscillogrammes : à l'instant 0, la tension v1 passe de 0 à E et la tension v2 de 0 à "
-    "(n2/n1) × E ; elles restent constantes pendant que le courant i1 croît linéairement de 0 "
-    "jusqu'à la fin du tracé, comme une droite.");
+    "À l'instant 0, la tension v1 passe de 0 à E et la tension v2 de 0 à "
+    "(n2/n1) × E ; elles restent constantes jusqu'à la fin du tracé. Pendant ce temps, le "
+    "courant i1 croît linéairement à partir de 0 suivant i1 = (E / L) × t, une droite de "
+    "pente E / L. Le tracé s'arrête avant la saturation, que seul le texte décrit.");
 
 } // namespace
 
@@ -51,9 +52,11 @@ Vide::Vide(shell::Course &course)
     Timer2 = new tk::Timer(this, QStringLiteral("Timer2"), TickMs);
 
     connect(Timer2, &tk::Timer::tick, this, &Vide::Timer2_Timer);
+    // While the plot is drawn no button is shown: the plot holds the focus.
+    setFocusHolder(Picture1);
     setTabOrder({Quitter, Precedent, Suivant, Suite});
 
-    // No focus on arrival: no control can take it while the plot is drawn.
+    // No button takes the focus on arrival: none is shown while the plot is drawn.
     declareArrival({.before = {shell::hide(FrameBoutons)}});
     // Suite_Click: saturation, and the way on.
     declareStep(Suite, {shell::hide(Suite), shell::show(TextSaturation), shell::show(FrameBoutons),
@@ -76,6 +79,7 @@ void Vide::prepareArrival() {
     Picture1->drawLine(PrevX.pixel(), PrevY.pixel(), PrevX.pixel(), V2Level, V2Colour);
     Timer2->setEnabled(true);
     Picture1->setAccessibleDescription(DrawingDescription);
+    Picture1->setBeingDrawn(true);
 }
 
 void Vide::Timer2_Timer() {
@@ -98,8 +102,10 @@ void Vide::Timer2_Timer() {
         }
     }
     Picture1->setAccessibleDescription(FinishedDescription);
+    Picture1->setBeingDrawn(false);
     Suite->show();
     Suite->setFocus();
+    announcePlot(Picture1);
 }
 
 COURSE_PAGE_FACTORY(Vide)

@@ -2,6 +2,11 @@
 #include "shell/Course.h"
 #include "shell/Debut.h"
 
+#include "toolkit/ImageBox.h"
+#include "toolkit/PlotSurface.h"
+
+#include <algorithm>
+
 namespace shell {
 namespace {
 
@@ -71,14 +76,50 @@ QString CoursePage::navigationShown() {
     return QStringLiteral("Les boutons de navigation sont affichés.");
 }
 
+QString CoursePage::drawingStarts() {
+    return QStringLiteral("Tracé des oscillogrammes en cours…");
+}
+
+QString CoursePage::toldWhenShown(const QWidget *control) const {
+    if (control == FrameBoutons)
+        return navigationShown();
+    if (const auto *text = qobject_cast<const tk::TextBox *>(control))
+        return text->accessibleName() + QStringLiteral(" : ") + text->plainText().simplified();
+    if (qobject_cast<const tk::ImageBox *>(control) ||
+        qobject_cast<const tk::PlotSurface *>(control))
+        return control->accessibleName() + QStringLiteral(" : ") + control->accessibleDescription();
+    if (qobject_cast<const tk::Frame *>(control)) {
+        // What the frame holds, top to bottom.
+        QList<const QWidget *> held;
+        for (const QWidget *w : control->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+            if (!w->isHidden())
+                held << w;
+        std::stable_sort(held.begin(), held.end(),
+                         [](const QWidget *a, const QWidget *b) { return a->y() < b->y(); });
+        QStringList parts;
+        for (const QWidget *w : held)
+            if (const QString told = toldWhenShown(w); !told.isEmpty())
+                parts << told;
+        return parts.join(QLatin1Char(' '));
+    }
+    return {};
+}
+
 void CoursePage::announceShown(std::initializer_list<const tk::TextBox *> texts,
                                const QString &more) {
     QStringList parts;
     for (const tk::TextBox *text : texts)
-        parts << text->accessibleName() + QStringLiteral(" : ") + text->plainText().simplified();
+        parts << toldWhenShown(text);
     if (!more.isEmpty())
         parts << more;
-    announce(parts.join(QStringLiteral(" ")));
+    announce(parts.join(QLatin1Char(' ')));
+}
+
+void CoursePage::announcePlot(const QWidget *plot, const QString &more) {
+    QStringList parts{toldWhenShown(plot)};
+    if (!more.isEmpty())
+        parts << more;
+    announce(parts.join(QLatin1Char(' ')));
 }
 
 PageId CoursePage::nextPage() const {
@@ -110,29 +151,23 @@ void CoursePage::enter() {
         m_arrival.focus->setFocus();
 }
 
-void CoursePage::declareStep(tk::Button *button, QList<Change> changes,
-                             const QString &announcement) {
+void CoursePage::declareStep(tk::Button *button, QList<Change> changes, const QString &intro) {
     m_steps << changes;
-    connect(button, &tk::Button::activated, this, [this, changes, announcement] {
+    connect(button, &tk::Button::activated, this, [this, changes, intro] {
         beep();
+        // What the step shows that was hidden, told once it is shown.
+        QList<QWidget *> appearing;
+        for (const Change &change : changes)
+            if (change.kind == Change::Kind::Show && change.target->isHidden())
+                appearing << change.target;
         apply(changes);
-        if (!announcement.isEmpty()) {
-            announce(announcement);
-            return;
-        }
-        // What appeared: its texts, and the navigation buttons.
         QStringList parts;
-        for (const Change &change : changes) {
-            if (change.kind != Change::Kind::Show)
-                continue;
-            if (const auto *text = qobject_cast<const tk::TextBox *>(change.target))
-                parts << text->accessibleName() + QStringLiteral(" : ") +
-                             text->plainText().simplified();
-            else if (change.target == FrameBoutons)
-                parts << navigationShown();
-        }
-        if (!parts.isEmpty())
-            announce(parts.join(QLatin1Char(' ')));
+        if (!intro.isEmpty())
+            parts << intro;
+        for (const QWidget *control : appearing)
+            if (const QString told = toldWhenShown(control); !told.isEmpty())
+                parts << told;
+        announce(parts.join(QLatin1Char(' ')));
     });
 }
 

@@ -72,8 +72,9 @@ protected:
     void declareArrival(Arrival arrival) { m_arrival = std::move(arrival); }
     /// \brief Declares a reveal step or a view: pressing \a button sounds the
     /// beep, makes the changes in order, then tells the screen reader what
-    /// appeared (\a announcement, else the texts and pictures shown).
-    void declareStep(tk::Button *button, QList<Change> changes, const QString &announcement = {});
+    /// appeared: \a intro, then what the step shows that was hidden (texts,
+    /// pictures with their descriptions, the navigation buttons).
+    void declareStep(tk::Button *button, QList<Change> changes, const QString &intro = {});
     /// \brief Declares what the page's animation reveals, besides the steps.
     void declareRevealed(QList<QWidget *> controls) { m_animated = std::move(controls); }
     /// \brief Declares the page's walk.
@@ -96,9 +97,20 @@ protected:
     /// buttons have appeared.
     static QString navigationShown();
 
+    /// \brief The words that tell the screen reader that a plot is being drawn.
+    static QString drawingStarts();
+
+    /// \brief What the screen reader is told of \a control when it appears:
+    /// a text's name and text, a picture's name and description, the
+    /// navigation buttons, or what a frame holds, in reading order.
+    QString toldWhenShown(const QWidget *control) const;
+
     /// \brief Tells the screen reader what the texts just shown say (their
-    /// names and their texts), without moving the focus.
+    /// names and their texts), then \a more, without moving the focus.
     void announceShown(std::initializer_list<const tk::TextBox *> texts, const QString &more = {});
+    /// \brief Tells the screen reader what \a plot shows, now that it is
+    /// complete, then \a more.
+    void announcePlot(const QWidget *plot, const QString &more = {});
 
     /// \brief A hidden "Suite" button at its usual place, over "Page suivante".
     tk::Button *makeSuite(const QString &name = QStringLiteral("Suite"));

@@ -11,12 +11,14 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QCoreApplication>
+#include <QPointer>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextLayout>
 #include <QTimer>
+#include <utility>
 
 namespace tk {
 namespace {
@@ -27,11 +29,18 @@ public:
     explicit HostAccessible(HostWindow *window) : QAccessibleWidget(window, QAccessible::Window) {}
 };
 
-// A page: a pane of the course's window, named by its caption as the window is
-// while it shows the page.
+// A page: named by its caption as the window is while it shows the page, and
+// read as a dialog is when the focus comes into it: its name, then what it
+// shows (its reading, as its description), then the control with the focus.
 class PageAccessible final : public QAccessibleWidget {
 public:
-    explicit PageAccessible(PageWindow *page) : QAccessibleWidget(page, QAccessible::Pane) {}
+    explicit PageAccessible(PageWindow *page) : QAccessibleWidget(page, QAccessible::Dialog) {}
+
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Description)
+            return static_cast<const PageWindow *>(widget())->reading();
+        return QAccessibleWidget::text(t);
+    }
 };
 
 // A control that has no accessible parts of its own.
@@ -92,12 +101,18 @@ public:
     TextAccessible(QWidget *widget, TextBox *box)
         : LeafAccessible(widget, QAccessible::EditableText), m_box(box) {}
 
+    QAccessible::Role role() const override {
+        return m_box->isLabel() ? QAccessible::StaticText : QAccessible::EditableText;
+    }
+
     QAccessible::State state() const override {
         QAccessible::State s = LeafAccessible::state();
         s.readOnly = !editable();
         s.editable = editable();
-        s.multiLine = true;
+        s.multiLine = !m_box->isLabel();
         s.selectableText = selectable();
+        if (m_box->isLabel())
+            s.focusable = false; // read with its picture, never a field to fill
         return s;
     }
     QString text(QAccessible::Text t) const override {
@@ -175,7 +190,7 @@ public:
         *start = 0;
         *end = characterCount();
         Q_UNUSED(offset);
-        return {};
+        return QStringLiteral("language:fr-FR;"); // the course speaks French
     }
     QString textAtOffset(int offset, QAccessible::TextBoundaryType boundary, int *start,
                          int *end) const override {
@@ -222,7 +237,7 @@ public:
 private:
     TextEditor *editor() const { return m_box->editor(); }
     QString plain() const { return m_box->plainText(); }
-    bool editable() const { return m_box->mode() == TextBox::Mode::Editable; }
+    bool editable() const { return m_box->mode() == TextBox::Mode::Editable && !m_box->isLabel(); }
     bool selectable() const {
         return editor() &&
                (editor()->textInteractionFlags().testFlag(Qt::TextSelectableByKeyboard) ||
@@ -273,12 +288,43 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override {
-        if (event->type() == QEvent::Show && QAccessible::isActive() && isToolkitControl(watched))
-            renew(static_cast<QWidget *>(watched));
+        const QEvent::Type type = event->type();
+        if ((type != QEvent::Show && type != QEvent::Hide) || !QAccessible::isActive() ||
+            !isToolkitControl(watched) || qobject_cast<Announcer *>(watched))
+            return false;
+        auto *control = static_cast<QWidget *>(watched);
+        if (type == QEvent::Show)
+            renew(control);
+        if (PageWindow *page = PageWindow::of(control->parentWidget()))
+            readingMayChange(page);
         return false;
     }
 
 private:
+    // What a page shows has changed: once the handler has returned, readers
+    // that keep the page's description hear that it is new.
+    void readingMayChange(PageWindow *page) {
+        if (m_changed.contains(page))
+            return;
+        m_changed << page;
+        QTimer::singleShot(0, this, [this] {
+            const QList<QPointer<PageWindow>> pages = std::exchange(m_changed, {});
+            for (PageWindow *page : pages) {
+                if (!page)
+                    continue;
+                const QString reading = page->reading();
+                if (page->property(LastReading).toString() == reading)
+                    continue;
+                page->setProperty(LastReading, reading);
+                QAccessibleEvent changed(page, QAccessible::DescriptionChanged);
+                QAccessible::updateAccessibility(&changed);
+            }
+        });
+    }
+
+    static constexpr const char *LastReading = "tk-reading";
+    QList<QPointer<PageWindow>> m_changed;
+
     static void renew(QWidget *control) {
         QAccessibleInterface *old = QAccessible::queryAccessibleInterface(control);
         if (!old)
@@ -313,16 +359,31 @@ Announcer::Announcer(QWidget *page) : QWidget(page) {
     setGeometry(0, 0, 1, 1);
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_hideTimer = new QTimer(this);
+    m_hideTimer->setSingleShot(true);
+    m_hideTimer->setInterval(ShownMs);
+    connect(m_hideTimer, &QTimer::timeout, this, &QWidget::hide);
     hide();
 }
 
 void Announcer::announce(const QString &message) {
+    if (message.isEmpty())
+        return;
+    if (m_pending.isEmpty())
+        QTimer::singleShot(0, this, &Announcer::appear);
+    else
+        m_pending += QLatin1Char(' ');
+    m_pending += message;
+}
+
+void Announcer::appear() {
     // A notification that appears is spoken by screen readers. It goes away
     // again soon after, so that a review of the page does not read it twice.
     hide();
-    setAccessibleName(message);
+    setAccessibleName(m_pending);
+    m_pending.clear();
     show();
-    QTimer::singleShot(ShownMs, this, [this] { hide(); });
+    m_hideTimer->start();
 }
 
 } // namespace tk

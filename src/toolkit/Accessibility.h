@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+class QTimer;
+
 /// \brief What the toolkit tells screen readers: the role, name, description,
 /// state and text of every page and control, and every change to them.
 ///
@@ -25,19 +27,29 @@ namespace tk {
 
 /// \brief Says something to the screen reader without moving the focus:
 /// a notification that appears with the message, as a desktop does.
+///
+/// A screen reader cuts short what it is saying when the focus moves, and
+/// when a notification appears. The message therefore appears once the
+/// handler that announces it has returned, after the focus has moved, and
+/// what one handler announces appears as one message.
 class Announcer final : public QWidget {
     Q_OBJECT
 public:
     explicit Announcer(QWidget *page);
 
-    /// \brief The screen reader speaks \a message at once.
+    /// \brief The screen reader speaks \a message as soon as the handler
+    /// that calls this has returned, after what it announced before.
     void announce(const QString &message);
 
-    /// The last message announced.
-    QString message() const { return accessibleName(); }
+    /// The last message announced (with what it will be joined to).
+    QString message() const { return m_pending.isEmpty() ? accessibleName() : m_pending; }
 
 private:
+    void appear();
+
     static constexpr int ShownMs = 500; ///< long enough for a reader to ask what it says
+    QString m_pending;
+    QTimer *m_hideTimer;
 };
 
 } // namespace tk

@@ -37,6 +37,7 @@ HostWindow::HostWindow(Session &session)
     // The course's own grey, whatever the desktop's palette, where no page is laid.
     setPalette(coursePalette());
     setAutoFillBackground(true);
+    m_announcer = new Announcer(this);
     if (CaptionBar::wanted()) {
         m_caption = new CaptionBar(this);
         connect(m_caption, &CaptionBar::closeClicked, this, &HostWindow::closeRequested);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "toolkit/Accessibility.h"
+
 #include <QMargins>
 #include <QPointer>
 #include <QSizeF>
@@ -35,6 +37,11 @@ public:
     /// \brief The page has been hidden: if the window was showing it, nothing
     /// is left to show and the window is hidden.
     void withdraw(PageWindow *page);
+
+    /// \brief Where the pages say something to the screen reader. It lies
+    /// outside every page, so that a reader tells its message alone, not
+    /// the page it is said on.
+    Announcer &announcer() const { return *m_announcer; }
     /// \brief The page the window shows (null if none).
     PageWindow *page() const;
 
@@ -85,10 +92,11 @@ private:
     Session &m_session;
     QPointer<PageWindow> m_page;
     CaptionBar *m_caption = nullptr; ///< where the course draws its title bar
-    mutable QMargins m_frame;        ///< the frame last seen, kept for a window not framed yet
-    mutable QMargins m_counted;      ///< the frame that outerSizeTwips() last counted
-    bool m_reframe = false;          ///< out of full screen: to be placed again once framed
-    ClickGuard *m_clicks;            ///< the clicks of a series stay with the page clicked first
+    Announcer *m_announcer;
+    mutable QMargins m_frame;   ///< the frame last seen, kept for a window not framed yet
+    mutable QMargins m_counted; ///< the frame that outerSizeTwips() last counted
+    bool m_reframe = false;     ///< out of full screen: to be placed again once framed
+    ClickGuard *m_clicks;       ///< the clicks of a series stay with the page clicked first
 };
 
 } // namespace tk

@@ -2,6 +2,8 @@
 #include "toolkit/Button.h"
 #include "toolkit/ColourScheme.h"
 #include "toolkit/HostWindow.h"
+#include "toolkit/ImageBox.h"
+#include "toolkit/PlotSurface.h"
 #include "toolkit/TextBox.h"
 
 #include "palette/Palette.h"
@@ -11,12 +13,13 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QKeyEvent>
+#include <algorithm>
 
 namespace tk {
 
 PageWindow::PageWindow(Session &session, const QString &name, const QString &caption,
                        QSize clientTwips)
-    : QWidget(&session.window()), m_session(session), m_announcer(new Announcer(this)) {
+    : QWidget(&session.window()), m_session(session) {
     accessibility::install();
     hide(); // until the course shows it
     setObjectName(name);
@@ -53,20 +56,17 @@ void PageWindow::showPage() {
         QAccessibleEvent shown(w, QAccessible::ObjectShow);
         QAccessible::updateAccessibility(&shown);
     }
+    // A screen reader reads the page (its name and its reading) when the
+    // focus moves into it, then the control that has the focus. Where no
+    // control can take it (an animation that begins, the title page), the
+    // focus holder holds it, so that the page is read all the same.
     if (kept && kept->isVisible() && kept->isEnabled() && kept->focusPolicy() != Qt::NoFocus)
         kept->setFocus();
-    else
-        focusFirst();
-    // A screen reader names the page when the focus moves into it; where no
-    // control of the page can take the focus (an animation that begins, the
-    // title page), the page is named all the same, since the window that
-    // shows it stays the same.
-    const QWidget *focus = focusWidget();
-    if (!focus || !focus->isVisible())
-        announce(accessibleName());
+    else if (!focusFirst())
+        holdFocus();
 }
 
-void PageWindow::focusFirst() {
+bool PageWindow::focusFirst() {
     // The window's focus chain runs through every page; the page's own
     // controls in it are in the page's tab order.
     QWidget *w = window();
@@ -74,9 +74,63 @@ void PageWindow::focusFirst() {
         if (isAncestorOf(next) && next->isVisible() && next->isEnabled() &&
             (next->focusPolicy() & Qt::TabFocus)) {
             next->setFocus(Qt::TabFocusReason);
-            return;
+            return true;
         }
     }
+    return false;
+}
+
+QWidget *PageWindow::focusHolder() const {
+    if (m_holder && m_holder->isVisible())
+        return m_holder;
+    return const_cast<PageWindow *>(this);
+}
+
+void PageWindow::holdFocus() {
+    QWidget *holder = focusHolder();
+    if (!holder->hasFocus())
+        holder->setFocus(Qt::OtherFocusReason);
+}
+
+QString PageWindow::reading() const {
+    struct Item {
+        QRect place;
+        QString words;
+    };
+    QList<Item> items;
+    for (QWidget *w : findChildren<QWidget *>()) {
+        if (!w->isVisibleTo(this))
+            continue;
+        QString words;
+        if (const auto *box = qobject_cast<const TextBox *>(w)) {
+            if (box->isLabel())
+                continue; // a label of a picture, read with it
+            words = box->plainText().simplified();
+        } else if (const auto *plot = qobject_cast<const PlotSurface *>(w)) {
+            words = plot->accessibleName();
+            if (plot->isBeingDrawn())
+                words += QStringLiteral(" : tracé en cours…");
+        } else if (qobject_cast<const ImageBox *>(w)) {
+            words = w->accessibleName();
+        }
+        if (words.isEmpty())
+            continue;
+        // Each its own sentence, so that a reader pauses between them.
+        if (!QStringLiteral(".!?:…").contains(words.back()))
+            words += QLatin1Char('.');
+        items.append({QRect(w->mapTo(this, QPoint(0, 0)), w->size()), words});
+    }
+    // Top to bottom, then left to right: tops a few pixels apart are one row.
+    const int row = qMax(1, qRound(8 * m_zoom));
+    std::stable_sort(items.begin(), items.end(), [row](const Item &a, const Item &b) {
+        if (qAbs(a.place.top() - b.place.top()) >= row)
+            return a.place.top() < b.place.top();
+        return a.place.left() < b.place.left();
+    });
+    QStringList words;
+    for (const Item &item : items)
+        words << item.words;
+    return words.join(QLatin1Char(' '));
 }
 
 void PageWindow::bringToFront() {
@@ -140,11 +194,11 @@ bool PageWindow::showsPauseMark() const {
 }
 
 void PageWindow::announce(const QString &message) {
-    m_announcer->announce(message);
+    m_session.window().announcer().announce(message);
 }
 
 QString PageWindow::lastAnnouncement() const {
-    return m_announcer->message();
+    return m_session.window().announcer().message();
 }
 
 void PageWindow::hidePage() {
@@ -156,12 +210,13 @@ void PageWindow::keepFocus() {
     if (!isVisible())
         return;
     const QWidget *focus = focusWidget();
-    if (focus && focus->isVisible())
+    const bool held = focus == this || focus == m_holder;
+    if (focus && focus->isVisible() && isAncestorOf(focus) && !held)
         return;
     if (m_default && m_default->isVisible() && m_default->isEnabled())
         m_default->setFocus();
-    else
-        focusFirst();
+    else if (!focusFirst())
+        holdFocus();
 }
 
 void PageWindow::setDefaultButton(Button *button) {

@@ -52,10 +52,21 @@ public:
     /// others, out of the task bar if it was put there, and makes it active.
     void bringToFront();
 
-    /// \brief After a handler: if the shown page has no visible control with
-    /// the focus, the default button takes it, else the first control in the
-    /// tab order that can, so the keyboard can always go on.
+    /// \brief After a handler: if the shown page has no visible button or text
+    /// with the focus, the default button takes it, else the first control in
+    /// the tab order that can, so the keyboard can always go on; where none
+    /// can, the focus holder holds it.
     void keepFocus();
+    /// \brief What holds the focus while no control of the page can take it
+    /// (the plot that an animation draws); the page itself when none is set.
+    /// It takes no focus by the keyboard or the mouse.
+    void setFocusHolder(QWidget *holder) { m_holder = holder; }
+    QWidget *focusHolder() const;
+
+    /// \brief What the page shows, as a screen reader reads it on arrival:
+    /// its texts and the short names of its pictures, in reading order (top
+    /// to bottom, then left to right), each a sentence of its own.
+    QString reading() const;
 
     /// \brief Whether the key belongs to the page rather than to a control:
     /// Enter and Escape, routed to the default and cancel buttons.
@@ -93,13 +104,16 @@ private:
     friend class HostWindow;
     /// Lays the controls out at the scale that the window's state gives.
     void layOut();
-    /// Gives the focus to the first visible control of the page in the tab order.
-    void focusFirst();
+    /// Gives the focus to the first visible control of the page in the tab
+    /// order; false when none can take it.
+    bool focusFirst();
+    /// Gives the focus to the focus holder, where no control can take it.
+    void holdFocus();
 
     Session &m_session;
-    Announcer *m_announcer;
     QPointer<Button> m_default;
     QPointer<Button> m_cancel;
+    QPointer<QWidget> m_holder;
     QIcon m_icon;
     Tw m_client;         ///< the client area, in twips
     double m_zoom = 1.0; ///< the scale the controls are laid out at

@@ -54,6 +54,11 @@ public:
     /// \brief Erases the drawings; the background picture stays.
     void clear();
 
+    /// \brief Whether an animation is drawing the plot now: a screen reader
+    /// hears it with the plot's name.
+    void setBeingDrawn(bool drawing) { m_beingDrawn = drawing; }
+    bool isBeingDrawn() const { return m_beingDrawn; }
+
     /// \brief The colour seen at a logical pixel: drawing over background (tests).
     QColor pixelColour(int x, int y) const;
 
@@ -65,6 +70,7 @@ protected:
     void hideEvent(QHideEvent *event) override;
 
 private:
+    bool m_beingDrawn = false;
     QWidget &scaledWidget() override { return *this; }
     void zoomChanged() override;
     /// Device pixels to one pixel of the drawing: the screen's ratio times the course's scale.

@@ -48,6 +48,10 @@ public:
     QColor foreground() const;
 
     Mode mode() const { return m_mode; }
+    /// \brief A label: the few letters that name a part of a picture. Screen
+    /// readers read it as static text, with the picture.
+    void setLabel(bool label) { m_label = label; }
+    bool isLabel() const { return m_label; }
     /// \brief The editor that the learner types or scrolls in; none for a display.
     TextEditor *editor() const { return m_editor; }
 
@@ -90,6 +94,7 @@ private:
     std::unique_ptr<TextLines> layOut() const;
 
     Mode m_mode;
+    bool m_label = false;
     TextStyle m_style;
     QString m_text; ///< as shown, LF line breaks (a display's own; an editor holds its own)
     QColor m_foreground;

@@ -112,10 +112,14 @@ bool Timer::fire() {
 
 void Timer::deliver(qint64 due) {
     Session *session = m_session;
+    // As after a button's handler, the focus stays where the keyboard can go on.
+    QPointer<PageWindow> page = PageWindow::of(qobject_cast<QWidget *>(parent()));
     const qint64 outer = session->tickDue();
     session->setTickDue(due);
     emit tick();
     session->setTickDue(outer);
+    if (page)
+        page->keepFocus();
 }
 
 } // namespace tk

@@ -48,7 +48,11 @@ Arrival declaredArrival(const shell::CoursePage &page) {
     for (QWidget *control : page.revealed())
         if (!touched.contains(control))
             expected.hidden << control->objectName();
-    expected.focus = page.arrival().focus ? page.arrival().focus->objectName() : QString();
+    // Where no control takes the focus on arrival, the page's focus holder holds it.
+    const QWidget *holder = page.focusHolder();
+    expected.focus = page.arrival().focus ? page.arrival().focus->objectName()
+                     : holder != &page    ? holder->objectName()
+                                          : QString();
     return expected;
 }
 
@@ -356,6 +360,7 @@ QImage renderPicture(art::Picture picture) {
 }
 
 QString focusName(const tk::PageWindow *page) {
+    // (the page itself holds the focus where no control can)
     const QWidget *focus = page ? page->focusWidget() : nullptr;
-    return focus && focus->isVisible() ? focus->objectName() : QString();
+    return focus && focus != page && focus->isVisible() ? focus->objectName() : QString();
 }
