@@ -23,10 +23,10 @@ packages=(g++ make cmake pkg-config qt6-base-dev qt6-svg-dev qt6-translations-l1
 # manager and the X tools for the test of the desktop integration; the
 # validators of the desktop entry, the AppStream metadata and the package;
 # the PDF tools that read the printed handout back; a Wayland compositor (with
-# XWayland) and a sound server for the tests on a real desktop.
+# XWayland), a sound server and a screen reader for the tests on a real desktop.
 test_packages=(xvfb xauth dbus-daemon at-spi2-core python3-gi gir1.2-atspi-2.0
     openbox x11-utils xdotool desktop-file-utils appstream lintian poppler-utils
-    weston xwayland imagemagick pulseaudio pulseaudio-utils)
+    weston xwayland imagemagick pulseaudio pulseaudio-utils orca)
 
 install_missing() {
     local missing=()

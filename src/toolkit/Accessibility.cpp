@@ -79,6 +79,13 @@ class ImageAccessible final : public QAccessibleWidget, public QAccessibleImageI
 public:
     explicit ImageAccessible(QWidget *picture) : QAccessibleWidget(picture, QAccessible::Graphic) {}
 
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        if (const auto *plot = qobject_cast<const PlotSurface *>(widget()))
+            s.busy = plot->isBeingDrawn(); // an animation is drawing it
+        return s;
+    }
+
     QString imageDescription() const override { return widget()->accessibleDescription(); }
     QSize imageSize() const override { return widget()->size(); }
     QPoint imagePosition() const override { return widget()->mapToGlobal(QPoint(0, 0)); }

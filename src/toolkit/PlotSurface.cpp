@@ -4,6 +4,7 @@
 
 #include "fonts/Fonts.h"
 
+#include <QAccessible>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
@@ -99,6 +100,16 @@ void PlotSurface::plot(int x, int y, QRgb rgb, Depth depth) const {
         for (int col = r.left(); col <= r.right(); ++col)
             line[col] = rgb;
     }
+}
+
+void PlotSurface::setBeingDrawn(bool drawing) {
+    if (drawing == m_beingDrawn)
+        return;
+    m_beingDrawn = drawing;
+    QAccessible::State busy;
+    busy.busy = true;
+    QAccessibleStateChangeEvent changed(this, busy);
+    QAccessible::updateAccessibility(&changed);
 }
 
 void PlotSurface::drawLine(int x1, int y1, int x2, int y2, const QColor &colour, Depth depth) {

@@ -55,8 +55,8 @@ public:
     void clear();
 
     /// \brief Whether an animation is drawing the plot now: a screen reader
-    /// hears it with the plot's name.
-    void setBeingDrawn(bool drawing) { m_beingDrawn = drawing; }
+    /// hears it with the plot's name, and knows the plot as busy.
+    void setBeingDrawn(bool drawing);
     bool isBeingDrawn() const { return m_beingDrawn; }
 
     /// \brief The colour seen at a logical pixel: drawing over background (tests).

@@ -1,0 +1,211 @@
+#!/usr/bin/python3
+"""The whole course heard through Orca, by a learner who only presses Enter.
+
+Orca is started first, as at a blind learner's login, with a speech server
+that writes down what it would say (speech_log.py). The course is then
+walked with Enter alone, each press once Orca has fallen silent, up to the
+end page. After every press the objects shown are read over the
+accessibility bus, and at the end Orca's speech is checked:
+
+- every text that the course showed was spoken, and spoken once;
+- every plot that an animation drew was told to be in progress, and its
+  description was spoken once it was complete;
+- no button was named that was not shown, and the focus never rested on
+  a hidden object.
+
+usage: orca_walk.py COURSE_EXECUTABLE SPEECH_LOG
+"""
+
+import json
+import os
+import re
+import subprocess
+import sys
+import time
+
+import gi
+
+gi.require_version("Atspi", "2.0")
+from gi.repository import Atspi  # noqa: E402
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+sys.dont_write_bytecode = True  # (nothing written into the source tree)
+from screen_reader_walk import APP, R, descendants, live_states, pump  # noqa: E402
+
+END_PAGE = "Auteur"
+QUIET = 1.2  # seconds of silence before the learner presses Enter again
+
+problems = []
+
+
+def fail(message):
+    print("FAIL:", message, flush=True)
+    problems.append(message)
+
+
+def words(text):
+    return " ".join(text.split())
+
+
+class Speech:
+    def __init__(self, path):
+        self.path = path
+
+    def lines(self):
+        try:
+            with open(self.path, encoding="utf-8") as log:
+                return [json.loads(line) for line in log if line.strip()]
+        except FileNotFoundError:
+            return []
+
+    def utterances(self):
+        return [u for u in self.lines() if u["kind"] == "speech"]
+
+    def quiet_for(self, seconds):
+        spoken = self.lines()
+        return not spoken or time.time() - spoken[-1]["t"] >= seconds
+
+    def wait(self, pattern, timeout):
+        end = time.time() + timeout
+        while time.time() < end:
+            if any(re.search(pattern, u["text"]) for u in self.utterances()):
+                return True
+            pump(0.2)
+        return False
+
+
+def application():
+    desktop = Atspi.get_desktop(0)
+    for i in range(desktop.get_child_count()):
+        app = desktop.get_child_at_index(i)
+        if app is not None and app.get_name() == APP:
+            return app
+    return None
+
+
+def snapshot():
+    """What the course shows now: its texts, pictures, buttons and focus."""
+    seen = {"t": time.time(), "page": "", "texts": set(), "images": [], "buttons": set(),
+            "focus": None}
+    app = application()
+    if app is None:
+        return seen
+    for i in range(app.get_child_count()):
+        window = app.get_child_at_index(i)
+        if window is not None and "showing" in live_states(window):
+            seen["page"] = window.get_name().strip()
+    for obj, role, name in descendants(app):
+        states = live_states(obj)
+        showing = "showing" in states
+        if "focused" in states:
+            seen["focus"] = (name, role, showing)
+        if not showing:
+            continue
+        if role in (R.TEXT, R.STATIC, R.LABEL):
+            try:
+                content = Atspi.Text.get_text(obj, 0, Atspi.Text.get_character_count(obj))
+            except Exception:
+                content = ""
+            if len(content.split()) >= 3:
+                seen["texts"].add(words(content))
+        elif role == R.IMAGE:
+            seen["images"].append((name, words(obj.get_description() or ""), "busy" in states))
+        elif role == R.PUSH_BUTTON:
+            seen["buttons"].add(name)
+    return seen
+
+
+def main():
+    course, log = sys.argv[1], sys.argv[2]
+    speech = Speech(log)
+    env = dict(os.environ)
+    orca = subprocess.Popen(["orca"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                            env=env)
+    try:
+        if not speech.wait(r"^Screen reader on", 60):
+            print("SKIP: Orca did not start")
+            return 77
+        process = subprocess.Popen([course], env=env, stdout=subprocess.DEVNULL,
+                                   stderr=subprocess.DEVNULL)
+        try:
+            return walk(speech, process)
+        finally:
+            process.kill()
+            process.wait()
+    finally:
+        orca.terminate()
+        try:
+            orca.wait(10)
+        except subprocess.TimeoutExpired:
+            orca.kill()
+
+
+def walk(speech, process):
+    if not speech.wait(r"Transformateur d'impulsions", 30):
+        fail("the title page was never spoken")
+        return 1
+    snapshots = [snapshot()]
+    end = time.time() + 400
+    while time.time() < end and process.poll() is None:
+        if not speech.quiet_for(QUIET):
+            pump(0.2)
+            continue
+        if any(re.match(rf"^{END_PAGE} dialog", u["text"]) for u in speech.utterances()):
+            break
+        subprocess.run(["xdotool", "key", "Return"], check=False)
+        pump(0.6)
+        snapshots.append(snapshot())
+    else:
+        fail("the end page was not reached by Enter alone")
+    pump(QUIET)
+    snapshots.append(snapshot())
+    check(speech.utterances(), snapshots)
+    return 1 if problems else 0
+
+
+def check(utterances, snapshots):
+    spoken = [words(u["text"]) for u in utterances]
+    heard = "\n".join(spoken)
+    # Every text, once on each page that shows it.
+    pages = {}
+    for s in snapshots:
+        for text in s["texts"]:
+            pages.setdefault(text, set()).add(s["page"])
+    for text, shown_on in sorted(pages.items()):
+        times = heard.count(text)
+        if times != len(shown_on):
+            fail(f"spoken {times} times on {len(shown_on)} pages: «{text[:70]}…»")
+    # Every plot that an animation drew: said to be in progress when it
+    # began, described once complete.
+    runs = {}  # plot -> the snapshot before the one where it is first seen busy
+    for before, after in zip(snapshots, snapshots[1:]):
+        busy_now = {name for name, _, busy in after["images"] if busy}
+        for name in busy_now:
+            if name not in runs:
+                runs[name] = before
+                if not any("en cours" in u["text"] and before["t"] <= u["t"] <= after["t"] + 1
+                           for u in utterances):
+                    fail(f"nobody said that «{name}» began to be drawn")
+        for name, description, busy in after["images"]:
+            if busy or name not in runs:
+                continue
+            start = runs.pop(name)
+            if not any(description in words(u["text"]) for u in utterances
+                       if u["t"] >= start["t"]):
+                fail(f"the complete plot «{name}» was not described: «{description[:60]}…»")
+    for name in runs:
+        fail(f"the plot «{name}» was still being drawn at the end")
+    # No hidden control named nor focused.
+    shown = set().union(*(s["buttons"] for s in snapshots))
+    for text in spoken:
+        found = re.match(r"^(.*) push button\.?$", text)
+        if found and found.group(1) not in shown:
+            fail(f"a button never shown was named: «{text}»")
+    for s in snapshots:
+        if s["focus"] and not s["focus"][2]:
+            fail(f"the focus rests on «{s['focus'][0]}», which is hidden")
+    print(f"{len(spoken)} utterances, {len(pages)} texts, {len(snapshots)} presses", flush=True)
+
+
+if __name__ == "__main__":
+    sys.exit(main())
