@@ -24,6 +24,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <functional>
 
 using shell::PageId;
 using namespace pages;
@@ -422,6 +423,36 @@ private slots:
         QTest::keyClick(list->findChild<QListWidget *>("Pages"), Qt::Key_Escape);
         QTRY_VERIFY(!lesson.classroom->openDialog());
         QCOMPARE(lesson.driver.visiblePages(), QStringList{"Convent"});
+    }
+
+    // A screen reader hears what the teacher's keys change, and the list
+    // names itself and the page it opens at.
+    void theTeachersKeysAreSpoken() {
+        Lesson lesson;
+        lesson.driver.walkTo(PageId::Produit);
+        tk::PageWindow *page = lesson.driver.visiblePage();
+        const auto told = [page] {
+            QCoreApplication::sendPostedEvents();
+            return page->lastAnnouncement();
+        };
+        const QList<std::pair<std::function<void()>, QString>> keys{
+            {[&] { QTest::keyClick(page, Qt::Key_Plus, Qt::ControlModifier); }, "Échelle : 125 %."},
+            {[&] { QTest::keyClick(page, Qt::Key_0, Qt::ControlModifier); }, "Échelle : 100 %."},
+            {[&] { QTest::keyClick(page, Qt::Key_F11); }, "Plein écran."},
+            {[&] { QTest::keyClick(page, Qt::Key_F11); }, "Fin du plein écran."},
+            {[&] { QTest::keyClick(page, Qt::Key_M, Qt::ControlModifier); }, "Son coupé."},
+        };
+        told(); // what the walk here said
+        for (const auto &[press, words] : keys) {
+            press();
+            QCOMPARE(told(), words);
+        }
+        QTest::keyClick(page, Qt::Key_G, Qt::ControlModifier);
+        QDialog *dialog = lesson.classroom->openDialog();
+        QVERIFY(dialog);
+        QCOMPARE(dialog->findChild<QListWidget *>("Pages")->accessibleName(), "Pages du cours");
+        QCOMPARE(dialog->accessibleDescription(), "Page actuelle : 5. Produit  E . t");
+        dialog->reject();
     }
 
     // Ctrl+M: no beep sounds nor is counted, the saturation's included;

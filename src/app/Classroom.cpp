@@ -82,6 +82,8 @@ void Classroom::setScale(double scale, bool remember) {
         return;
     m_course.session().setZoom(scale);
     applyScale();
+    if (tk::PageWindow *page = shownPage())
+        page->announce(QStringLiteral("Échelle : %1 %.").arg(qRound(scale * 100)));
 }
 
 void Classroom::applyScale() {
@@ -107,6 +109,9 @@ void Classroom::toggleFullScreen() {
     tk::Session &session = m_course.session();
     session.setFullScreen(!session.fullScreen());
     applyScale();
+    if (tk::PageWindow *page = shownPage())
+        page->announce(session.fullScreen() ? QStringLiteral("Plein écran.")
+                                            : QStringLiteral("Fin du plein écran."));
 }
 
 bool Classroom::isPaused() const {
@@ -158,6 +163,7 @@ void Classroom::showPageList() {
     auto *label = new QLabel(QStringLiteral("&Pages du cours :"), dialog);
     auto *list = new QListWidget(dialog);
     list->setObjectName(QStringLiteral("Pages"));
+    list->setAccessibleName(QStringLiteral("Pages du cours"));
     label->setBuddy(list);
     for (int n = 1; n < shell::PageCount; ++n) {
         const QString title = shell::pageTitle(shell::pageAt(n));
@@ -165,6 +171,9 @@ void Classroom::showPageList() {
     }
     const auto *shown = qobject_cast<const shell::CoursePage *>(page);
     list->setCurrentRow(shown ? shell::number(shown->id()) - 1 : 0);
+    // Told when the list opens, before an arrow is pressed.
+    dialog->setAccessibleDescription(
+        QStringLiteral("Page actuelle : %1").arg(list->currentItem()->text()));
     list->setMinimumWidth(list->sizeHintForColumn(0) + 40);
     list->setMinimumHeight(list->sizeHintForRow(0) * (shell::PageCount - 1) + 8);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, dialog);

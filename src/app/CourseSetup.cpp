@@ -44,6 +44,9 @@ void configureApplication() {
     QApplication::setFont(fonts::font(fonts::Pt8_25));
     QToolTip::setPalette(tk::coursePalette());
     tk::KeyGuard::installOnApplication();
+    // The course speaks French, whatever the desktop's language: so do its
+    // numbers, and so it tells screen readers.
+    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
     loadQtTranslations();
     QApplication::setWindowIcon(art::icon(art::Icon::Bridge));
     QApplication::setQuitOnLastWindowClosed(false);
