@@ -9,8 +9,10 @@
 #include "pages/Applic.h"
 #include "pages/Incomp.h"
 #include "pages/Vide.h"
+#include "palette/Palette.h"
 #include "shell/Debut.h"
 #include "toolkit/Button.h"
+#include "toolkit/ColourScheme.h"
 #include "toolkit/PlotSurface.h"
 #include "toolkit/TextBox.h"
 #include "toolkit/Timer.h"
@@ -453,6 +455,66 @@ private slots:
         QCOMPARE(dialog->findChild<QListWidget *>("Pages")->accessibleName(), "Pages du cours");
         QCOMPARE(dialog->accessibleDescription(), "Page actuelle : 5. Produit  E . t");
         dialog->reject();
+    }
+
+    // Ctrl+H: every text stands out at 4.5:1 on its grey and every trace at
+    // 3:1, the traces of a plot still told apart by their colours; the
+    // course's own colours otherwise; kept for the next start.
+    void highContrastMakesEveryTextAndTraceStandOut() {
+        const auto traceColours = [](tk::PlotSurface *plot) {
+            QSet<QRgb> colours;
+            const QSize size = plot->size() / plot->zoom();
+            for (int y = 0; y < size.height(); y += 2)
+                for (int x = 0; x < size.width(); ++x)
+                    if (plot->isDrawnAt(x, y))
+                        colours << plot->pixelColour(x, y).rgb();
+            return colours;
+        };
+        QMap<QString, int> plain; // the colours of each plot, in the course's colours
+        QStringList faint;
+        for (const bool high : {false, true}) {
+            Lesson lesson;
+            lesson.driver.walkTo(PageId::Fonction);
+            if (high) {
+                QTest::keyClick(lesson.driver.visiblePage(), Qt::Key_H, Qt::ControlModifier);
+                QVERIFY(lesson.settings.value("contraste").toBool());
+            }
+            for (int n = 1; n <= 13; ++n) {
+                lesson.driver.walkTo(shell::pageAt(n));
+                lesson.driver.completeShownPage();
+                tk::PageWindow *page = lesson.driver.visiblePage();
+                for (tk::TextBox *box : page->findChildren<tk::TextBox *>()) {
+                    if (!box->isVisible())
+                        continue;
+                    if (!high)
+                        QCOMPARE(box->shownForeground(), box->foreground());
+                    else if (tk::contrastRatio(box->shownForeground(), palette::PageGrey) <
+                             tk::TextContrast)
+                        faint << page->objectName() + u'.' + box->objectName();
+                }
+                for (tk::PlotSurface *plot : page->findChildren<tk::PlotSurface *>()) {
+                    if (!plot->isVisible())
+                        continue;
+                    const QSet<QRgb> colours = traceColours(plot);
+                    const QString id = page->objectName() + u'.' + plot->objectName();
+                    if (!high) {
+                        plain[id] = int(colours.size());
+                        continue;
+                    }
+                    // None merged (a label printed in a trace's colour is darker still).
+                    QVERIFY2(int(colours.size()) >= plain.value(id), qPrintable(id));
+                    for (const QRgb rgb : colours)
+                        if (tk::contrastRatio(QColor(rgb), palette::PageGrey) < tk::TraceContrast)
+                            faint << id + u' ' + QColor(rgb).name();
+                }
+            }
+        }
+        QVERIFY2(faint.isEmpty(), qPrintable(faint.join(u", ")));
+        QVERIFY(!plain.isEmpty());
+        Lesson next;
+        next.settings.setValue("contraste", true);
+        app::Classroom kept(next.driver.course(), next.settings);
+        QVERIFY(next.driver.course().session().highContrast());
     }
 
     // Ctrl+M: no beep sounds nor is counted, the saturation's included;

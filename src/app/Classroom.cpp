@@ -23,6 +23,7 @@ namespace {
 
 const QString ScaleKey = QStringLiteral("echelle");
 const QString SoundKey = QStringLiteral("son");
+const QString ContrastKey = QStringLiteral("contraste");
 
 // The pages whose animation the teacher may pause.
 bool hasAnimation(const tk::PageWindow *page) {
@@ -58,6 +59,7 @@ Classroom::Classroom(shell::Course &course, QSettings &settings, const CommandLi
         scale = clampScale(*options.scale);
     session.setZoom(scale);
     session.setSoundOn(!options.silent && m_settings.value(SoundKey, true).toBool());
+    session.setHighContrast(options.highContrast || m_settings.value(ContrastKey, false).toBool());
     qApp->installEventFilter(this);
 }
 
@@ -151,6 +153,17 @@ void Classroom::toggleSound() {
                                          : QStringLiteral("Son coupé."));
 }
 
+void Classroom::toggleHighContrast() {
+    tk::Session &session = m_course.session();
+    session.setHighContrast(!session.highContrast());
+    m_settings.setValue(ContrastKey, session.highContrast());
+    for (tk::PageWindow *page : session.window().findChildren<tk::PageWindow *>())
+        page->refreshColours();
+    if (tk::PageWindow *page = shownPage())
+        page->announce(session.highContrast() ? QStringLiteral("Contraste élevé.")
+                                              : QStringLiteral("Couleurs du cours."));
+}
+
 void Classroom::showPageList() {
     if (m_dialog)
         return;
@@ -210,6 +223,9 @@ QString Classroom::helpText() {
         "puis la reprend</td></tr>"
         "<tr><td><b>Ctrl+G</b></td><td>liste des pages, pour aller à l'une d'elles</td></tr>"
         "<tr><td><b>Ctrl+M</b></td><td>coupe ou rétablit le son</td></tr>"
+        "<tr><td><b>Ctrl+H</b></td><td>contraste élevé : les textes et les tracés plus "
+        "foncés, bien lisibles au projecteur ; Ctrl+H de nouveau pour les couleurs du "
+        "cours</td></tr>"
         "<tr><td><b>F1</b></td><td>cette aide</td></tr>"
         "<tr><td><b>Entrée</b>, <b>Échap</b>, <b>Tab</b></td><td>le bouton qui a le "
         "focus ou le bouton par défaut, le bouton d'annulation, le bouton suivant</td></tr>"
@@ -220,10 +236,12 @@ QString Classroom::helpText() {
         "<tr><td><b>--page NOM</b></td><td>ouvre le cours à une page, par son numéro "
         "(1 à 13) ou son nom</td></tr>"
         "<tr><td><b>--sans-son</b></td><td>ouvre le cours sans les bips</td></tr>"
+        "<tr><td><b>--contraste</b></td><td>ouvre le cours en contraste élevé</td></tr>"
         "<tr><td><b>--help</b>, <b>--version</b></td><td>l'aide des options, la "
         "version</td></tr>"
         "</table>"
-        "<p>L'échelle et le son choisis par les touches sont gardés pour la prochaine "
+        "<p>L'échelle, le son et le contraste choisis par les touches sont gardés pour la "
+        "prochaine "
         "ouverture ; Ctrl+0 oublie l'échelle.</p>");
 }
 
@@ -298,6 +316,8 @@ bool Classroom::handleKey(QKeyEvent *key) {
             return act([this] { showPageList(); });
         case Qt::Key_M:
             return act([this] { toggleSound(); });
+        case Qt::Key_H:
+            return act([this] { toggleHighContrast(); });
         default:
             return false;
         }

@@ -48,6 +48,9 @@ public:
     void togglePause();
     bool isPaused() const;
     void toggleSound();
+    /// \brief Ctrl+H: texts and traces in high contrast, or back to the
+    /// course's colours; remembered for the next start.
+    void toggleHighContrast();
     /// \brief The list of the pages; choosing one goes there (Course::goTo).
     void showPageList();
     void showHelp();

@@ -87,12 +87,13 @@ CommandLine parseCommandLine(const QStringList &arguments) {
         QString value = valueGiven ? option.mid(equals + 1) : QString();
         if (valueGiven)
             option.truncate(equals);
-        if (argument.startsWith(u"--") &&
-            (option == u"echelle" || option == u"page" || option == u"sans-son")) {
-            if (option == u"sans-son") {
+        if (argument.startsWith(u"--") && (option == u"echelle" || option == u"page" ||
+                                           option == u"sans-son" || option == u"contraste")) {
+            if (option == u"sans-son" || option == u"contraste") {
                 if (valueGiven)
-                    return refuse(QStringLiteral("l'option « --sans-son » ne prend pas de valeur"));
-                line.silent = true;
+                    return refuse(
+                        QStringLiteral("l'option « --%1 » ne prend pas de valeur").arg(option));
+                (option == u"sans-son" ? line.silent : line.highContrast) = true;
                 continue;
             }
             if (!valueGiven) {
@@ -154,12 +155,14 @@ QString usage() {
         "                  nom (Fonction, Convent, Aimant, Vide, Produit, PasSat,\n"
         "                  Demag, Incomp, RappCyc, ChargeTi, Applic, Variat, FinProg)\n"
         "  --sans-son      ouvre le cours sans les bips\n"
+        "  --contraste     ouvre le cours en contraste élevé\n"
         "  -h, --help      affiche cette aide et s'arrête\n"
         "  -v, --version   affiche la version et s'arrête\n"
         "\n"
         "Touches : Ctrl++ et Ctrl+- agrandissent et réduisent le cours, Ctrl+0 le\n"
         "remet à 100 % ; F11 plein écran ; Pause ou P suspend l'animation ; Ctrl+G\n"
-        "liste des pages ; Ctrl+M coupe ou rétablit le son ; F1 aide.\n"
+        "liste des pages ; Ctrl+M coupe ou rétablit le son ; Ctrl+H contraste élevé ;\n"
+        "F1 aide.\n"
         "\n"
         "Les options de Qt (-platform, -style, -reverse…) sont acceptées.\n"
         "Si le cours est déjà ouvert, il revient au premier plan.\n");

@@ -20,6 +20,8 @@ struct CommandLine {
     std::optional<shell::PageId> page;
     /// --sans-son: no beep, for this start only.
     bool silent = false;
+    /// --contraste: texts and traces in high contrast, for this start only.
+    bool highContrast = false;
 };
 
 /// \brief The course page named \a name: its form name (in any case) or its

@@ -2,6 +2,8 @@
 
 #include "palette/Palette.h"
 
+#include <cmath>
+
 namespace tk {
 
 namespace {
@@ -42,6 +44,44 @@ QPalette coursePalette() {
     // copied on write).
     static const QPalette pal = makeCoursePalette();
     return pal;
+}
+
+namespace {
+
+double luminance(const QColor &c) {
+    const auto linear = [](double v) {
+        return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+}
+
+} // namespace
+
+double contrastRatio(const QColor &a, const QColor &b) {
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (qMax(la, lb) + 0.05) / (qMin(la, lb) + 0.05);
+}
+
+QColor withContrast(const QColor &colour, const QColor &background, double ratio) {
+    if (contrastRatio(colour, background) >= ratio)
+        return colour;
+    // Towards black on a light background, towards white on a dark one: the
+    // nearest colour of the same hue that is far enough.
+    const QColor end = luminance(background) > 0.18 ? QColor(Qt::black) : QColor(Qt::white);
+    QColor shown = end;
+    for (int step = 1; step <= 100; ++step) {
+        const double t = step / 100.0;
+        // (in whole steps of 1/255, as the colour is drawn)
+        const auto mix = [t](int from, int to) { return qRound(from + (to - from) * t); };
+        const QColor mixed(mix(colour.red(), end.red()), mix(colour.green(), end.green()),
+                           mix(colour.blue(), end.blue()));
+        if (contrastRatio(mixed, background) >= ratio) {
+            shown = mixed;
+            break;
+        }
+    }
+    return shown;
 }
 
 } // namespace tk

@@ -171,6 +171,13 @@ void PageWindow::resizeEvent(QResizeEvent *event) {
     layOut();
 }
 
+void PageWindow::refreshColours() {
+    for (TextBox *box : findChildren<TextBox *>())
+        box->setForeground(box->foreground());
+    for (PlotSurface *plot : findChildren<PlotSurface *>())
+        plot->redraw();
+}
+
 void PageWindow::showPauseMark(bool shown) {
     if (!m_pauseMark && !shown)
         return;

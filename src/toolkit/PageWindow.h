@@ -89,6 +89,9 @@ public:
     void applyScale();
     /// \brief The scale the controls are laid out at now (1 is 100 %).
     double shownZoom() const { return m_zoom; }
+    /// \brief Draws every text and plot of the page again in the colours the
+    /// session shows now (after high contrast is turned on or off).
+    void refreshColours();
     /// \brief Shows or hides the mark that tells that the course is paused.
     void showPauseMark(bool shown);
     bool showsPauseMark() const;

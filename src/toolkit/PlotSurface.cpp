@@ -1,6 +1,7 @@
 #include "toolkit/PlotSurface.h"
 #include "palette/Palette.h"
 #include "toolkit/ColourScheme.h"
+#include "toolkit/PageWindow.h"
 
 #include "fonts/Fonts.h"
 
@@ -65,8 +66,9 @@ void PlotSurface::rasterise(const Stroke &stroke) const {
         int err = dx + dy;
         int x = stroke.x1;
         int y = stroke.y1;
+        const QRgb rgb = shown(stroke.rgb, TraceContrast).rgba();
         while (x != stroke.x2 || y != stroke.y2) { // the last point is left out
-            plot(x, y, stroke.rgb, stroke.depth);
+            plot(x, y, rgb, stroke.depth);
             const int e2 = 2 * err;
             if (e2 >= dy) {
                 err += dy;
@@ -85,7 +87,7 @@ void PlotSurface::rasterise(const Stroke &stroke) const {
     QFont crisp = print.font;
     crisp.setStyleStrategy(QFont::NoAntialias);
     p.setFont(crisp);
-    p.setPen(QColor::fromRgba(stroke.rgb));
+    p.setPen(shown(stroke.rgb, TextContrast));
     p.drawText(QPoint(stroke.x1, stroke.y1), print.text);
 }
 
@@ -100,6 +102,17 @@ void PlotSurface::plot(int x, int y, QRgb rgb, Depth depth) const {
         for (int col = r.left(); col <= r.right(); ++col)
             line[col] = rgb;
     }
+}
+
+QColor PlotSurface::shown(QRgb rgb, double ratio) const {
+    const PageWindow *page = PageWindow::of(this);
+    const QColor colour = QColor::fromRgba(rgb);
+    return page ? page->session().shown(colour, ratio) : colour;
+}
+
+void PlotSurface::redraw() {
+    m_layer = QImage(); // made again, in the colours shown now, when next painted
+    update();
 }
 
 void PlotSurface::setBeingDrawn(bool drawing) {

@@ -53,6 +53,9 @@ public:
 
     /// \brief Erases the drawings; the background picture stays.
     void clear();
+    /// \brief Draws what is drawn again, in the colours that the session
+    /// shows now (high contrast or not).
+    void redraw();
 
     /// \brief Whether an animation is drawing the plot now: a screen reader
     /// hears it with the plot's name, and knows the plot as busy.
@@ -75,6 +78,8 @@ private:
     void zoomChanged() override;
     /// Device pixels to one pixel of the drawing: the screen's ratio times the course's scale.
     qreal drawingRatio() const { return devicePixelRatioF() * zoom(); }
+    /// A colour of the drawing as the session shows it.
+    QColor shown(QRgb rgb, double ratio) const;
     /// \brief Repaints what covers the drawing's rectangle (in its pixels).
     void updateDrawing(const QRect &rect);
     /// A line or a print, as it was asked for, in 24 bytes: a drawing keeps

@@ -1,7 +1,10 @@
 #include "toolkit/Session.h"
 #include "toolkit/Bell.h"
+#include "toolkit/ColourScheme.h"
 #include "toolkit/HostWindow.h"
 #include "toolkit/Timer.h"
+
+#include "palette/Palette.h"
 
 #include <algorithm>
 
@@ -16,6 +19,16 @@ HostWindow &Session::window() {
     if (!m_window)
         m_window = std::make_unique<HostWindow>(*this);
     return *m_window;
+}
+
+QColor Session::shown(const QColor &colour, double ratio) const {
+    if (!m_highContrast)
+        return colour;
+    const quint64 key = quint64(colour.rgba()) << 8 | quint64(qRound(ratio * 10));
+    auto found = m_shown.constFind(key);
+    if (found == m_shown.cend())
+        found = m_shown.insert(key, withContrast(colour, palette::PageGrey, ratio).rgba());
+    return QColor::fromRgba(*found);
 }
 
 void Session::beep() {

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QColor>
+#include <QHash>
+
 #include <QtGlobal>
 #include <memory>
 #include <vector>
@@ -46,6 +49,14 @@ public:
     bool fullScreen() const { return m_fullScreen; }
     void setFullScreen(bool on) { m_fullScreen = on; }
 
+    /// \brief Whether texts and traces are drawn in high contrast: each
+    /// colour darkened, in its hue, until it stands out clearly on the grey.
+    bool highContrast() const { return m_highContrast; }
+    void setHighContrast(bool on) { m_highContrast = on; }
+    /// \brief A colour as the pages draw it: itself, or in high contrast
+    /// the same hue with at least \a ratio against the page's grey.
+    QColor shown(const QColor &colour, double ratio) const;
+
     /// \brief Holds every timer of the course: no tick while paused, and on
     /// resuming each timer goes on with what was left of its interval.
     void setPaused(bool paused);
@@ -63,6 +74,8 @@ private:
     double m_zoom = 1.0;
     bool m_fullScreen = false;
     bool m_paused = false;
+    bool m_highContrast = false;
+    mutable QHash<quint64, QRgb> m_shown; ///< the colours high contrast gives, as asked for
     std::vector<Timer *> m_timers;
 };
 

@@ -83,6 +83,7 @@ QString TextBox::text() const {
 
 void TextBox::setForeground(const QColor &colour) {
     m_foreground = colour;
+    const QColor shown = shownForeground();
     if (m_editor) {
         // The same colours in every state. A selection shows only while the
         // box has the focus.
@@ -90,11 +91,11 @@ void TextBox::setForeground(const QColor &colour) {
         for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
             pal.setColor(group, QPalette::Base, palette::PageGrey);
             pal.setColor(group, QPalette::Window, palette::PageGrey);
-            pal.setColor(group, QPalette::Text, m_foreground);
-            pal.setColor(group, QPalette::WindowText, m_foreground);
+            pal.setColor(group, QPalette::Text, shown);
+            pal.setColor(group, QPalette::WindowText, shown);
         }
         pal.setColor(QPalette::Inactive, QPalette::Highlight, palette::PageGrey);
-        pal.setColor(QPalette::Inactive, QPalette::HighlightedText, m_foreground);
+        pal.setColor(QPalette::Inactive, QPalette::HighlightedText, shown);
         m_editor->setPalette(pal);
         m_editor->viewport()->setPalette(pal);
     }
@@ -103,6 +104,11 @@ void TextBox::setForeground(const QColor &colour) {
 
 QColor TextBox::foreground() const {
     return m_foreground;
+}
+
+QColor TextBox::shownForeground() const {
+    const PageWindow *page = PageWindow::of(this);
+    return page ? page->session().shown(m_foreground, TextContrast) : m_foreground;
 }
 
 void TextBox::resetView() {
@@ -234,7 +240,7 @@ void TextBox::paintEvent(QPaintEvent *) {
     const QRect area = textArea();
     painter.fillRect(area, palette::PageGrey);
     painter.setClipRect(area);
-    painter.setPen(m_foreground);
+    painter.setPen(shownForeground());
     lines().draw(painter, area.topLeft());
 }
 

@@ -46,6 +46,9 @@ public:
 
     void setForeground(const QColor &colour);
     QColor foreground() const;
+    /// \brief The colour the text is drawn in: the foreground, or in high
+    /// contrast the same hue made to stand out on the grey.
+    QColor shownForeground() const;
 
     Mode mode() const { return m_mode; }
     /// \brief A label: the few letters that name a part of a picture. Screen

@@ -12,7 +12,8 @@ every page and in every state it checks that:
 - texts have a short name and their whole text as content;
 - pictures and plots are images whose description tells what they show;
 - the default button says so;
-- what changes without the focus moving is announced.
+- what appears is announced, and at the end of an animation the focus goes
+  where Enter acts.
 
 usage: screen_reader_walk.py COURSE_EXECUTABLE
 """
@@ -325,8 +326,9 @@ class Walk:
                 self.press("Suite", timeout=10)
             else:
                 self.button("Page suivante", timeout=10)
+                # The focus goes where Enter acts, the plot that held it told.
                 moved = self.expect_announcement("Demag, end", "boutons de navigation", since)
-                if moved:
+                if moved[-1:] != ["Page suivante"]:
                     self.fail(f"Demag, end: the focus moved to {moved}")
         self.check("Demag, complete")
         self.press("Page suivante")
@@ -338,7 +340,7 @@ class Walk:
         since = time.time()
         self.button("Page suivante", timeout=35)
         moved = self.expect_announcement("Incomp, end", "boutons de navigation", since)
-        if moved:
+        if moved[-1:] != ["Page suivante"]:
             self.fail(f"Incomp, end: the focus moved to {moved}")
         self.check("Incomp, complete")
         self.press("Page suivante")
