@@ -86,6 +86,38 @@ private slots:
         QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(u", ")));
     }
 
+    // A page's reading holds each text it shows whole and once, and what it
+    // shows top to bottom: a picture's name between texts, never inside one.
+    void aPageIsReadTopToBottom() {
+        CourseDriver driver;
+        QStringList wrong;
+        for (int n = 1; n <= 13; ++n) {
+            driver.walkTo(shell::pageAt(n));
+            driver.completeShownPage();
+            tk::PageWindow *page = driver.visiblePage();
+            const QString reading = page->reading();
+            QList<std::pair<int, qsizetype>> places; // (top, where in the reading)
+            for (QWidget *w : page->findChildren<QWidget *>()) {
+                const auto *box = qobject_cast<tk::TextBox *>(w);
+                const bool picture =
+                    qobject_cast<tk::ImageBox *>(w) || qobject_cast<tk::PlotSurface *>(w);
+                if (!w->isVisible() || (!picture && (!box || box->isLabel())))
+                    continue;
+                const QString words = box ? box->plainText().simplified() : w->accessibleName();
+                const qsizetype at = reading.indexOf(words);
+                if (at < 0 || (box && reading.indexOf(words, at + 1) >= 0))
+                    wrong << page->objectName() + u'.' + w->objectName();
+                places.append({w->mapTo(page, QPoint()).y(), at});
+            }
+            std::sort(places.begin(), places.end());
+            for (qsizetype i = 1; i < places.size(); ++i)
+                if (places[i].first - places[i - 1].first >= 8 &&
+                    places[i].second < places[i - 1].second)
+                    wrong << page->objectName() + u" (order)";
+        }
+        QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(u", ")));
+    }
+
     // The whole course, forward, back through the title page and back again
     // from the end, in one window that is never hidden nor made anew: it
     // takes each page's caption (its blanks included), size and icon.

@@ -41,6 +41,13 @@ public:
             return static_cast<const PageWindow *>(widget())->reading();
         return QAccessibleWidget::text(t);
     }
+    // Active with its window: the page shown is where the learner is, not a
+    // dialog left waiting beside it.
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.active = widget()->isVisible() && widget()->window()->isActiveWindow();
+        return s;
+    }
 };
 
 // A control that has no accessible parts of its own.

@@ -201,6 +201,9 @@ def check(utterances, snapshots):
         found = re.match(r"^(.*) push button\.?$", text)
         if found and found.group(1) not in shown:
             fail(f"a button never shown was named: «{text}»")
+    for text in spoken:
+        if "unfocused dialog" in text:
+            fail(f"the page shown is counted as a dialog left aside: «{text}»")
     for s in snapshots:
         if s["focus"] and not s["focus"][2]:
             fail(f"the focus rests on «{s['focus'][0]}», which is hidden")
