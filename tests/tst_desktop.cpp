@@ -381,6 +381,15 @@ private slots:
                 QVERIFY(told(demag).contains(u"deux fois plus lentement"));
                 CourseDriver::click(demag.Suite);
                 QVERIFY(told(demag).contains(u"Pour accélérer"));
+                // Each message a notification of its own: a reader that reads
+                // the first late still hears it, not the second twice.
+                QStringList notices;
+                for (const auto *notice : demag.window()->findChildren<tk::Notice *>())
+                    notices << notice->accessibleName();
+                QCOMPARE(notices.filter(u"deux fois plus lentement").size(), 1);
+                QCOMPARE(notices.filter(u"Pour accélérer").size(), 1);
+                QVERIFY(notices.filter(u"Pour accélérer").first() !=
+                        notices.filter(u"deux fois plus lentement").first());
                 continue;
             }
             QCOMPARE(focusName(&demag), "Suivant");

@@ -262,17 +262,16 @@ private:
     TextBox *m_box;
 };
 
-class AnnouncerAccessible final : public LeafAccessible {
+class NoticeAccessible final : public LeafAccessible {
 public:
-    explicit AnnouncerAccessible(Announcer *announcer)
-        : LeafAccessible(announcer, QAccessible::Notification) {}
+    explicit NoticeAccessible(Notice *notice) : LeafAccessible(notice, QAccessible::Notification) {}
 };
 
 bool isToolkitControl(const QObject *object) {
     return qobject_cast<const Button *>(object) || qobject_cast<const TextBox *>(object) ||
            qobject_cast<const TextEditor *>(object) || qobject_cast<const ImageBox *>(object) ||
            qobject_cast<const PlotSurface *>(object) || qobject_cast<const Frame *>(object) ||
-           qobject_cast<const Announcer *>(object) || qobject_cast<const PageWindow *>(object);
+           qobject_cast<const PageWindow *>(object);
 }
 
 QAccessibleInterface *factory(const QString &, QObject *object) {
@@ -288,8 +287,8 @@ QAccessibleInterface *factory(const QString &, QObject *object) {
         return new TextAccessible(box, box);
     if (qobject_cast<ImageBox *>(object) || qobject_cast<PlotSurface *>(object))
         return new ImageAccessible(static_cast<QWidget *>(object));
-    if (auto *announcer = qobject_cast<Announcer *>(object))
-        return new AnnouncerAccessible(announcer);
+    if (auto *notice = qobject_cast<Notice *>(object))
+        return new NoticeAccessible(notice);
     return nullptr;
 }
 
@@ -304,7 +303,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override {
         const QEvent::Type type = event->type();
         if ((type != QEvent::Show && type != QEvent::Hide) || !QAccessible::isActive() ||
-            !isToolkitControl(watched) || qobject_cast<Announcer *>(watched))
+            !isToolkitControl(watched))
             return false;
         auto *control = static_cast<QWidget *>(watched);
         if (type == QEvent::Show)
@@ -368,16 +367,8 @@ void install() {
 
 } // namespace accessibility
 
-Announcer::Announcer(QWidget *page) : QWidget(page) {
+Announcer::Announcer(QWidget *window) : QObject(window), m_window(window) {
     setObjectName(QStringLiteral("Annonce"));
-    setGeometry(0, 0, 1, 1);
-    setFocusPolicy(Qt::NoFocus);
-    setAttribute(Qt::WA_TransparentForMouseEvents);
-    m_hideTimer = new QTimer(this);
-    m_hideTimer->setSingleShot(true);
-    m_hideTimer->setInterval(ShownMs);
-    connect(m_hideTimer, &QTimer::timeout, this, &QWidget::hide);
-    hide();
 }
 
 void Announcer::announce(const QString &message) {
@@ -391,13 +382,23 @@ void Announcer::announce(const QString &message) {
 }
 
 void Announcer::appear() {
-    // A notification that appears is spoken by screen readers. It goes away
-    // again soon after, so that a review of the page does not read it twice.
+    // A notification that appears is spoken by screen readers. It is hidden
+    // again soon after, so that a review of the page does not read it, and
+    // kept a while longer for a reader that asks what it said.
+    auto *notice = new Notice(m_window, m_pending);
+    m_last = std::exchange(m_pending, {});
+    notice->show();
+    QTimer::singleShot(ShownMs, notice, &QWidget::hide);
+    QTimer::singleShot(KeptMs, notice, &QObject::deleteLater);
+}
+
+Notice::Notice(QWidget *window, const QString &message) : QWidget(window) {
+    setObjectName(QStringLiteral("Annonce"));
+    setAccessibleName(message);
+    setGeometry(0, 0, 1, 1);
+    setFocusPolicy(Qt::NoFocus);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
     hide();
-    setAccessibleName(m_pending);
-    m_pending.clear();
-    show();
-    m_hideTimer->start();
 }
 
 } // namespace tk

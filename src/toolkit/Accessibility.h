@@ -31,25 +31,37 @@ namespace tk {
 /// A screen reader cuts short what it is saying when the focus moves, and
 /// when a notification appears. The message therefore appears once the
 /// handler that announces it has returned, after the focus has moved, and
-/// what one handler announces appears as one message.
-class Announcer final : public QWidget {
+/// what one handler announces appears as one message. Each message is a
+/// notification of its own, since a reader may read a notification a while
+/// after it appeared, when the next one may already be there.
+class Announcer final : public QObject {
     Q_OBJECT
 public:
-    explicit Announcer(QWidget *page);
+    /// Its notifications appear in \a window.
+    explicit Announcer(QWidget *window);
 
     /// \brief The screen reader speaks \a message as soon as the handler
     /// that calls this has returned, after what it announced before.
     void announce(const QString &message);
 
     /// The last message announced (with what it will be joined to).
-    QString message() const { return m_pending.isEmpty() ? accessibleName() : m_pending; }
+    QString message() const { return m_pending.isEmpty() ? m_last : m_pending; }
 
 private:
     void appear();
 
-    static constexpr int ShownMs = 500; ///< long enough for a reader to ask what it says
+    static constexpr int ShownMs = 500;  ///< long enough for a reader to hear of it
+    static constexpr int KeptMs = 10000; ///< long enough for a reader to read it
+    QWidget *m_window;
     QString m_pending;
-    QTimer *m_hideTimer;
+    QString m_last;
+};
+
+/// \brief One message of the Announcer, shown for a moment.
+class Notice final : public QWidget {
+    Q_OBJECT
+public:
+    Notice(QWidget *window, const QString &message);
 };
 
 } // namespace tk

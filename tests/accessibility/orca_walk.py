@@ -3,8 +3,8 @@
 
 Orca is started first, as at a blind learner's login, with a speech server
 that writes down what it would say (speech_log.py). The course is then
-walked with Enter alone, each press once Orca has fallen silent, up to the
-end page. After every press the objects shown are read over the
+walked with Enter alone, each press once Orca has fallen silent and no plot
+is being drawn, up to the end page. After every press the objects shown are read over the
 accessibility bus, and at the end Orca's speech is checked:
 
 - every text that the course showed was spoken, and spoken once;
@@ -32,6 +32,7 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 sys.dont_write_bytecode = True  # (nothing written into the source tree)
 from screen_reader_walk import APP, R, descendants, live_states, pump  # noqa: E402
 
+TITLE_PAGE = "Transformateur d'impulsions"
 END_PAGE = "Auteur"
 QUIET = 1.2  # seconds of silence before the learner presses Enter again
 
@@ -152,6 +153,13 @@ def walk(speech, process):
             continue
         if any(re.match(rf"^{END_PAGE} dialog", u["text"]) for u in speech.utterances()):
             break
+        # As a learner does: not on the title page, which goes by itself,
+        # nor while a plot is said to be drawn.
+        now = snapshot()
+        snapshots.append(now)
+        if now["page"] == TITLE_PAGE or any(busy for _, _, busy in now["images"]):
+            pump(0.5)
+            continue
         subprocess.run(["xdotool", "key", "Return"], check=False)
         pump(0.6)
         snapshots.append(snapshot())
@@ -207,7 +215,8 @@ def check(utterances, snapshots):
     for s in snapshots:
         if s["focus"] and not s["focus"][2]:
             fail(f"the focus rests on «{s['focus'][0]}», which is hidden")
-    print(f"{len(spoken)} utterances, {len(pages)} texts, {len(snapshots)} presses", flush=True)
+    print(f"{len(spoken)} utterances, {len(pages)} texts, {len(snapshots)} looks at the course",
+          flush=True)
 
 
 if __name__ == "__main__":
