@@ -30,7 +30,7 @@ from gi.repository import Atspi  # noqa: E402
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 sys.dont_write_bytecode = True  # (nothing written into the source tree)
-from screen_reader_walk import APP, R, descendants, live_states, pump  # noqa: E402
+from screen_reader_walk import R, application, descendants, live_states, pump  # noqa: E402
 
 TITLE_PAGE = "Transformateur d'impulsions"
 END_PAGE = "Auteur"
@@ -73,15 +73,6 @@ class Speech:
                 return True
             pump(0.2)
         return False
-
-
-def application():
-    desktop = Atspi.get_desktop(0)
-    for i in range(desktop.get_child_count()):
-        app = desktop.get_child_at_index(i)
-        if app is not None and app.get_name() == APP:
-            return app
-    return None
 
 
 def snapshot():
@@ -146,6 +137,7 @@ def walk(speech, process):
         fail("the title page was never spoken")
         return 1
     snapshots = [snapshot()]
+    arrived = snapshots[0]["t"]  # when the page shown came
     end = time.time() + 400
     while time.time() < end and process.poll() is None:
         if not speech.quiet_for(QUIET):
@@ -156,8 +148,14 @@ def walk(speech, process):
         # As a learner does: not on the title page, which goes by itself,
         # nor while a plot is said to be drawn.
         now = snapshot()
+        if now["page"] != snapshots[-1]["page"]:
+            arrived = now["t"]
         snapshots.append(now)
-        if now["page"] == TITLE_PAGE or any(busy for _, _, busy in now["images"]):
+        # Nor before a page that has just come has been read (the title
+        # page gives way by itself).
+        spoken = speech.lines()
+        unread = time.time() - arrived < 3 and (not spoken or spoken[-1]["t"] < arrived)
+        if now["page"] == TITLE_PAGE or unread or any(busy for _, _, busy in now["images"]):
             pump(0.5)
             continue
         subprocess.run(["xdotool", "key", "Return"], check=False)
