@@ -433,10 +433,7 @@ private slots:
         Lesson lesson;
         lesson.driver.walkTo(PageId::Produit);
         tk::PageWindow *page = lesson.driver.visiblePage();
-        const auto told = [page] {
-            QCoreApplication::sendPostedEvents();
-            return page->lastAnnouncement();
-        };
+        const auto told = [page] { return announced(*page); };
         const QList<std::pair<std::function<void()>, QString>> keys{
             {[&] { QTest::keyClick(page, Qt::Key_Plus, Qt::ControlModifier); }, "Échelle : 125 %."},
             {[&] { QTest::keyClick(page, Qt::Key_0, Qt::ControlModifier); }, "Échelle : 100 %."},

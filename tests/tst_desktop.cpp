@@ -358,29 +358,24 @@ private slots:
         // appears is told once; at the end the focus is where Enter acts.
         const QStringList texts{"Lorsque K se ferme", "Quand il atteint la valeur",
                                 "L'énergie s'évacue"};
-        // What the last handler told, once it has returned.
-        const auto told = [](tk::PageWindow &page) {
-            QCoreApplication::sendPostedEvents();
-            return page.lastAnnouncement();
-        };
         for (int run = 0; run < 2; ++run) {
             CourseDriver::click(demag.BPKf);
             QCOMPARE(focusName(&demag), "Picture1");
-            QVERIFY(told(demag).contains(u"Tracé des oscillogrammes en cours"));
-            QCOMPARE(told(demag).contains(texts[0]), run == 0);
+            QVERIFY(announced(demag).contains(u"Tracé des oscillogrammes en cours"));
+            QCOMPARE(announced(demag).contains(texts[0]), run == 0);
             CourseDriver::fireUntilStopped(demag.Timer1);
             QCOMPARE(focusName(&demag), "BPKo");
-            QCOMPARE(told(demag).contains(texts[1]), run == 0);
-            QVERIFY(told(demag).contains(u"Courant magnétisant : "));
+            QCOMPARE(announced(demag).contains(texts[1]), run == 0);
+            QVERIFY(announced(demag).contains(u"Courant magnétisant : "));
             CourseDriver::click(demag.BPKo);
             QCOMPARE(focusName(&demag), "Picture1");
-            QCOMPARE(told(demag).contains(texts[2]), run == 0);
+            QCOMPARE(announced(demag).contains(texts[2]), run == 0);
             CourseDriver::fireUntilStopped(demag.Timer2);
             if (run == 0) {
                 QCOMPARE(focusName(&demag), "Suite");
-                QVERIFY(told(demag).contains(u"deux fois plus lentement"));
+                QVERIFY(announced(demag).contains(u"deux fois plus lentement"));
                 CourseDriver::click(demag.Suite);
-                QVERIFY(told(demag).contains(u"Pour accélérer"));
+                QVERIFY(announced(demag).contains(u"Pour accélérer"));
                 // Each message a notification of its own: a reader that reads
                 // the first late still hears it, not the second twice.
                 QStringList notices;
@@ -393,8 +388,8 @@ private slots:
                 continue;
             }
             QCOMPARE(focusName(&demag), "Suivant");
-            QVERIFY(told(demag).contains(u"boutons de navigation"));
-            QVERIFY(told(demag).contains(u"en rouge", Qt::CaseInsensitive));
+            QVERIFY(announced(demag).contains(u"boutons de navigation"));
+            QVERIFY(announced(demag).contains(u"en rouge", Qt::CaseInsensitive));
             QVERIFY(demag.Picture1->accessibleDescription().contains(u"Zener"));
         }
 
@@ -402,13 +397,13 @@ private slots:
         auto &incomp = driver.page<Incomp>();
         CourseDriver::click(incomp.Suite);
         QVERIFY(incomp.Surface->accessibleDescription().contains(u"en cours"));
-        QVERIFY(told(incomp).contains(u"Tracé des oscillogrammes en cours"));
+        QVERIFY(announced(incomp).contains(u"Tracé des oscillogrammes en cours"));
         QCOMPARE(focusName(&incomp), "ClientArea");
         for (tk::Timer *timer : incomp.Timer)
             CourseDriver::fireUntilStopped(timer);
         QCOMPARE(focusName(&incomp), "Suivant");
-        QVERIFY(told(incomp).contains(u"raccourcies"));
-        QVERIFY(told(incomp).contains(incomp.TextIncomp[1]->plainText().simplified()));
+        QVERIFY(announced(incomp).contains(u"raccourcies"));
+        QVERIFY(announced(incomp).contains(incomp.TextIncomp[1]->plainText().simplified()));
         QVERIFY(incomp.Surface->accessibleDescription().contains(u"saturation"));
 
         driver.walkTo(PageId::Applic);

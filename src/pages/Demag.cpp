@@ -152,8 +152,7 @@ void Demag::BPKf_Click() {
     TIMP_VARIABLES(timp);
     beep();
     BPKf->hide();
-    const bool told = TextDemag[0]->isVisible();
-    TextDemag[0]->show();
+    const QList<const QWidget *> text = reveal(TextDemag[0]);
     swapIfShown(ImageDiodeKo, ImageDiodeKf);
     swapIfShown(ImageZenKo, ImageZenKf);
     PrevX = OriginX;
@@ -164,10 +163,7 @@ void Demag::BPKf_Click() {
     Picture1->setAccessibleDescription(Rising);
     Picture1->setBeingDrawn(true);
     Timer1->setEnabled(true);
-    if (told)
-        announce(drawingStarts());
-    else
-        announceShown({TextDemag[0]}, drawingStarts());
+    announceShown(text, drawingStarts());
 }
 
 void Demag::Timer1_Timer() {
@@ -178,12 +174,11 @@ void Demag::Timer1_Timer() {
         TextI[1]->show();
         BPKo->show();
         BPKo->setFocus();
-        const bool told = TextDemag[1]->isVisible();
-        TextDemag[1]->show();
+        const QList<const QWidget *> text = reveal(TextDemag[1]);
         Picture1->setAccessibleDescription(ImageDiodeKf->isHidden() ? ZenerPeak : DiodePeak);
         Picture1->setBeingDrawn(false);
         // The plot as it stands; the text on the energy, the first time only.
-        announcePlot(Picture1, told ? QString() : toldWhenShown(TextDemag[1]));
+        announceShown(QList<const QWidget *>{Picture1} + text);
         return;
     }
     PrevX = CurX;
@@ -203,14 +198,10 @@ void Demag::BPKo_Click() {
     swapIfShown(ImageDiodeKf, ImageDiodeKfo);
     swapIfShown(ImageZenKf, ImageZenKfo);
     Timer2->setEnabled(true);
-    const bool told = TextDemag[2]->isVisible();
-    TextDemag[2]->show();
+    const QList<const QWidget *> text = reveal(TextDemag[2]);
     Picture1->setAccessibleDescription(ImageDiodeKfo->isHidden() ? ZenerFalling : DiodeFalling);
     Picture1->setBeingDrawn(true);
-    if (told)
-        announce(drawingStarts());
-    else
-        announceShown({TextDemag[2]}, drawingStarts());
+    announceShown(text, drawingStarts());
 }
 
 void Demag::Timer2_Timer() {
@@ -224,7 +215,7 @@ void Demag::Timer2_Timer() {
             Suite->setFocus();
             Picture1->setAccessibleDescription(DiodeDone);
             Picture1->setBeingDrawn(false);
-            announcePlot(Picture1);
+            announceShown({Picture1});
         }
         if (!ImageZenKfo->isHidden()) {
             ImageZenKo->show();
@@ -232,7 +223,7 @@ void Demag::Timer2_Timer() {
             FrameBoutons->show();
             Picture1->setAccessibleDescription(Done);
             Picture1->setBeingDrawn(false);
-            announcePlot(Picture1, navigationShown());
+            announceShown({Picture1}, navigationShown());
         }
         return;
     }

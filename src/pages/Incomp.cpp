@@ -351,8 +351,7 @@ void Incomp::finalDrawing() {
     Surface->setAccessibleDescription(Finished);
     Surface->setBeingDrawn(false);
     announce(QStringLiteral("Le tracé des oscillogrammes est terminé."));
-    announcePlot(Surface);
-    announceShown({TextIncomp[1]}, navigationShown());
+    announceShown({Surface, TextIncomp[1]}, navigationShown());
 }
 
 COURSE_PAGE_FACTORY(Incomp)

@@ -105,7 +105,7 @@ void Vide::Timer2_Timer() {
     Picture1->setBeingDrawn(false);
     Suite->show();
     Suite->setFocus();
-    announcePlot(Picture1);
+    announceShown({Picture1});
 }
 
 COURSE_PAGE_FACTORY(Vide)

@@ -76,6 +76,12 @@ QString CoursePage::navigationShown() {
     return QStringLiteral("Les boutons de navigation sont affichés.");
 }
 
+QList<const QWidget *> CoursePage::reveal(QWidget *control) {
+    const bool hidden = control->isHidden();
+    control->show();
+    return hidden ? QList<const QWidget *>{control} : QList<const QWidget *>{};
+}
+
 QString CoursePage::drawingStarts() {
     return QStringLiteral("Tracé des oscillogrammes en cours…");
 }
@@ -105,18 +111,10 @@ QString CoursePage::toldWhenShown(const QWidget *control) const {
     return {};
 }
 
-void CoursePage::announceShown(std::initializer_list<const tk::TextBox *> texts,
-                               const QString &more) {
+void CoursePage::announceShown(const QList<const QWidget *> &controls, const QString &more) {
     QStringList parts;
-    for (const tk::TextBox *text : texts)
-        parts << toldWhenShown(text);
-    if (!more.isEmpty())
-        parts << more;
-    announce(parts.join(QLatin1Char(' ')));
-}
-
-void CoursePage::announcePlot(const QWidget *plot, const QString &more) {
-    QStringList parts{toldWhenShown(plot)};
+    for (const QWidget *control : controls)
+        parts << toldWhenShown(control);
     if (!more.isEmpty())
         parts << more;
     announce(parts.join(QLatin1Char(' ')));

@@ -97,6 +97,10 @@ protected:
     /// buttons have appeared.
     static QString navigationShown();
 
+    /// \brief Shows \a control; the list of it if it was hidden, else an empty
+    /// list: what the screen reader is to be told of as new.
+    static QList<const QWidget *> reveal(QWidget *control);
+
     /// \brief The words that tell the screen reader that a plot is being drawn.
     static QString drawingStarts();
 
@@ -105,12 +109,9 @@ protected:
     /// navigation buttons, or what a frame holds, in reading order.
     QString toldWhenShown(const QWidget *control) const;
 
-    /// \brief Tells the screen reader what the texts just shown say (their
-    /// names and their texts), then \a more, without moving the focus.
-    void announceShown(std::initializer_list<const tk::TextBox *> texts, const QString &more = {});
-    /// \brief Tells the screen reader what \a plot shows, now that it is
-    /// complete, then \a more.
-    void announcePlot(const QWidget *plot, const QString &more = {});
+    /// \brief Tells the screen reader what the controls just shown or
+    /// completed say (toldWhenShown()), then \a more, without moving the focus.
+    void announceShown(const QList<const QWidget *> &controls, const QString &more = {});
 
     /// \brief A hidden "Suite" button at its usual place, over "Page suivante".
     tk::Button *makeSuite(const QString &name = QStringLiteral("Suite"));

@@ -367,7 +367,7 @@ void install() {
 
 } // namespace accessibility
 
-Announcer::Announcer(QWidget *window) : QObject(window), m_window(window) {
+Announcer::Announcer(QWidget *window) : QObject(window) {
     setObjectName(QStringLiteral("Annonce"));
 }
 
@@ -385,7 +385,7 @@ void Announcer::appear() {
     // A notification that appears is spoken by screen readers. It is hidden
     // again soon after, so that a review of the page does not read it, and
     // kept a while longer for a reader that asks what it said.
-    auto *notice = new Notice(m_window, m_pending);
+    auto *notice = new Notice(static_cast<QWidget *>(parent()), m_pending);
     m_last = std::exchange(m_pending, {});
     notice->show();
     QTimer::singleShot(ShownMs, notice, &QWidget::hide);

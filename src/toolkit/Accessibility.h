@@ -52,7 +52,6 @@ private:
 
     static constexpr int ShownMs = 500;  ///< long enough for a reader to hear of it
     static constexpr int KeptMs = 10000; ///< long enough for a reader to read it
-    QWidget *m_window;
     QString m_pending;
     QString m_last;
 };

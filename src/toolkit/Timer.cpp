@@ -112,13 +112,15 @@ bool Timer::fire() {
 
 void Timer::deliver(qint64 due) {
     Session *session = m_session;
-    // As after a button's handler, the focus stays where the keyboard can go on.
+    QPointer<Timer> self(this);
     QPointer<PageWindow> page = PageWindow::of(qobject_cast<QWidget *>(parent()));
     const qint64 outer = session->tickDue();
     session->setTickDue(due);
     emit tick();
     session->setTickDue(outer);
-    if (page)
+    // A timer that stops has ended a step of its page: as after a button's
+    // handler, the focus goes where the keyboard can go on.
+    if (page && self && !self->m_enabled)
         page->keepFocus();
 }
 

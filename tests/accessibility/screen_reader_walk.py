@@ -106,6 +106,16 @@ class Reader:
         return "showing" in known and "visible" in known
 
 
+def application():
+    """The course on the accessibility bus, or None."""
+    desktop = Atspi.get_desktop(0)
+    for i in range(desktop.get_child_count()):
+        app = desktop.get_child_at_index(i)
+        if app is not None and app.get_name() == APP:
+            return app
+    return None
+
+
 def pump(seconds):
     context = GLib.MainContext.default()
     end = time.time() + seconds
@@ -146,12 +156,7 @@ class Walk:
     # --- the course on the bus -------------------------------------------------
 
     def application(self):
-        desktop = Atspi.get_desktop(0)
-        for i in range(desktop.get_child_count()):
-            app = desktop.get_child_at_index(i)
-            if app is not None and app.get_name() == APP:
-                return app
-        return None
+        return application()
 
     def shown_page(self):
         app = self.application()

@@ -359,6 +359,11 @@ QImage renderPicture(art::Picture picture) {
     return image;
 }
 
+QString announced(const tk::PageWindow &page) {
+    QCoreApplication::sendPostedEvents();
+    return page.lastAnnouncement();
+}
+
 QString focusName(const tk::PageWindow *page) {
     // (the page itself holds the focus where no control can)
     const QWidget *focus = page ? page->focusWidget() : nullptr;

@@ -95,6 +95,9 @@ QImage renderPicture(art::Picture picture);
 
 /// The object name of the focused control of the page ("" if none).
 QString focusName(const tk::PageWindow *page);
+/// \brief What \a page told the screen reader last, once the handler that
+/// told it has returned (as the event loop lets it appear).
+QString announced(const tk::PageWindow &page);
 
 /// \brief How the shown page differs from its arrival state (what it shows,
 /// hides and focuses when it is entered); empty when it is in that state.
