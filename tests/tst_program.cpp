@@ -3,9 +3,12 @@
 // the front.
 
 #include "app/CommandLine.h"
+#include "app/Platform.h"
 #include "app/SingleInstance.h"
 #include "version/Version.h"
 
+#include <QDateTime>
+#include <QElapsedTimer>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QSysInfo>
@@ -41,6 +44,12 @@ private slots:
             "l'option « -platform » attend une valeur");
         row("stray argument", {"cours.txt"}, Action::Error, "argument inattendu « cours.txt »");
         row("lone dash", {"-"}, Action::Error, "argument inattendu « - »");
+        for (const char *scale : {"nan", "inf", "-inf", "1e308", "0,5", "3,01"}) {
+            const QByteArray error = QByteArray("échelle « ") + scale +
+                                     " » impossible : donnez un nombre de 1 à 3, comme 1,5";
+            QTest::newRow(scale) << QStringList{"--echelle", scale} << int(Action::Error)
+                                 << QString::fromUtf8(error);
+        }
     }
     void commandLine() {
         QFETCH(QStringList, arguments);
@@ -90,49 +99,124 @@ private slots:
                  qPrintable(complained));
     }
 
-    // A second start asks the first to come to the front, and is refused the
-    // course; when the first is gone, the next start is the course again.
+    // A second start asks the first to come to the front, with its options,
+    // and is refused the course; when the first is gone, the next start is
+    // the course again.
     void aSecondStartBringsTheFirstToTheFront() {
         QTemporaryDir folder;
         QVERIFY(folder.isValid());
         auto first = std::make_unique<app::SingleInstance>(QStringLiteral("essai"), folder.path());
         QVERIFY(first->claim());
-        QTRY_VERIFY(first->isListening()); // once the course's window is up
+        bool onScreen = false;
+        first->listenWhen([&onScreen] { return onScreen; });
+        QTest::qWait(300);
+        QVERIFY(!first->isListening()); // not before the course's window is up
+        onScreen = true;
+        QTRY_VERIFY(first->isListening());
         QSignalSpy front(first.get(), &app::SingleInstance::frontRequested);
         app::SingleInstance second(QStringLiteral("essai"), folder.path());
-        QVERIFY(!second.claim());
+        QVERIFY(!second.claim({"--page=5", "--echelle=2"}));
         QTRY_COMPARE(front.count(), 1);
+        QCOMPARE(front.at(0).at(0).toStringList(), QStringList({"--page=5", "--echelle=2"}));
         first.reset();
         app::SingleInstance third(QStringLiteral("essai"), folder.path());
         QVERIFY(third.claim());
     }
 
-    // A course that crashed leaves its lock and its socket behind: the lock
-    // names a process that is gone, and the next start takes both over.
-    void aCrashedCourseNeverBlocksAStart() {
-        QTemporaryDir folder;
-        QVERIFY(folder.isValid());
+    // A lock that no running course holds, whatever it says, is taken over
+    // at once, and so is the socket file left beside it.
+    void aLockNoCourseHoldsNeverBlocksAStart_data() {
+        QTest::addColumn<QByteArray>("content");
         QProcess gone;
         gone.start(QStringLiteral("true"));
-        QVERIFY(gone.waitForFinished());
+        gone.waitForFinished();
         const qint64 deadPid = gone.processId() ? gone.processId() : 999999;
-        QFile lock(folder.filePath(QStringLiteral("essai.lock")));
+        QTest::newRow("a course that crashed")
+            << QByteArray::number(deadPid) + '\n' + QCoreApplication::applicationName().toUtf8() +
+                   '\n' + QSysInfo::machineHostName().toUtf8() + '\n';
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("garbage") << QByteArray("\x01\xff n'importe quoi\n\n\n");
+        // A living process, but not a course: this very test.
+        QTest::newRow("another program") << QByteArray::number(QCoreApplication::applicationPid()) +
+                                                "\ntransformateur-impulsions\n" +
+                                                QSysInfo::machineHostName().toUtf8() + '\n';
+    }
+    void aLockNoCourseHoldsNeverBlocksAStart() {
+        QFETCH(QByteArray, content);
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid());
+        const QString key = app::SingleInstance::keyFor(QStringLiteral("essai"));
+        QFile lock(folder.filePath(key + QStringLiteral(".lock")));
         QVERIFY(lock.open(QIODevice::WriteOnly));
-        lock.write(QByteArray::number(deadPid) + '\n' +
-                   QCoreApplication::applicationName().toUtf8() + '\n' +
-                   QSysInfo::machineHostName().toUtf8() + '\n');
+        lock.write(content);
         lock.close();
-        QFile socket(folder.filePath(QStringLiteral("essai.socket")));
+        // Older than a lock file that its course is writing.
+        QVERIFY(lock.open(QIODevice::ReadWrite));
+        QVERIFY(lock.setFileTime(QDateTime::currentDateTime().addSecs(-5),
+                                 QFileDevice::FileModificationTime));
+        lock.close();
+        QFile socket(folder.filePath(key + QStringLiteral(".socket")));
         QVERIFY(socket.open(QIODevice::WriteOnly)); // a leftover file in the way
         socket.close();
 
+        QElapsedTimer clock;
+        clock.start();
         app::SingleInstance restarted(QStringLiteral("essai"), folder.path());
         QVERIFY(restarted.claim());
+        QCOMPARE_LT(clock.elapsed(), 200);
+        restarted.listenWhen([] { return true; });
         QTRY_VERIFY(restarted.isListening());
         QSignalSpy front(&restarted, &app::SingleInstance::frontRequested);
         app::SingleInstance later(QStringLiteral("essai"), folder.path());
         QVERIFY(!later.claim());
         QTRY_COMPARE(front.count(), 1);
+    }
+
+    // A course that holds the lock but never shows its window never listens:
+    // a later start waits less than a second, then runs a course of its own.
+    void aCourseWithNoWindowBlocksNoStart() {
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid());
+        app::SingleInstance stuck(QStringLiteral("essai"), folder.path());
+        QVERIFY(stuck.claim());
+        stuck.listenWhen([] { return false; });
+        QElapsedTimer clock;
+        clock.start();
+        app::SingleInstance later(QStringLiteral("essai"), folder.path());
+        QVERIFY(later.claim());
+        QCOMPARE_LT(clock.elapsed(), 1000);
+    }
+
+    // The guard knows a screen by what it is, not by how its name is spelt;
+    // a platform with no screen has no guard.
+    void oneScreenHasOneName_data() {
+        QTest::addColumn<QString>("platform");
+        QTest::addColumn<QString>("display");
+        QTest::addColumn<QString>("identity");
+        QTest::newRow(":0") << "xcb"
+                            << ":0"
+                            << "x11-:0";
+        QTest::newRow(":0.0") << "xcb"
+                              << ":0.0"
+                              << "x11-:0";
+        QTest::newRow("unix:0") << "xcb"
+                                << "unix:0"
+                                << "x11-:0";
+        QTest::newRow("screen 1") << "xcb"
+                                  << ":0.1"
+                                  << "x11-:0.1";
+        QTest::newRow("remote") << "xcb"
+                                << "salle:12.0"
+                                << "x11-salle:12";
+        QTest::newRow("offscreen") << "offscreen"
+                                   << ""
+                                   << "";
+    }
+    void oneScreenHasOneName() {
+        QFETCH(QString, platform);
+        QFETCH(QString, display);
+        QFETCH(QString, identity);
+        QCOMPARE(app::screenIdentity(platform, display), identity);
     }
 };
 

@@ -57,10 +57,15 @@ Classroom::Classroom(shell::Course &course, QSettings &settings, const CommandLi
         scale = kept;
     if (options.scale)
         scale = clampScale(*options.scale);
-    session.setZoom(scale);
+    m_wanted = scale;
+    session.setZoom(fitting(scale));
     session.setSoundOn(!options.silent && m_settings.value(SoundKey, true).toBool());
     session.setHighContrast(options.highContrast || m_settings.value(ContrastKey, false).toBool());
     qApp->installEventFilter(this);
+    // Once the window manager has framed the window, its true frame tells
+    // whether the scale fits.
+    connect(&session.window(), &tk::HostWindow::frameChanged, this,
+            [this] { showAt(fitting(m_wanted)); });
 }
 
 Classroom::~Classroom() {
@@ -80,6 +85,19 @@ void Classroom::setScale(double scale, bool remember) {
     scale = clampScale(scale);
     if (remember)
         m_settings.setValue(ScaleKey, scale);
+    m_wanted = scale;
+    showAt(fitting(scale));
+}
+
+double Classroom::fitting(double wanted) const {
+    const tk::HostWindow &window = m_course.session().window();
+    double scale = wanted;
+    while (scale > MinScale && !window.fits(shell::CoursePage::clientSizeAt(scale)))
+        scale = std::ceil(scale / ScaleStep - 1e-9) * ScaleStep - ScaleStep;
+    return qMax(scale, MinScale);
+}
+
+void Classroom::showAt(double scale) {
     if (scale == this->scale())
         return;
     m_course.session().setZoom(scale);
@@ -88,14 +106,36 @@ void Classroom::setScale(double scale, bool remember) {
         page->announce(QStringLiteral("Échelle : %1 %.").arg(qRound(scale * 100)));
 }
 
+void Classroom::take(const CommandLine &options) {
+    if (options.action != CommandLine::Action::Run)
+        return;
+    if (options.scale)
+        setScale(*options.scale, false);
+    tk::Session &session = m_course.session();
+    if (options.silent)
+        session.setSoundOn(false);
+    if (options.highContrast && !session.highContrast())
+        setHighContrast(true, false);
+    if (options.page)
+        m_course.goTo(*options.page);
+}
+
 void Classroom::applyScale() {
     if (tk::PageWindow *page = shownPage())
         page->applyScale();
 }
 
 void Classroom::zoomIn() {
-    // The next step of 25 % above the scale, whatever the scale was.
-    setScale(std::floor(scale() / ScaleStep + 1e-9) * ScaleStep + ScaleStep);
+    // The next step of 25 % above the scale, whatever the scale was, if the
+    // screen has room for it.
+    const double next = std::floor(scale() / ScaleStep + 1e-9) * ScaleStep + ScaleStep;
+    if (next <= MaxScale && fitting(next) < next) {
+        if (tk::PageWindow *page = shownPage())
+            page->announce(QStringLiteral("Échelle : %1 %, la plus grande pour cet écran.")
+                               .arg(qRound(scale() * 100)));
+        return;
+    }
+    setScale(next);
 }
 
 void Classroom::zoomOut() {
@@ -154,9 +194,14 @@ void Classroom::toggleSound() {
 }
 
 void Classroom::toggleHighContrast() {
+    setHighContrast(!m_course.session().highContrast(), true);
+}
+
+void Classroom::setHighContrast(bool on, bool remember) {
     tk::Session &session = m_course.session();
-    session.setHighContrast(!session.highContrast());
-    m_settings.setValue(ContrastKey, session.highContrast());
+    session.setHighContrast(on);
+    if (remember)
+        m_settings.setValue(ContrastKey, on);
     for (tk::PageWindow *page : session.window().findChildren<tk::PageWindow *>())
         page->refreshColours();
     if (tk::PageWindow *page = shownPage())

@@ -26,7 +26,9 @@ namespace app {
 ///
 /// None of it changes the course for a learner who does not ask for it. The
 /// scale and the sound chosen by the keys are kept in \a settings for the next
-/// start; Ctrl+0 forgets the scale.
+/// start; Ctrl+0 forgets the scale. The course is never shown larger than
+/// the screen: a scale asked for that does not fit is lowered to the largest
+/// step that does, and kept as asked for a larger screen.
 class Classroom final : public QObject {
     Q_OBJECT
 public:
@@ -38,8 +40,14 @@ public:
     static constexpr double MaxScale = 3.0;
     static constexpr double ScaleStep = 0.25;
 
+    /// The scale the pages are shown at.
     double scale() const;
+    /// \brief Asks for \a scale (kept for the next start if \a remember):
+    /// the pages take it, or the largest step below it that fits the screen.
     void setScale(double scale, bool remember = true);
+    /// \brief What a later start asks of the running course: its page, its
+    /// scale (for now), its silence and its contrast.
+    void take(const CommandLine &options);
     void zoomIn();
     void zoomOut();
     void resetScale();
@@ -69,12 +77,18 @@ private:
     /// The timers go on and the pause mark goes.
     void endPause();
     void applyScale();
+    /// The scale asked for, or the largest step below it that fits the screen.
+    double fitting(double wanted) const;
+    void setHighContrast(bool on, bool remember);
+    /// Shows the pages at \a scale, and says so.
+    void showAt(double scale);
     tk::PageWindow *shownPage() const;
 
     shell::Course &m_course;
     QSettings &m_settings;
     QPointer<tk::PageWindow> m_paused; ///< the page whose animation is paused
     QPointer<QDialog> m_dialog;
+    double m_wanted = MinScale; ///< the scale asked for, which the screen may not fit
 };
 
 } // namespace app

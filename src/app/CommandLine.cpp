@@ -4,6 +4,8 @@
 
 #include <QSet>
 
+#include <cmath>
+
 namespace app {
 namespace {
 
@@ -50,7 +52,7 @@ CommandLine refuse(const QString &why) {
 std::optional<double> scaleFrom(QString text) {
     bool ok = false;
     const double scale = text.replace(u',', u'.').toDouble(&ok);
-    if (!ok || scale < 1.0 || scale > 3.0)
+    if (!ok || !std::isfinite(scale) || scale < 1.0 || scale > 3.0)
         return std::nullopt;
     return scale;
 }
@@ -122,8 +124,14 @@ CommandLine parseCommandLine(const QStringList &arguments) {
         if (qtFlags().contains(option) && !valueGiven)
             continue;
         if (qtValued().contains(option)) {
-            if (!valueGiven && ++i >= arguments.size())
-                return refuse(QStringLiteral("l'option « %1 » attend une valeur").arg(argument));
+            if (!valueGiven) {
+                if (++i >= arguments.size())
+                    return refuse(
+                        QStringLiteral("l'option « %1 » attend une valeur").arg(argument));
+                value = arguments.at(i);
+            }
+            if (option == u"display")
+                line.display = value;
             continue;
         }
         return refuse(QStringLiteral("option inconnue « %1 »").arg(argument));
@@ -142,6 +150,19 @@ std::optional<shell::PageId> pageNamed(const QString &name) {
             return shell::pageAt(n);
     }
     return std::nullopt;
+}
+
+QStringList forwardedOptions(const CommandLine &line) {
+    QStringList options;
+    if (line.page)
+        options << QStringLiteral("--page=%1").arg(shell::number(*line.page));
+    if (line.scale)
+        options << QStringLiteral("--echelle=%1").arg(*line.scale);
+    if (line.silent)
+        options << QStringLiteral("--sans-son");
+    if (line.highContrast)
+        options << QStringLiteral("--contraste");
+    return options;
 }
 
 QString usage() {
@@ -165,7 +186,8 @@ QString usage() {
         "F1 aide.\n"
         "\n"
         "Les options de Qt (-platform, -style, -reverse…) sont acceptées.\n"
-        "Si le cours est déjà ouvert, il revient au premier plan.\n");
+        "Si le cours est déjà ouvert, il revient au premier plan, à la page et à\n"
+        "l'échelle demandées.\n");
 }
 
 QString versionText() {

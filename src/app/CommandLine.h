@@ -22,6 +22,8 @@ struct CommandLine {
     bool silent = false;
     /// --contraste: texts and traces in high contrast, for this start only.
     bool highContrast = false;
+    /// Qt's -display option: the X display to open, if given.
+    QString display;
 };
 
 /// \brief The course page named \a name: its form name (in any case) or its
@@ -32,6 +34,10 @@ std::optional<shell::PageId> pageNamed(const QString &name);
 /// name), before Qt is started, so that --help and --version need no display.
 /// Qt's own options (-platform, -style, -reverse...) are let through for Qt.
 CommandLine parseCommandLine(const QStringList &arguments);
+
+/// \brief The course's own options of \a line, as a running course is
+/// given them by a later start (--page, --echelle, --sans-son, --contraste).
+QStringList forwardedOptions(const CommandLine &line);
 
 /// \brief The short French usage text that --help prints.
 QString usage();

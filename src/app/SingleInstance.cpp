@@ -9,7 +9,10 @@
 
 #include <cerrno>
 #include <cstring>
+#include <ctime>
+#include <fcntl.h>
 #include <poll.h>
+#include <sys/file.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -18,10 +21,17 @@
 namespace app {
 namespace {
 
-constexpr char Request[] = "premier-plan\n";
-// Long enough for the first window to be mapped and painted, well within
-// the time a later start waits for an answer.
-constexpr int ListenDelayMs = 200;
+// A request is one line: this word, then the options, each after a tab.
+constexpr char Request[] = "premier-plan";
+constexpr qsizetype LongestRequest = 512;
+// How often a course not yet on screen looks again before it listens.
+constexpr int ReadyPollMs = 100;
+// How long a later start asks a course that holds the lock, in all: a
+// course on screen answers at once.
+constexpr int AskAttempts = 8;
+constexpr int AskPauseMs = 100;
+// A lock file just made is empty for a moment, before its owner writes.
+constexpr int NewLockAgeS = 1;
 
 // The folder of the lock and the socket: the one given, else the user's
 // run-time folder, else the temporary folder.
@@ -43,15 +53,34 @@ bool addressOf(const QString &path, sockaddr_un &address) {
     return true;
 }
 
+// A course holds its lock file locked (flock) while it runs: a lock file
+// that can be locked belongs to no running course, whatever it says (a
+// course that crashed, a process number used again, an empty or damaged
+// file), and is removed.
+void removeAbandoned(const QString &path) {
+    const QByteArray name = QFile::encodeName(path);
+    const int fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
+    if (fd < 0)
+        return;
+    struct stat status {};
+    const bool regular = ::fstat(fd, &status) == 0 && S_ISREG(status.st_mode);
+    const bool justMade = status.st_size == 0 && ::time(nullptr) - status.st_mtime < NewLockAgeS;
+    if (regular && !justMade && ::flock(fd, LOCK_EX | LOCK_NB) == 0)
+        ::unlink(name.constData());
+    ::close(fd);
+}
+
 } // namespace
 
-SingleInstance::SingleInstance(const QString &key, const QString &folder)
-    : SingleInstance(QDir(folderOr(folder)), key) {}
+SingleInstance::SingleInstance(const QString &screen, const QString &folder)
+    : SingleInstance(QDir(folderOr(folder)), keyFor(screen)) {
+    m_alone = screen.isEmpty();
+}
 
 SingleInstance::SingleInstance(const QDir &folder, const QString &key)
     : m_socketPath(folder.filePath(key + QStringLiteral(".socket"))),
-      m_lock(folder.filePath(key + QStringLiteral(".lock"))) {
-    // The lock is stale only when its process is gone, never by age.
+      m_lockPath(folder.filePath(key + QStringLiteral(".lock"))), m_lock(m_lockPath) {
+    // The lock is stale only when no course holds it, never by age.
     m_lock.setStaleLockTime(0);
 }
 
@@ -64,34 +93,45 @@ SingleInstance::~SingleInstance() {
     }
 }
 
-QString SingleInstance::defaultKey() {
-    QString display = qEnvironmentVariable("WAYLAND_DISPLAY");
-    if (display.isEmpty())
-        display = qEnvironmentVariable("DISPLAY");
-    for (QChar &c : display)
-        if (!c.isLetterOrNumber())
+QString SingleInstance::keyFor(const QString &screen) {
+    QString name = screen;
+    for (QChar &c : name)
+        if (!c.isLetterOrNumber() && c != u'-')
             c = u'_';
-    return QStringLiteral("transformateur-impulsions-") + display;
+    return QStringLiteral("transformateur-impulsions-") + name;
 }
 
 bool SingleInstance::lock() {
     if (!m_tried) {
         m_tried = true;
+        removeAbandoned(m_lockPath);
         m_locked = m_lock.tryLock(0);
     }
     return m_locked;
 }
 
-bool SingleInstance::claim() {
-    if (lock()) {
-        // Listening waits until the course's window is on screen; a later
-        // start waits for it meanwhile.
-        QTimer::singleShot(ListenDelayMs, this, &SingleInstance::listen);
+bool SingleInstance::claim(const QStringList &options) {
+    if (m_alone)
         return true;
-    }
+    if (lock())
+        return true;
     if (m_lock.error() != QLockFile::LockFailedError)
         return true; // no lock can be made here: run without the guard
-    return !askRunningCourse();
+    return !askRunningCourse(options);
+}
+
+void SingleInstance::listenWhen(std::function<bool()> ready) {
+    if (!m_locked || isListening())
+        return;
+    if (ready()) {
+        listen();
+        return;
+    }
+    // A course that never shows its window never answers: a later start
+    // runs a course of its own after a second.
+    QTimer::singleShot(ReadyPollMs, this, [this, ready = std::move(ready)]() mutable {
+        listenWhen(std::move(ready));
+    });
 }
 
 void SingleInstance::listen() {
@@ -140,11 +180,14 @@ void SingleInstance::read(int connection) {
     if (got > 0)
         request.append(buffer, got);
     const qsizetype end = request.indexOf('\n');
-    if (end >= 0 && request.left(end + 1) == QByteArrayView(Request))
-        emit frontRequested();
+    if (end >= 0) {
+        QStringList words = QString::fromUtf8(request.left(end)).split(u'\t');
+        if (words.takeFirst() == QLatin1StringView(Request))
+            emit frontRequested(words);
+    }
     // The answer is the connection closed: at the end of a line, at the end
     // of what the other side sends, or at a request too long to be one.
-    if (end >= 0 || got <= 0 || request.size() > qsizetype(sizeof Request))
+    if (end >= 0 || got <= 0 || request.size() > LongestRequest)
         hangUp(connection);
 }
 
@@ -153,19 +196,26 @@ void SingleInstance::hangUp(int connection) {
     m_requests.remove(connection);
 }
 
-bool SingleInstance::askRunningCourse() {
+bool SingleInstance::askRunningCourse(const QStringList &options) {
     sockaddr_un address;
     if (!addressOf(m_socketPath, address))
         return false;
-    // The running course may still be starting: it listens a moment after
-    // it has taken the lock.
-    for (int attempt = 0; attempt < 20; ++attempt) {
+    QByteArray request(Request);
+    for (const QString &option : options)
+        request += '\t' + option.toUtf8();
+    request += '\n';
+    if (request.size() > LongestRequest)
+        return false;
+    // The running course may still be starting: it listens once its window
+    // is on screen.
+    for (int attempt = 0; attempt < AskAttempts; ++attempt) {
         const int socket = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
         if (socket < 0)
             return false;
         if (::connect(socket, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0) {
-            const ssize_t length = ssize_t(sizeof Request - 1);
-            const bool sent = ::send(socket, Request, std::size_t(length), MSG_NOSIGNAL) == length;
+            const ssize_t length = ssize_t(request.size());
+            const bool sent =
+                ::send(socket, request.constData(), std::size_t(length), MSG_NOSIGNAL) == length;
             if (sent) {
                 // The course answers by closing the connection.
                 pollfd closed{socket, POLLIN, 0};
@@ -177,7 +227,7 @@ bool SingleInstance::askRunningCourse() {
         } else {
             ::close(socket);
         }
-        QThread::msleep(100);
+        QThread::msleep(AskPauseMs);
     }
     return false; // a course holds the lock but does not answer: start anyway
 }

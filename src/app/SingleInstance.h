@@ -6,49 +6,58 @@
 #include <QLockFile>
 #include <QObject>
 #include <QString>
+#include <QStringList>
+
+#include <functional>
 
 class QSocketNotifier;
 
 namespace app {
 
-/// \brief One course per user and display: a second start asks the running
-/// course to come to the front and ends.
+/// \brief One course per user and screen: a second start asks the running
+/// course to come to the front, with the options it was given, and ends.
 ///
 /// The first course holds a lock file and listens on a local socket beside it
 /// (a Unix socket, watched by the event loop: Qt's network library is not
-/// needed for this, nor loaded).
+/// needed for this, nor loaded) once its window is on screen.
 /// A later start that finds the lock held connects to that socket and asks
-/// for the front. A lock left by a course that crashed belongs to no running
-/// process and is taken over, and so is the socket file beside it.
+/// for the front. A lock that no running course holds, whatever it holds
+/// (a course that crashed, an empty or damaged file), is taken over at once,
+/// and so is the socket file beside it; a course that holds the lock and
+/// never answers (it could not show its window) keeps no later start waiting
+/// more than a second.
 class SingleInstance : public QObject {
     Q_OBJECT
 public:
-    /// \a key names the lock and the socket in \a folder (the user's run-time
-    /// folder by default, else the temporary folder).
-    explicit SingleInstance(const QString &key = defaultKey(), const QString &folder = {});
+    /// \a screen names the lock and the socket in \a folder (the user's
+    /// run-time folder by default, else the temporary folder); with no
+    /// screen (screenIdentity()), each course is alone and nothing is guarded.
+    explicit SingleInstance(const QString &screen, const QString &folder = {});
     ~SingleInstance() override;
 
     /// \brief Takes the lock if no course holds it; returns whether this
-    /// process holds it. It may run on another thread, while Qt starts; it
-    /// is tried once.
+    /// process holds it. It is tried once.
     bool lock();
 
-    /// \brief True when this process is the course to run: it listens as
-    /// soon as the event loop runs. False when a running course was asked to
-    /// come to the front.
-    bool claim();
+    /// \brief True when this process is the course to run. False when a
+    /// running course was asked to come to the front, and to take \a options
+    /// (the course's own options: forwardedOptions()).
+    bool claim(const QStringList &options = {});
 
-    QString socketPath() const { return m_socketPath; }
+    /// \brief Listens for later starts as soon as \a ready says that the
+    /// course's window is on screen (asked every tenth of a second).
+    void listenWhen(std::function<bool()> ready);
 
-    /// "transformateur-impulsions-" and the display the course is on.
-    static QString defaultKey();
+    /// "transformateur-impulsions-" and the screen, as a file name.
+    static QString keyFor(const QString &screen);
 
-    /// Whether the course listens for later starts (once the event loop has run).
+    /// Whether the course listens for later starts.
     bool isListening() const { return m_server >= 0; }
 
 signals:
-    /// A later start asked this course to come to the front.
-    void frontRequested();
+    /// A later start asked this course to come to the front, and to take
+    /// \a options (read with parseCommandLine).
+    void frontRequested(const QStringList &options);
 
 private:
     /// The lock and the socket of \a key in \a folder.
@@ -58,14 +67,16 @@ private:
     void accept();
     void read(int connection);
     void hangUp(int connection);
-    bool askRunningCourse();
+    bool askRunningCourse(const QStringList &options);
 
     QString m_socketPath;
+    QString m_lockPath;
     QLockFile m_lock;
     int m_server = -1;                 ///< the listening socket, once the course listens
     QHash<int, QByteArray> m_requests; ///< what each connection has sent so far
     bool m_tried = false;
     bool m_locked = false;
+    bool m_alone = false; ///< no screen to share: no guard
 };
 
 } // namespace app

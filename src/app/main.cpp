@@ -1,6 +1,7 @@
 #include "app/Classroom.h"
 #include "app/CommandLine.h"
 #include "app/CourseSetup.h"
+#include "app/Platform.h"
 #include "app/SingleInstance.h"
 #include "version/Version.h"
 
@@ -9,30 +10,39 @@
 #include "toolkit/PageWindow.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
-#include <thread>
+#include <memory>
+#include <optional>
 
 namespace {
 
-// Without a display Qt would stop with an obscure platform error: say what
-// to do instead, in one line.
-bool displayAvailable() {
-#if defined(Q_OS_LINUX) || defined(Q_OS_FREEBSD)
-    const auto set = [](const char *name) {
-        const char *value = std::getenv(name);
-        return value && *value;
-    };
-    return set("QT_QPA_PLATFORM") || set("DISPLAY") || set("WAYLAND_DISPLAY");
-#else
-    return true;
-#endif
-}
-
 void print(std::FILE *stream, const QString &text) {
     std::fputs(text.toLocal8Bit().constData(), stream);
+}
+
+void say(const QString &text) {
+    print(stderr, QStringLiteral("transformateur-impulsions : ") + text + u'\n');
+}
+
+// The teacher's settings file, if it is a file: a pipe, a device or a
+// folder in its place is neither read (reading a pipe would wait for ever)
+// nor written; the course then starts with its defaults and keeps nothing.
+std::unique_ptr<QSettings> openSettings(QTemporaryDir &instead) {
+    const QString path = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                         QStringLiteral("/ferrite/transformateur-impulsions.ini");
+    const QFileInfo file(path);
+    if (!file.exists() || file.isFile())
+        return std::make_unique<QSettings>(path, QSettings::IniFormat);
+    say(QStringLiteral("« %1 » n'est pas un fichier : les réglages ne sont ni lus ni gardés.")
+            .arg(path));
+    return std::make_unique<QSettings>(instead.filePath(QStringLiteral("reglages.ini")),
+                                       QSettings::IniFormat);
 }
 
 } // namespace
@@ -56,41 +66,42 @@ int main(int argc, char *argv[]) {
     case app::CommandLine::Action::Run:
         break;
     }
-    if (!displayAvailable()) {
-        std::fputs("transformateur-impulsions: aucun écran graphique (DISPLAY non défini) ; "
-                   "lancez-le dans une session graphique, ou sous Xvfb avec : "
-                   "xvfb-run transformateur-impulsions\n",
-                   stderr);
-        return 1;
-    }
-    // One course per display: the lock is taken while Qt starts.
-    app::SingleInstance instance;
-    std::thread locking([&instance] { instance.lock(); });
+    if (const QString mended = app::mendScaleFactor(); !mended.isEmpty())
+        say(mended);
+    std::optional<app::PlatformStart> platform(std::in_place);
     QApplication application(argc, argv);
-    locking.join();
+    platform.reset(); // the platform is open: Qt's messages as they come
+
+    // One course per screen (none on a platform with no screen, offscreen).
+    app::SingleInstance instance(
+        app::screenIdentity(QGuiApplication::platformName(), line.display));
+    if (!instance.claim(app::forwardedOptions(line))) {
+        say(QStringLiteral("le cours est déjà ouvert : il revient au premier plan."));
+        return 0;
+    }
     QApplication::setApplicationName(QStringLiteral("transformateur-impulsions"));
     QApplication::setApplicationVersion(QLatin1StringView(version::Full));
     // The desktop entry's name: the desktop shows the course's icon for its
     // windows and groups them under its launcher.
     QGuiApplication::setDesktopFileName(QStringLiteral("fr.ferrite.transformateur_impulsions"));
-
-    if (!instance.claim())
-        return 0; // the running course came to the front
     app::configureApplication();
 
     shell::Course course;
     app::assemble(course);
     // The scale and the sound that the teacher chose, for the next start.
-    QSettings settings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("ferrite"),
-                       QStringLiteral("transformateur-impulsions"));
-    app::Classroom classroom(course, settings, line);
-    QObject::connect(&instance, &app::SingleInstance::frontRequested, &course, [&course] {
-        if (tk::PageWindow *page = course.shownPage())
-            page->bringToFront();
-    });
+    QTemporaryDir noSettings;
+    const std::unique_ptr<QSettings> settings = openSettings(noSettings);
+    app::Classroom classroom(course, *settings, line);
+    QObject::connect(&instance, &app::SingleInstance::frontRequested, &course,
+                     [&course, &classroom](const QStringList &options) {
+                         classroom.take(app::parseCommandLine(options));
+                         if (tk::PageWindow *page = course.shownPage())
+                             page->bringToFront();
+                     });
     QObject::connect(&course, &shell::Course::finished, &application, &QCoreApplication::quit,
                      Qt::QueuedConnection);
     course.start(line.page.value_or(shell::PageId::Debut));
+    instance.listenWhen([&course] { return course.isOnScreen(); });
     // The desktop's sound events, opened once the first page is on its way
     // to the screen, on a thread of their own.
     QTimer::singleShot(0, &course, [] { tk::Bell::install(); });

@@ -11,6 +11,7 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <QScreen>
+#include <QWindow>
 
 namespace shell {
 QPointF centredPosition(QSize screen, QSizeF page) {
@@ -23,9 +24,15 @@ namespace {
 
 // The course's window, whenever its size changes: the title page and the
 // course pages differ, and so do the scales.
+// Its caption and its buttons never off the screen: a window larger than
+// the screen's free area shows its caption, at the area's top left.
 void centreOnScreen(tk::HostWindow &window) {
-    const QPointF place = centredPosition(tk::screenSizeTwips(), window.outerSizeTwips());
-    window.setPositionTwips(place.x(), place.y());
+    const QSizeF outer = window.outerSizeTwips();
+    const QPointF centred = centredPosition(tk::screenSizeTwips(), outer);
+    const QRectF area = tk::availableAreaTwips();
+    const double left = qMax(area.left(), qMin(centred.x(), area.right() - outer.width()));
+    const double top = qMax(area.top(), qMin(centred.y(), area.bottom() - outer.height()));
+    window.setPositionTwips(left, top);
 }
 
 } // namespace
@@ -122,6 +129,11 @@ tk::PageWindow *Course::shownPage() const {
         if (page && page->isVisible())
             return page.data();
     return nullptr;
+}
+
+bool Course::isOnScreen() {
+    const QWindow *window = m_session.window().windowHandle();
+    return shownPage() && window && window->isExposed();
 }
 
 void Course::destroy(PageId id) {

@@ -64,6 +64,9 @@ public:
     tk::PageWindow *existing(PageId id) const;
     /// The page on screen, if one is (one at most is, at any moment).
     tk::PageWindow *shownPage() const;
+    /// \brief Whether a page is on screen: shown, in a window that the
+    /// desktop has mapped and exposed.
+    bool isOnScreen();
     /// \brief Destroys the page (deferred); the program ends when no page is left.
     void destroy(PageId id);
 

@@ -22,6 +22,10 @@ constexpr tk::Tw PanelPlace{3720, 6000, 5775, 855};
 
 } // namespace
 
+QSize CoursePage::clientSizeAt(double zoom) {
+    return tk::Tw{0, 0, ClientTwips.width(), ClientTwips.height()}.toPixels(zoom).size();
+}
+
 QString coursePageCaption(const QString &title) {
     return QString(20, QLatin1Char(' ')) + title;
 }

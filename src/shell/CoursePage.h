@@ -25,6 +25,8 @@ class Course;
 class CoursePage : public tk::PageWindow {
     Q_OBJECT
 public:
+    /// The client area of every course page at the scale \a zoom, in pixels.
+    static QSize clientSizeAt(double zoom);
     /// Where the navigation buttons stand.
     enum class Navigation {
         Panel,   ///< in the panel FrameBoutons, hidden at first

@@ -18,6 +18,9 @@ namespace {
 
 // Time for a window manager to frame a window that leaves full screen.
 constexpr int ReframeDelayMs = 200;
+// A window manager's frame, before it has framed the window: a title bar and
+// thin borders, as the desktops' largest.
+constexpr QMargins GuessedFrame(8, 40, 8, 8);
 
 // A title bar with a close button and no other; on Wayland, no decorations
 // from Qt, which would offer minimise, maximise and resizing: the course
@@ -178,6 +181,17 @@ QSizeF HostWindow::outerSizeTwips() const {
 
 void HostWindow::setPositionTwips(double left, double top) {
     move(px(left), px(top));
+}
+
+bool HostWindow::fits(QSize client) const {
+    const QScreen *shown = screen();
+    if (!shown)
+        return true;
+    const bool framed = m_caption || !frameMargins().isNull();
+    const QSize outer = (client + QSize(0, m_caption ? CaptionBar::Height : 0))
+                            .grownBy(framed ? frameMargins() : GuessedFrame);
+    const QSize area = shown->availableGeometry().size();
+    return outer.width() <= area.width() && outer.height() <= area.height();
 }
 
 bool HostWindow::event(QEvent *event) {

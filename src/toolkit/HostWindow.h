@@ -61,6 +61,10 @@ public:
     QSizeF outerSizeTwips() const;
     /// \brief Places the window's outer top-left corner, in twips (fractions allowed).
     void setPositionTwips(double left, double top);
+    /// \brief Whether a window showing a page of \a client pixels, its caption
+    /// and frame included, fits the part of the screen that windows may take.
+    /// Before the window manager has framed the window, its frame is guessed.
+    bool fits(QSize client) const;
 
 signals:
     /// The desktop asked to close the window (Alt+F4, a panel, the end of the session).

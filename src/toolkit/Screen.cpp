@@ -12,4 +12,10 @@ QSize screenSizeTwips() {
     return size * TwipsPerPixel;
 }
 
+QRect availableAreaTwips() {
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 800, 600);
+    return QRect(area.topLeft() * TwipsPerPixel, area.size() * TwipsPerPixel);
+}
+
 } // namespace tk
