@@ -325,18 +325,17 @@ private slots:
     // P is a letter in a box that the learner types in.
     void pTypesInATextBox() {
         Lesson lesson;
-        lesson.driver.walkTo(PageId::Demag);
-        auto *label = lesson.driver.control<tk::TextBox>(PageId::Demag, "TextI(0)");
-        QVERIFY(label->editor() && !label->editor()->isReadOnly());
-        lesson.driver.completeShownPage();
-        QVERIFY(label->isVisible());
+        lesson.driver.walkTo(PageId::Applic);
+        auto *box = lesson.driver.control<tk::TextBox>(PageId::Applic, "TextExplication");
+        QVERIFY(box->editor() && !box->editor()->isReadOnly());
+        QVERIFY(box->isVisible());
         tk::PageWindow *page = lesson.driver.visiblePage();
-        CourseDriver::clickAt(page, label->mapTo(page, label->rect().center()));
-        QTRY_COMPARE(QApplication::focusWidget(), label->editor());
-        const QString before = label->plainText();
+        CourseDriver::clickAt(page, box->mapTo(page, box->rect().center()));
+        QTRY_COMPARE(QApplication::focusWidget(), box->editor());
+        const QString before = box->plainText();
         lesson.driver.key(Qt::Key_P);
         QVERIFY(!lesson.classroom->isPaused());
-        QCOMPARE(label->plainText().size(), before.size() + 1);
+        QCOMPARE(box->plainText().size(), before.size() + 1);
     }
 
     // Straight to a page, from the command line or the list: one page shown,

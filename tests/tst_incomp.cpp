@@ -137,6 +137,38 @@ private slots:
             QCOMPARE(page.Surface->pixelColour(306, y), Red);
     }
 
+    // Left midway through its run (the list of pages, to another page or
+    // to this one again), the page comes back as it arrives: the circuit at
+    // rest, whichever picture the run had shown, and the plot no longer
+    // said to be drawn.
+    void aRunLeftMidwayComesBackAtRest_data() {
+        QTest::addColumn<int>("phases");
+        QTest::addColumn<int>("back");
+        QTest::newRow("K closed, the same page") << 1 << int(PageId::Incomp);
+        QTest::newRow("K just opened, the same page") << 2 << int(PageId::Incomp);
+        QTest::newRow("K just opened, by Vide") << 2 << int(PageId::Vide);
+    }
+    void aRunLeftMidwayComesBackAtRest() {
+        QFETCH(int, phases);
+        QFETCH(int, back);
+        CourseDriver driver;
+        driver.walkTo(PageId::Incomp);
+        auto &page = driver.page<Incomp>();
+        QVERIFY(page.Suite->press());
+        for (int p = 1; p <= phases; ++p)
+            runPhase(page, p);
+        page.Timer[phases]->fire(); // the next phase has begun
+        QVERIFY(!page.ImageZenKo->isVisible());
+        driver.course().goTo(PageId(back));
+        driver.course().goTo(PageId::Incomp);
+        verifyArrival(driver, PageId::Incomp);
+        QVERIFY(page.ImageZenKo->isVisible());
+        QVERIFY(!page.ImageZenKf->isVisible());
+        QVERIFY(!page.ImageZenKfo->isVisible());
+        QVERIFY(!page.Surface->isBeingDrawn());
+        QCOMPARE(enabledTimers(page), QList<int>{});
+    }
+
     void finishedPlot() {
         CourseDriver driver;
         driver.walkTo(PageId::Incomp);

@@ -120,6 +120,32 @@ private slots:
             QVERIFY(CourseDriver::clickAndSee(same));
     }
 
+    // "Suite" reveals a step and "Page suivante" takes its place: the clicks
+    // that follow a click on "Suite" press nothing that was not there.
+    void clicksAfterARevealPressNothingNew_data() {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<int>("count");
+        for (const PageId page : {PageId::Fonction, PageId::Aimant}) {
+            for (const int count : {2, 3})
+                QTest::addRow("%s, %d clicks", qPrintable(shell::formName(page)), count)
+                    << int(page) << count;
+        }
+    }
+    void clicksAfterARevealPressNothingNew() {
+        QFETCH(int, page);
+        QFETCH(int, count);
+        CourseDriver driver;
+        driver.walkTo(PageId(page));
+        auto &shown = driver.course().coursePage(PageId(page));
+        auto *suite = shown.findChild<tk::Button *>(QStringLiteral("Suite"));
+        QVERIFY(suite && suite->isVisible());
+        driver.resetBeeps();
+        CourseDriver::clicks(suite, count);
+        QCOMPARE(driver.visiblePages(), QStringList{shell::formName(PageId(page))});
+        QCOMPARE(driver.beeps(), 1);
+        QVERIFY(!suite->isVisible());
+    }
+
     // Fermer K, then Ouvrir K, appear at the same place.
     void doubleClickOnTheSwitchClosesItOnce() {
         CourseDriver driver;

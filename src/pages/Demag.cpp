@@ -72,15 +72,13 @@ Demag::Demag(shell::Course &course)
                                    course.picture(art::Picture::DemagAxes),
                                    QStringLiteral("Courant magnétisant"));
     const auto label = style::singleLine(fonts::Pt9_75, true);
-    TextI[0] = new tk::TextBox(Picture1, QStringLiteral("TextI(0)"), {1320, 360, 255, 285}, label,
-                               tk::TextBox::Mode::Editable);
+    TextI[0] = new tk::TextBox(Picture1, QStringLiteral("TextI(0)"), {1320, 360, 255, 285}, label);
     TextI[0]->setText(QStringLiteral("I"));
     TextI[0]->setLabel(true);
     TextI[0]->setAccessibleName(QStringLiteral("Étiquette du courant I"));
     TextI[0]->hide();
     // On the page, in front of the plot, overlapping its lower edge.
-    TextI[1] = new tk::TextBox(this, QStringLiteral("TextI(1)"), {6480, 2160, 255, 285}, label,
-                               tk::TextBox::Mode::Editable);
+    TextI[1] = new tk::TextBox(this, QStringLiteral("TextI(1)"), {6480, 2160, 255, 285}, label);
     TextI[1]->setText(QStringLiteral("tI"));
     TextI[1]->setLabel(true);
     TextI[1]->setAccessibleName(QStringLiteral("Étiquette de l'instant tI"));

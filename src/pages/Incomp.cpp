@@ -154,6 +154,11 @@ void Incomp::showCircuit(tk::ImageBox *picture) {
             box->hide();
 }
 
+void Incomp::leave() {
+    CoursePage::leave();
+    showCircuit(ImageZenKo);
+}
+
 void Incomp::segment(int x, Coord y, const QColor &colour) {
     Surface->drawLine(x, y.pixel(), x + 1, y.pixel(), colour);
 }

@@ -30,6 +30,9 @@ public:
     /// (3), closed (4), open (5), closed as the core saturates (6), open (7),
     /// closed as it saturates again (8, then the final drawing).
     void runPhase(int index);
+    /// \brief Leaving reset; a run left midway leaves the circuit at rest,
+    /// as a run that ends does.
+    void leave() override;
 
     tk::PlotSurface *Surface; ///< the page's client area, drawn on directly
     std::array<tk::Frame *, 2> FrameDemag;

@@ -194,6 +194,9 @@ void CoursePage::leave() {
     for (QWidget *control : revealed())
         if (!arrivalSets.contains(control))
             control->hide();
+    // An animation left midway is drawn no more.
+    for (tk::PlotSurface *plot : findChildren<tk::PlotSurface *>())
+        plot->setBeingDrawn(false);
 }
 
 void CoursePage::moveForward() {

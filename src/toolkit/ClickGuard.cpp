@@ -22,9 +22,12 @@ bool ClickGuard::eventFilter(QObject *watched, QEvent *event) {
                 hints->mouseDoubleClickDistance();
         m_pressedAt = mouse->timestamp();
         m_pressedWhere = mouse->position();
-        if (!series)
+        QWidget *under = m_window.childAt(mouse->position().toPoint());
+        if (!series) {
             m_pressedOn = m_window.page();
-        m_dropping = m_pressedOn != m_window.page();
+            m_pressedControl = under;
+        }
+        m_dropping = m_pressedOn != m_window.page() || m_pressedControl != under;
         return m_dropping;
     }
     case QEvent::MouseButtonDblClick:
