@@ -1,5 +1,5 @@
 // The course on the screens of a classroom (the test runs once on each of a
-// 1024x768, a 1280x1024 and a 1920x1080 screen): it is never larger than the
+// 1024x768, a 1366x768, a 1280x1024 and a 1920x1080 screen): it is never larger than the
 // screen, whatever scale is asked for or was kept, and its caption and
 // buttons are always on it.
 
@@ -22,10 +22,11 @@ namespace {
 // The largest step that fits each screen, by hand: a course page is
 // 634 x 455 pixels at 100 %, and the offscreen platform frames a window with
 // 2 pixels all round. 1024x768: (1024 - 4) / 634 = 1.61, so 150 %;
+// 1366x768: (768 - 4) / 455 = 1.68, so 150 %;
 // 1280x1024: (1280 - 4) / 634 = 2.01, so 200 %; 1920x1080: (1080 - 4) / 455
 // = 2.36, so 225 %.
 double largestStep(QSize screen) {
-    if (screen == QSize(1024, 768))
+    if (screen == QSize(1024, 768) || screen == QSize(1366, 768))
         return 1.5;
     if (screen == QSize(1280, 1024))
         return 2.0;

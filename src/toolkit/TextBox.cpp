@@ -16,6 +16,7 @@
 #include <QTextDocument>
 #include <QTextLayout>
 #include <QTextOption>
+#include <cmath>
 
 namespace tk {
 namespace {
@@ -163,6 +164,15 @@ QRectF TextBox::fragmentRect(const QString &fragment) const {
 bool TextBox::showsWholeText() const {
     if (m_mode == Mode::ReadOnlyScrolling)
         return true;
+    if (m_editor && isVisible()) {
+        // As the editor lays the text out now, at its scale and with the
+        // font engine of the screen.
+        const QSizeF laidOut = m_editor->document()->size();
+        const QSize shown = m_editor->viewport()->size();
+        if (laidOut.height() > shown.height() + 0.5 ||
+            (!m_style.multiLine && laidOut.width() > shown.width() + 0.5))
+            return false;
+    }
     const QSize area = textArea().size();
     const QSizeF extent = textExtent();
     if (!m_style.multiLine && extent.width() > area.width() + 0.5)
@@ -298,7 +308,10 @@ TextEditor::TextEditor(TextBox *box, const TextStyle &style)
 void TextEditor::setZoom(double zoom) {
     QFont scaled = m_baseFont;
     if (m_baseFont.pixelSize() > 0)
-        scaled.setPixelSize(qMax(1, qRound(m_baseFont.pixelSize() * zoom)));
+        // Never larger than the scale makes it: a font rounded up would be
+        // wider than the box, which only grows by the scale, and the text
+        // would take one line more than the box shows.
+        scaled.setPixelSize(qMax(1, int(std::floor(m_baseFont.pixelSize() * zoom + 1e-9))));
     setFont(scaled);
     const int margin = qRound(SideMargin * zoom);
     setViewportMargins(margin, 0, margin, 0);
