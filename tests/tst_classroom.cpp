@@ -13,6 +13,8 @@
 #include "shell/Debut.h"
 #include "toolkit/Button.h"
 #include "toolkit/ColourScheme.h"
+#include "toolkit/HostWindow.h"
+#include "toolkit/ImageBox.h"
 #include "toolkit/PlotSurface.h"
 #include "toolkit/TextBox.h"
 #include "toolkit/Timer.h"
@@ -20,6 +22,7 @@
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QListWidget>
 #include <QScreen>
 #include <QSettings>
@@ -534,6 +537,69 @@ private slots:
         Lesson quiet(silent);
         QVERIFY(!quiet.driver.course().session().soundOn());
         QVERIFY(!quiet.settings.contains("son"));
+    }
+
+    // Without sound, every page says so, low on the left, and the mark
+    // covers nothing the page shows, in any state; F1 says so too.
+    void aCourseWithoutSoundShowsIt() {
+        Lesson lesson;
+        tk::HostWindow &window = lesson.driver.course().session().window();
+        lesson.driver.startCourse();
+        QCOMPARE(window.mark(), QString());
+        QTest::keyClick(lesson.driver.visiblePage(), Qt::Key_M, Qt::ControlModifier);
+        QCOMPARE(window.mark(), "Son coupé");
+        auto *mark = window.findChild<tk::TextBox *>("Marque");
+        QVERIFY(mark);
+        QStringList covered;
+        // What the page shows under the mark: its grey alone.
+        const auto look = [&] {
+            tk::PageWindow *page = lesson.driver.visiblePage();
+            QVERIFY(mark->isVisible());
+            const QRect area(page->mapFrom(&window, mark->pos()), mark->size());
+            mark->hide();
+            const QImage under = page->grab(area).toImage();
+            mark->show();
+            for (int y = 0; y < under.height(); ++y)
+                for (int x = 0; x < under.width(); ++x)
+                    if (QColor(under.pixel(x, y)) != palette::PageGrey) {
+                        covered << page->objectName();
+                        return;
+                    }
+        };
+        for (int n = 1; n < shell::PageCount; ++n) {
+            lesson.driver.walkTo(shell::pageAt(n));
+            look();
+            lesson.driver.completeShownPage();
+            look();
+        }
+        QVERIFY2(covered.isEmpty(), qPrintable(covered.join(u", ")));
+        lesson.driver.key(Qt::Key_F1);
+        auto *help = lesson.classroom->openDialog()->findChild<QLabel *>("TexteAide");
+        QVERIFY(help->text().contains("son : coupé"));
+        lesson.classroom->openDialog()->reject();
+        lesson.classroom->toggleSound();
+        QCOMPARE(window.mark(), QString());
+        Lesson next;
+        next.settings.setValue("son", false);
+        app::Classroom kept(next.driver.course(), next.settings);
+        QCOMPARE(next.driver.course().session().window().mark(), "Son coupé");
+    }
+
+    // The list of pages and the help follow the course's scale, and leave
+    // the course's window free: a close request still ends the course.
+    void theDialogsFollowTheScale() {
+        Lesson lesson;
+        lesson.driver.walkTo(PageId::Convent);
+        lesson.classroom->setScale(2.0);
+        for (const auto open : {&app::Classroom::showHelp, &app::Classroom::showPageList}) {
+            (lesson.classroom.get()->*open)();
+            QDialog *dialog = lesson.classroom->openDialog();
+            QVERIFY(dialog);
+            QCOMPARE(dialog->font().pixelSize(), 22);
+            QVERIFY(!dialog->isModal());
+            dialog->reject();
+            QTRY_VERIFY(!lesson.classroom->openDialog());
+        }
     }
 
     // F1: the keys and the options, in French.

@@ -7,6 +7,9 @@
 #include "toolkit/PageWindow.h"
 #include "toolkit/TextBox.h"
 
+#include "fonts/Fonts.h"
+#include "palette/Palette.h"
+
 #include <QApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -40,6 +43,11 @@ bool takesLetters(const QWidget *widget) {
     return editor && !editor->isReadOnly();
 }
 
+// The mark of a course without sound: at the bottom, left of the navigation
+// buttons, where no page draws anything.
+const QString SoundOffMark = QStringLiteral("Son coupé");
+constexpr tk::Tw SoundOffPlace{2970, 6480, 840, 255};
+
 double clampScale(double scale) {
     return qBound(Classroom::MinScale, scale, Classroom::MaxScale);
 }
@@ -59,7 +67,7 @@ Classroom::Classroom(shell::Course &course, QSettings &settings, const CommandLi
         scale = clampScale(*options.scale);
     m_wanted = scale;
     session.setZoom(fitting(scale));
-    session.setSoundOn(!options.silent && m_settings.value(SoundKey, true).toBool());
+    setSoundOn(!options.silent && m_settings.value(SoundKey, true).toBool());
     session.setHighContrast(options.highContrast || m_settings.value(ContrastKey, false).toBool());
     qApp->installEventFilter(this);
     // Once the window manager has framed the window, its true frame tells
@@ -113,7 +121,7 @@ void Classroom::take(const CommandLine &options) {
         setScale(*options.scale, false);
     tk::Session &session = m_course.session();
     if (options.silent)
-        session.setSoundOn(false);
+        setSoundOn(false);
     if (options.highContrast && !session.highContrast())
         setHighContrast(true, false);
     if (options.page)
@@ -184,9 +192,15 @@ void Classroom::endPause() {
     m_paused = nullptr;
 }
 
+void Classroom::setSoundOn(bool on) {
+    m_course.session().setSoundOn(on);
+    m_course.session().window().setMark(on ? QString() : SoundOffMark, palette::Maroon,
+                                        SoundOffPlace);
+}
+
 void Classroom::toggleSound() {
     tk::Session &session = m_course.session();
-    session.setSoundOn(!session.soundOn());
+    setSoundOn(!session.soundOn());
     m_settings.setValue(SoundKey, session.soundOn());
     if (tk::PageWindow *page = shownPage())
         page->announce(session.soundOn() ? QStringLiteral("Son rétabli.")
@@ -209,14 +223,38 @@ void Classroom::setHighContrast(bool on, bool remember) {
                                               : QStringLiteral("Couleurs du cours."));
 }
 
+QDialog *Classroom::openDialogFor(const QString &name, const QString &title) {
+    auto *dialog = new QDialog(shownPage());
+    dialog->setObjectName(name);
+    dialog->setWindowTitle(title);
+    dialog->setPalette(tk::coursePalette());
+    // At the course's scale, readable from where the course is.
+    QFont font = dialog->font();
+    const tk::PageWindow *page = shownPage();
+    const double zoom = page ? page->shownZoom() : scale();
+    font.setPixelSize(qMax(1, int(std::floor(fonts::Pt8_25 * zoom + 1e-9))));
+    dialog->setFont(font);
+    // Not modal: a close request of the course's window ends the course
+    // while the dialog is open (a modal dialog would block it).
+    dialog->setModal(false);
+    m_dialog = dialog;
+    return dialog;
+}
+
+bool Classroom::raiseOpenDialog() {
+    if (!m_dialog)
+        return false;
+    m_dialog->raise();
+    m_dialog->activateWindow();
+    return true;
+}
+
 void Classroom::showPageList() {
-    if (m_dialog)
+    if (raiseOpenDialog())
         return;
     tk::PageWindow *page = shownPage();
-    auto *dialog = new QDialog(page);
-    dialog->setObjectName(QStringLiteral("ListePages"));
-    dialog->setWindowTitle(QStringLiteral("Aller à la page"));
-    dialog->setPalette(tk::coursePalette());
+    QDialog *dialog =
+        openDialogFor(QStringLiteral("ListePages"), QStringLiteral("Aller à la page"));
     auto *layout = new QVBoxLayout(dialog);
     auto *label = new QLabel(QStringLiteral("&Pages du cours :"), dialog);
     auto *list = new QListWidget(dialog);
@@ -249,8 +287,6 @@ void Classroom::showPageList() {
         if (result == QDialog::Accepted && row >= 0)
             m_course.goTo(shell::pageAt(row + 1));
     });
-    m_dialog = dialog;
-    dialog->setModal(true);
     dialog->show();
     list->setFocus();
 }
@@ -290,15 +326,22 @@ QString Classroom::helpText() {
         "ouverture ; Ctrl+0 oublie l'échelle.</p>");
 }
 
+QString Classroom::stateText() const {
+    const tk::Session &session = m_course.session();
+    return QStringLiteral("<h3>Maintenant</h3><p>Échelle : %1 % ; son : %2 ; contraste "
+                          "élevé : %3.</p>")
+        .arg(qRound(scale() * 100))
+        .arg(session.soundOn() ? QStringLiteral("en marche") : QStringLiteral("coupé"))
+        .arg(session.highContrast() ? QStringLiteral("oui") : QStringLiteral("non"));
+}
+
 void Classroom::showHelp() {
-    if (m_dialog)
+    if (raiseOpenDialog())
         return;
-    auto *dialog = new QDialog(shownPage());
-    dialog->setObjectName(QStringLiteral("Aide"));
-    dialog->setWindowTitle(QStringLiteral("Aide : touches et options"));
-    dialog->setPalette(tk::coursePalette());
+    QDialog *dialog =
+        openDialogFor(QStringLiteral("Aide"), QStringLiteral("Aide : touches et options"));
     auto *layout = new QVBoxLayout(dialog);
-    auto *text = new QLabel(helpText(), dialog);
+    auto *text = new QLabel(stateText() + helpText(), dialog);
     text->setObjectName(QStringLiteral("TexteAide"));
     text->setTextFormat(Qt::RichText);
     text->setWordWrap(false);
@@ -308,8 +351,6 @@ void Classroom::showHelp() {
     layout->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
     connect(dialog, &QDialog::finished, dialog, &QObject::deleteLater);
-    m_dialog = dialog;
-    dialog->setModal(true);
     dialog->show();
     buttons->button(QDialogButtonBox::Close)->setFocus();
 }

@@ -80,6 +80,14 @@ private:
     /// The scale asked for, or the largest step below it that fits the screen.
     double fitting(double wanted) const;
     void setHighContrast(bool on, bool remember);
+    /// A dialog of the course, \a name and \a title, at its scale (m_dialog).
+    QDialog *openDialogFor(const QString &name, const QString &title);
+    /// Brings the open dialog to the front, if one is open.
+    bool raiseOpenDialog();
+    /// What the help says of the scale, the sound and the contrast now.
+    QString stateText() const;
+    /// The sound on or off, and its mark on the pages.
+    void setSoundOn(bool on);
     /// Shows the pages at \a scale, and says so.
     void showAt(double scale);
     tk::PageWindow *shownPage() const;

@@ -5,6 +5,7 @@
 #include "toolkit/FrameHints.h"
 #include "toolkit/PageWindow.h"
 #include "toolkit/Session.h"
+#include "toolkit/TextBox.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -60,6 +61,8 @@ void HostWindow::present(PageWindow *page) {
     applyScale();
     page->show();
     page->raise();
+    if (m_mark)
+        m_mark->raise();
     if (!isVisible())
         show();
     else if (QGuiApplication::platformName() != QLatin1String("offscreen"))
@@ -128,6 +131,32 @@ void HostWindow::layOutPage() {
         return;
     m_page->setGeometry(rect().adjusted(0, top, 0, 0));
     m_page->layOut();
+    if (m_mark) {
+        m_mark->setZoom(m_page->m_zoom, m_page->m_offset + m_page->pos());
+        m_mark->raise();
+    }
+}
+
+void HostWindow::setMark(const QString &words, const QColor &colour, Tw place) {
+    if (words.isEmpty()) {
+        if (m_mark)
+            m_mark->hide();
+        return;
+    }
+    if (!m_mark || m_mark->place().left != place.left || m_mark->place().top != place.top) {
+        delete m_mark;
+        m_mark = new TextBox(this, QStringLiteral("Marque"), place,
+                             TextStyle{.pixelSize = 11, .italic = true, .multiLine = false});
+    }
+    m_mark->setText(words);
+    m_mark->setForeground(colour);
+    m_mark->setAccessibleName(words);
+    m_mark->show();
+    layOutPage();
+}
+
+QString HostWindow::mark() const {
+    return m_mark && !m_mark->isHidden() ? m_mark->text() : QString();
 }
 
 void HostWindow::resizeEvent(QResizeEvent *event) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "toolkit/Accessibility.h"
+#include "toolkit/Twips.h"
 
 #include <QMargins>
 #include <QPointer>
@@ -10,6 +11,7 @@
 namespace tk {
 
 class CaptionBar;
+class TextBox;
 class ClickGuard;
 class PageWindow;
 class Session;
@@ -52,6 +54,12 @@ public:
     /// \brief Takes the session's scale and full screen: the window's size or
     /// state, and the page laid out anew at the scale they give.
     void applyScale();
+    /// \brief A mark of the course's state, \a words in \a colour at \a place
+    /// of whatever page is shown, in front of it (no words: no mark).
+    void setMark(const QString &words, const QColor &colour = {}, Tw place = {});
+    /// The mark's words, if it is shown.
+    QString mark() const;
+
     /// \brief Whether the window fills the screen now.
     bool isFullScreenNow() const { return windowState() & Qt::WindowFullScreen; }
 
@@ -101,6 +109,7 @@ private:
     mutable QMargins m_counted; ///< the frame that outerSizeTwips() last counted
     bool m_reframe = false;     ///< out of full screen: to be placed again once framed
     ClickGuard *m_clicks;       ///< the clicks of a series stay with the page clicked first
+    TextBox *m_mark = nullptr;  ///< the mark of the course's state, if one was shown
 };
 
 } // namespace tk
