@@ -5,6 +5,7 @@
 #include "shell/Course.h"
 #include "shell/CoursePage.h"
 #include "shell/Debut.h"
+#include "toolkit/Button.h"
 
 #include "fonts/Fonts.h"
 #include "palette/Palette.h"
@@ -80,10 +81,21 @@ void printPage(QPainter &painter, const QRectF &area, const QString &title, QWid
     painter.save();
     painter.translate(room.center() - QPointF(size.width(), size.height()) / 2);
     painter.scale(scale, scale);
+    // The navigation buttons mean nothing on paper: the page's grey stands
+    // where they are.
+    QRegion printed(page.rect());
+    if (const auto *coursePage = qobject_cast<const shell::CoursePage *>(&page)) {
+        for (const tk::Button *button : coursePage->navigationButtons()) {
+            if (!button->isVisible())
+                continue;
+            const QRect place(button->mapTo(&page, QPoint(0, 0)), button->size());
+            painter.fillRect(place, palette::PageGrey);
+            printed -= place;
+        }
+    }
     // The widgets paint themselves into the PDF: texts stay text, and
     // pictures are painted for print (tk::paintsForPrint()).
-    page.render(&painter, QPoint(), QRegion(),
-                QWidget::DrawWindowBackground | QWidget::DrawChildren);
+    page.render(&painter, QPoint(), printed, QWidget::DrawWindowBackground | QWidget::DrawChildren);
     painter.restore();
 }
 

@@ -26,6 +26,14 @@ QSize CoursePage::clientSizeAt(double zoom) {
     return tk::Tw{0, 0, ClientTwips.width(), ClientTwips.height()}.toPixels(zoom).size();
 }
 
+QList<tk::Button *> CoursePage::navigationButtons() const {
+    QList<tk::Button *> buttons;
+    for (tk::Button *button : {Quitter, Precedent, Suivant, m_forward})
+        if (button && !buttons.contains(button))
+            buttons << button;
+    return buttons;
+}
+
 QString coursePageCaption(const QString &title) {
     return QString(20, QLatin1Char(' ')) + title;
 }

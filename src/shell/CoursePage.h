@@ -27,6 +27,8 @@ class CoursePage : public tk::PageWindow {
 public:
     /// The client area of every course page at the scale \a zoom, in pixels.
     static QSize clientSizeAt(double zoom);
+    /// The buttons that move through the course or end it, where it has them.
+    QList<tk::Button *> navigationButtons() const;
     /// Where the navigation buttons stand.
     enum class Navigation {
         Panel,   ///< in the panel FrameBoutons, hidden at first
