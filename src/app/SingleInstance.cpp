@@ -28,8 +28,10 @@ constexpr qsizetype LongestRequest = 512;
 constexpr int ReadyPollMs = 100;
 // How long a later start asks a course that holds the lock, in all: a
 // course on screen answers at once.
-constexpr int AskAttempts = 8;
+constexpr int AskAttempts = 5;
 constexpr int AskPauseMs = 100;
+// How long a course that listens takes to answer, at most.
+constexpr int AnswerMs = 400;
 // A lock file just made is empty for a moment, before its owner writes.
 constexpr int NewLockAgeS = 1;
 
@@ -216,20 +218,22 @@ bool SingleInstance::askRunningCourse(const QStringList &options) {
             const ssize_t length = ssize_t(request.size());
             const bool sent =
                 ::send(socket, request.constData(), std::size_t(length), MSG_NOSIGNAL) == length;
-            if (sent) {
-                // The course answers by closing the connection.
-                pollfd closed{socket, POLLIN, 0};
-                ::poll(&closed, 1, 1000);
+            // The course answers by closing the connection; one that does
+            // not (it hangs, or is stopped) is no course to wait for.
+            bool answered = false;
+            pollfd closed{socket, POLLIN, 0};
+            if (sent && ::poll(&closed, 1, AnswerMs) > 0) {
+                char rest;
+                answered = ::recv(socket, &rest, 1, MSG_DONTWAIT) == 0;
             }
             ::close(socket);
-            if (sent)
-                return true;
+            return answered;
         } else {
             ::close(socket);
         }
         QThread::msleep(AskPauseMs);
     }
-    return false; // a course holds the lock but does not answer: start anyway
+    return false; // a course holds the lock but does not listen: start anyway
 }
 
 } // namespace app

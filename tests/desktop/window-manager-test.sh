@@ -3,7 +3,8 @@
 # window's class is the desktop entry's StartupWMClass; the frame allows
 # moving and closing only (no window menu, minimise, maximise or resize); the
 # pages are shown one after the other in that one window, in place; Alt+F4
-# ends the course, during an animation too; a second start brings the
+# ends the course, during an animation too, and with the help or the list of
+# pages open; a second start brings the
 # running course to the front and exits 0; a course killed without a chance
 # to clean up never blocks the next start. Exits 77 (skipped) where the X
 # server, the window manager or the X tools are missing.
@@ -100,6 +101,33 @@ if [ "${3:-}" = --inside ]; then
     course_window >/dev/null || bad "after a crash, a new start shows no course"
     kill $third 2>/dev/null
     wait $third 2>/dev/null
+
+    # With the help or the list of pages open, closing the course's window
+    # (the window manager's close, as its title bar's button) ends the course.
+    for key in F1 ctrl+g; do
+        "$course" --page Convent 2>/dev/null &
+        open=$!
+        window="$(course_window)" || bad "--page Convent shows no window"
+        sleep 1
+        xdotool windowactivate --sync "$window" 2>/dev/null
+        xdotool key "$key"
+        for _ in $(seq 30); do
+            [ "$(xdotool search --onlyvisible --class transformateur-impulsions | wc -l)" -ge 2 ] &&
+                break
+            sleep 0.1
+        done
+        [ "$(xdotool search --onlyvisible --class transformateur-impulsions | wc -l)" -ge 2 ] ||
+            bad "$key opens no window"
+        # The learner's own keys, which the window manager takes.
+        xdotool windowactivate --sync "$window" 2>/dev/null
+        xdotool key alt+F4
+        for _ in $(seq 30); do kill -0 $open 2>/dev/null || break; sleep 0.1; done
+        if kill -0 $open 2>/dev/null; then
+            bad "with $key open, closing the course's window did not end the course"
+            kill $open
+        fi
+        wait $open 2>/dev/null
+    done
 
     # Page after page in the one window, which stays where it is.
     "$course" --page Convent 2>/dev/null &
