@@ -20,6 +20,7 @@ struct Tried {
 };
 
 Tried tried;
+QString askedDisplay; ///< -display, if given
 QtMessageHandler previous = nullptr;
 int savedStderr = -1;
 
@@ -42,7 +43,8 @@ void whileStarting(QtMsgType type, const QMessageLogContext &context, const QStr
     if (type == QtFatalMsg) {
         // Qt would abort now: the program says why in French, and ends.
         const QString said = QStringLiteral("transformateur-impulsions : ") +
-                             platformFailure(tried.missing, tried.unreachable) + u'\n';
+                             platformFailure(tried.missing, tried.unreachable, askedDisplay) +
+                             u'\n';
         write(savedStderr >= 0 ? savedStderr : 2, said.toLocal8Bit());
         std::_Exit(1);
     }
@@ -58,7 +60,8 @@ QString quoted(const QString &text) {
 
 } // namespace
 
-PlatformStart::PlatformStart() {
+PlatformStart::PlatformStart(const QString &display) {
+    askedDisplay = display;
     previous = qInstallMessageHandler(whileStarting);
     // What the display libraries print themselves (libwayland, Xlib) is held
     // back with Qt's messages.
@@ -104,8 +107,9 @@ void PlatformStart::opened() {
     write(2, held);
 }
 
-QString platformFailure(const QStringList &missing, const QStringList &unreachable) {
-    const QString display = qEnvironmentVariable("DISPLAY");
+QString platformFailure(const QStringList &missing, const QStringList &unreachable,
+                        const QString &asked) {
+    const QString display = asked.isEmpty() ? qEnvironmentVariable("DISPLAY") : asked;
     if (!missing.isEmpty()) {
         return QStringLiteral("la plateforme graphique %1 n'existe pas.\n"
                               "Choisissez-en une que Qt connaît, xcb (X11) ou wayland, par "
@@ -127,10 +131,11 @@ QString platformFailure(const QStringList &missing, const QStringList &unreachab
                                   "Lancez le cours dans une session graphique, ou sous Xvfb "
                                   "avec : xvfb-run transformateur-impulsions");
         }
-        return QStringLiteral("impossible d'ouvrir l'écran X %1.\n"
-                              "Vérifiez que la session graphique est ouverte, que DISPLAY la "
-                              "désigne et qu'elle vous est ouverte (XAUTHORITY), ou lancez le "
-                              "cours sous Xvfb : xvfb-run transformateur-impulsions")
+        return QStringLiteral(
+                   "impossible d'ouvrir l'écran X %1.\n"
+                   "Vérifiez que la session graphique est ouverte, que DISPLAY (ou -display) la "
+                   "désigne et qu'elle vous est ouverte (XAUTHORITY), ou lancez le "
+                   "cours sous Xvfb : xvfb-run transformateur-impulsions")
             .arg(quoted(display));
     }
     return QStringLiteral("impossible d'ouvrir la plateforme graphique %1.\n"

@@ -16,7 +16,8 @@ namespace app {
 /// it starts, what was held back is printed as it came.
 class PlatformStart final {
 public:
-    PlatformStart();
+    /// \a display is Qt's -display option, if given.
+    explicit PlatformStart(const QString &display = {});
     ~PlatformStart();
     PlatformStart(const PlatformStart &) = delete;
     PlatformStart &operator=(const PlatformStart &) = delete;
@@ -31,8 +32,10 @@ private:
 
 /// \brief Why no platform could be opened and what to check, in French, in
 /// two lines: \a missing are the platforms that Qt does not have, \a
-/// unreachable those it has that could not reach their display.
-QString platformFailure(const QStringList &missing, const QStringList &unreachable);
+/// unreachable those it has that could not reach their display; \a display is
+/// the X display asked for (-display), else DISPLAY's.
+QString platformFailure(const QStringList &missing, const QStringList &unreachable,
+                        const QString &display = {});
 
 /// \brief A scale factor for Qt (QT_SCALE_FACTOR) that it cannot draw at is
 /// removed from the environment before Qt reads it; returns what to say, or

@@ -68,7 +68,7 @@ int main(int argc, char *argv[]) {
     }
     if (const QString mended = app::mendScaleFactor(); !mended.isEmpty())
         say(mended);
-    std::optional<app::PlatformStart> platform(std::in_place);
+    std::optional<app::PlatformStart> platform(std::in_place, line.display);
     QApplication application(argc, argv);
     platform.reset(); // the platform is open: Qt's messages as they come
 

@@ -141,6 +141,7 @@ sleep 1
 refused='transformateur-impulsions : impossible d.ouvrir l.écran X'
 absent=$((number + 42))
 row "no X server" 1 "$refused « :$absent »" -- env DISPLAY=":$absent" "$course"
+row "-display of no X server" 1 "$refused « :$absent »" -- "$course" -display ":$absent"
 row "a display name that is none" 1 "$refused « pas-un-ecran »" -- env DISPLAY=pas-un-ecran "$course"
 row "a cookie refused" 1 "$refused « :$guarded »" -- env DISPLAY=":$guarded" XAUTHORITY=/nonexistent "$course"
 row "no display at all" 1 "aucun écran graphique \(DISPLAY non défini\)" -- \
