@@ -566,12 +566,7 @@ private slots:
                         return;
                     }
         };
-        for (int n = 1; n < shell::PageCount; ++n) {
-            lesson.driver.walkTo(shell::pageAt(n));
-            look();
-            lesson.driver.completeShownPage();
-            look();
-        }
+        lesson.driver.visitEveryPage([&](PageId) { look(); });
         QVERIFY2(covered.isEmpty(), qPrintable(covered.join(u", ")));
         lesson.driver.key(Qt::Key_F1);
         auto *help = lesson.classroom->openDialog()->findChild<QLabel *>("TexteAide");

@@ -20,22 +20,12 @@ namespace {
 // and in the state the session gives.
 QStringList cutTexts(CourseDriver &driver, const QString &state) {
     QStringList cut;
-    const auto look = [&](PageId id) {
-        QCoreApplication::processEvents();
-        tk::PageWindow &page = driver.course().page(id);
-        for (const tk::TextBox *box : page.findChildren<tk::TextBox *>()) {
+    driver.visitEveryPage([&](PageId id) {
+        for (const tk::TextBox *box : driver.course().page(id).findChildren<tk::TextBox *>())
             if (box->isVisible() && !box->showsWholeText())
                 cut << QStringLiteral("%1 %2.%3")
                            .arg(state, shell::formName(id), box->objectName());
-        }
-    };
-    for (int n = 1; n < shell::PageCount; ++n) {
-        const PageId id = shell::pageAt(n);
-        driver.course().goTo(id);
-        look(id); // as it arrives
-        driver.completeShownPage();
-        look(id); // all revealed
-    }
+    });
     return cut;
 }
 

@@ -48,6 +48,16 @@ bool takesLetters(const QWidget *widget) {
 const QString SoundOffMark = QStringLiteral("Son coupé");
 constexpr tk::Tw SoundOffPlace{2970, 6480, 840, 255};
 
+// The steps of 25 % just above and just below a scale, whatever the scale.
+double stepAbove(double scale) {
+    return std::floor(scale / Classroom::ScaleStep + 1e-9) * Classroom::ScaleStep +
+           Classroom::ScaleStep;
+}
+double stepBelow(double scale) {
+    return std::ceil(scale / Classroom::ScaleStep - 1e-9) * Classroom::ScaleStep -
+           Classroom::ScaleStep;
+}
+
 double clampScale(double scale) {
     return qBound(Classroom::MinScale, scale, Classroom::MaxScale);
 }
@@ -101,7 +111,7 @@ double Classroom::fitting(double wanted) const {
     const tk::HostWindow &window = m_course.session().window();
     double scale = wanted;
     while (scale > MinScale && !window.fits(shell::CoursePage::clientSizeAt(scale)))
-        scale = std::ceil(scale / ScaleStep - 1e-9) * ScaleStep - ScaleStep;
+        scale = stepBelow(scale);
     return qMax(scale, MinScale);
 }
 
@@ -134,9 +144,8 @@ void Classroom::applyScale() {
 }
 
 void Classroom::zoomIn() {
-    // The next step of 25 % above the scale, whatever the scale was, if the
-    // screen has room for it.
-    const double next = std::floor(scale() / ScaleStep + 1e-9) * ScaleStep + ScaleStep;
+    // The next step up, if the screen has room for it.
+    const double next = stepAbove(scale());
     if (next <= MaxScale && fitting(next) < next) {
         if (tk::PageWindow *page = shownPage())
             page->announce(QStringLiteral("Échelle : %1 %, la plus grande pour cet écran.")
@@ -147,7 +156,7 @@ void Classroom::zoomIn() {
 }
 
 void Classroom::zoomOut() {
-    setScale(std::ceil(scale() / ScaleStep - 1e-9) * ScaleStep - ScaleStep);
+    setScale(stepBelow(scale()));
 }
 
 void Classroom::resetScale() {

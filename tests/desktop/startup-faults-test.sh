@@ -50,13 +50,13 @@ fresh_user() {
     mkdir -p "$XDG_CONFIG_HOME"
     mkdir -m 700 -p "$XDG_RUNTIME_DIR"
 }
-# The id of a visible course window on $DISPLAY, once there is one (waits up
-# to $1 ms).
+# The id of a visible course window on $DISPLAY, once there are at least $2
+# of them (1 if not given; waits up to $1 ms).
 course_window() {
-    local until=$(($(now_ms) + $1))
+    local until=$(($(now_ms) + $1)) ids
     while [ "$(now_ms)" -lt "$until" ]; do
-        id="$(xdotool search --onlyvisible --class transformateur-impulsions 2>/dev/null | head -1)"
-        [ -n "$id" ] && { echo "$id"; return 0; }
+        ids="$(xdotool search --onlyvisible --class transformateur-impulsions 2>/dev/null)"
+        [ -n "$ids" ] && [ "$(wc -l <<<"$ids")" -ge "${2:-1}" ] && { head -1 <<<"$ids"; return 0; }
         sleep 0.05
     done
     return 1
@@ -172,15 +172,7 @@ kill -STOP $hung
 start=$(now_ms)
 "$course" 2>/dev/null &
 later=$!
-if course_window_count=$(
-    until_ms=$(($(now_ms) + limit_ms + 1000))
-    while [ "$(now_ms)" -lt "$until_ms" ]; do
-        n="$(xdotool search --onlyvisible --class transformateur-impulsions 2>/dev/null | wc -l)"
-        [ "$n" -ge 2 ] && { echo "$n"; exit 0; }
-        sleep 0.05
-    done
-    exit 1
-); then
+if course_window $((limit_ms + 1000)) 2 >/dev/null; then
     echo "-- a hung course: a later start shows its own after $(($(now_ms) - start)) ms"
 else
     bad "a hung course keeps a later start from showing a course"

@@ -331,6 +331,20 @@ int CourseDriver::completeShownPage() {
         *m_course, [](tk::Button *button) { return button->isVisible() && clickAndSee(button); });
 }
 
+void CourseDriver::visitEveryPage(const std::function<void(shell::PageId)> &look) {
+    if (!visiblePage())
+        startCourse();
+    for (int n = 1; n < shell::PageCount; ++n) {
+        const shell::PageId id = shell::pageAt(n);
+        m_course->goTo(id);
+        QCoreApplication::processEvents();
+        look(id);
+        completeShownPage();
+        QCoreApplication::processEvents();
+        look(id);
+    }
+}
+
 void CourseDriver::walkTo(shell::PageId id) {
     auto *shown = qobject_cast<shell::CoursePage *>(visiblePage());
     if (!shown) {

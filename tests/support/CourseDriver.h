@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QList>
 #include <QString>
+#include <functional>
 #include <memory>
 
 namespace tk {
@@ -82,6 +83,11 @@ public:
     /// \brief Walks forward, completing each page, from the page shown (the
     /// course is started first if it has not been) until \a id is shown.
     void walkTo(shell::PageId id);
+
+    /// \brief Goes to each course page in turn (the course is started first
+    /// if it has not been) and calls \a look as the page arrives, then once
+    /// it is complete (completeShownPage()).
+    void visitEveryPage(const std::function<void(shell::PageId)> &look);
 
     /// Runs the deferred deletions of destroyed pages.
     static void flushDeletes();
