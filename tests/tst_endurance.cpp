@@ -133,7 +133,7 @@ private:
                 m_connected.insert(b);
                 QObject::connect(b, &tk::Button::activated, b, [this, b, page] {
                     m_pressed << b;
-                    if (!m_driver->course().session().soundOn())
+                    if (!m_driver->course().session().sound().isOn())
                         return; // no beep is sounded nor counted
                     ++m_expectedBeeps;
                     // "Page précédente" from the third page on runs the forward

@@ -45,7 +45,7 @@ private slots:
         tk::Session &session = driver.course().session();
         QStringList cut;
         for (double zoom = 1.0; zoom <= 3.0; zoom += 0.25) {
-            session.setZoom(zoom);
+            session.appearance().setZoom(zoom);
             session.window().applyScale();
             cut << cutTexts(driver, QStringLiteral("%1 %").arg(qRound(zoom * 100)));
         }
@@ -56,7 +56,7 @@ private slots:
         CourseDriver driver;
         driver.startCourse();
         tk::Session &session = driver.course().session();
-        session.setFullScreen(true);
+        session.appearance().setFullScreen(true);
         session.window().applyScale();
         QTRY_VERIFY(session.window().isFullScreenNow());
         const QStringList cut = cutTexts(driver, QStringLiteral("plein écran"));

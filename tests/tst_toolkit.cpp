@@ -189,10 +189,10 @@ private slots:
         QVERIFY(!button->press());
         QCOMPARE(pressed.size(), 1);
         QCOMPARE(button->accessibleName(), QStringLiteral("Suite"));
-        const int before = m_session.beepCount();
+        const int before = m_session.sound().count();
         page.beep();
         page.beep();
-        QCOMPARE(m_session.beepCount(), before + 2);
+        QCOMPARE(m_session.sound().count(), before + 2);
     }
 
     void textBoxesInAnInertFrameKeepTheirColours() {

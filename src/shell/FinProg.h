@@ -16,9 +16,6 @@ public:
 
     explicit FinProg(Course &course);
 
-    /// "Tout recommencer": the first course page again, without the title page.
-    void Recommencer_Click() { moveForward(); }
-
     tk::ImageBox *Image2;
     tk::ImageBox *Image1;
     tk::Frame *Frame3;

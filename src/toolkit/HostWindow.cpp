@@ -49,7 +49,9 @@ HostWindow::HostWindow(Session &session)
 }
 
 int HostWindow::captionHeight() const {
-    return m_caption && !isFullScreenNow() && !m_session.fullScreen() ? CaptionBar::Height : 0;
+    return m_caption && !isFullScreenNow() && !m_session.appearance().fullScreen()
+               ? CaptionBar::Height
+               : 0;
 }
 
 void HostWindow::present(PageWindow *page) {
@@ -65,8 +67,8 @@ void HostWindow::present(PageWindow *page) {
         m_mark->raise();
     if (!isVisible())
         show();
-    else if (QGuiApplication::platformName() != QLatin1String("offscreen"))
-        raise(); // (the offscreen platform has no stacking order)
+    else
+        raise();
     activateWindow();
 }
 
@@ -90,7 +92,7 @@ void HostWindow::bringToFront() {
 }
 
 void HostWindow::applyScale() {
-    const bool full = m_session.fullScreen();
+    const bool full = m_session.appearance().fullScreen();
     if (full != isFullScreenNow()) {
         if (full) {
             setMinimumSize(0, 0);
@@ -114,7 +116,8 @@ void HostWindow::applyScale() {
 void HostWindow::fixSize() {
     if (!m_page)
         return;
-    const QSize scaled = m_page->clientSize(m_session.zoom()) + QSize(0, captionHeight());
+    const QSize scaled =
+        m_page->clientSize(m_session.appearance().zoom()) + QSize(0, captionHeight());
     if (minimumSize() == scaled && maximumSize() == scaled && size() == scaled)
         return;
     setFixedSize(scaled);
@@ -137,22 +140,10 @@ void HostWindow::layOutPage() {
     }
 }
 
-void HostWindow::setMark(const QString &words, const QColor &colour, Tw place) {
-    if (words.isEmpty()) {
-        if (m_mark)
-            m_mark->hide();
-        return;
-    }
-    if (!m_mark || m_mark->place().left != place.left || m_mark->place().top != place.top) {
-        delete m_mark;
-        m_mark = new TextBox(this, QStringLiteral("Marque"), place,
-                             TextStyle{.pixelSize = 11, .italic = true, .multiLine = false});
-    }
-    m_mark->setText(words);
-    m_mark->setForeground(colour);
-    m_mark->setAccessibleName(words);
-    m_mark->show();
-    layOutPage();
+void HostWindow::setMark(const Mark &mark) {
+    m_mark = showMark(m_mark, this, QStringLiteral("Marque"), mark);
+    if (!mark.words.isEmpty())
+        layOutPage();
 }
 
 QString HostWindow::mark() const {
@@ -163,7 +154,7 @@ void HostWindow::resizeEvent(QResizeEvent *event) {
     QWidget::resizeEvent(event);
     // Out of full screen, a window manager may give back the size the
     // window had before: the window asks for the page's again.
-    if (!isFullScreenNow() && !m_session.fullScreen())
+    if (!isFullScreenNow() && !m_session.appearance().fullScreen())
         fixSize();
     layOutPage();
 }
@@ -177,7 +168,7 @@ void HostWindow::changeEvent(QEvent *event) {
     // the state it reports, back to the page's size when it leaves full screen.
     if (isFullScreenNow()) {
         m_reframe = true;
-    } else if (!m_session.fullScreen()) {
+    } else if (!m_session.appearance().fullScreen()) {
         fixSize();
         if (m_reframe) {
             // Out of full screen the frame comes back a moment after the

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "toolkit/Accessibility.h"
+#include "toolkit/Mark.h"
 #include "toolkit/Twips.h"
 
 #include <QMargins>
@@ -54,9 +55,9 @@ public:
     /// \brief Takes the session's scale and full screen: the window's size or
     /// state, and the page laid out anew at the scale they give.
     void applyScale();
-    /// \brief A mark of the course's state, \a words in \a colour at \a place
-    /// of whatever page is shown, in front of it (no words: no mark).
-    void setMark(const QString &words, const QColor &colour = {}, Tw place = {});
+    /// \brief A mark of the course's state on whatever page is shown, in
+    /// front of it (a mark without words: none).
+    void setMark(const Mark &mark);
     /// The mark's words, if it is shown.
     QString mark() const;
 

@@ -146,7 +146,7 @@ void PageWindow::applyScale() {
 }
 
 void PageWindow::layOut() {
-    double zoom = m_session.zoom();
+    double zoom = m_session.appearance().zoom();
     QPoint offset;
     if (m_session.window().isFullScreenNow()) {
         // The largest scale that fits the screen, the page centred on its grey.
@@ -178,26 +178,17 @@ void PageWindow::refreshColours() {
         plot->redraw();
 }
 
-void PageWindow::showPauseMark(bool shown) {
-    if (!m_pauseMark && !shown)
+void PageWindow::setMark(const Mark &mark) {
+    if (!m_mark && mark.words.isEmpty())
         return;
-    if (!m_pauseMark) {
-        // Low on the left, where no page has a control.
-        auto *mark = new TextBox(this, QStringLiteral("MarquePause"), {120, 6480, 1200, 255},
-                                 TextStyle{.pixelSize = 11, .italic = true});
-        mark->setText(QStringLiteral("Pause"));
-        mark->setForeground(palette::Maroon);
-        mark->setAccessibleName(QStringLiteral("Pause"));
-        mark->setZoom(m_zoom, m_offset);
-        m_pauseMark = mark;
-    }
-    m_pauseMark->setVisible(shown);
-    if (shown)
-        m_pauseMark->raise();
+    const bool made = !m_mark;
+    m_mark = showMark(m_mark, this, QStringLiteral("MarquePage"), mark);
+    if (made || !mark.words.isEmpty())
+        m_mark->setZoom(m_zoom, m_offset);
 }
 
-bool PageWindow::showsPauseMark() const {
-    return m_pauseMark && m_pauseMark->isVisible();
+QString PageWindow::mark() const {
+    return m_mark && !m_mark->isHidden() ? m_mark->text() : QString();
 }
 
 void PageWindow::announce(const QString &message) {

@@ -2,6 +2,7 @@
 
 #include "toolkit/Accessibility.h"
 #include "toolkit/Button.h"
+#include "toolkit/Mark.h"
 #include "toolkit/Session.h"
 #include "toolkit/Twips.h"
 
@@ -30,7 +31,7 @@ public:
 
     Session &session() const { return m_session; }
     /// \brief Sounds the system beep (through the session, which counts it).
-    void beep() { m_session.beep(); }
+    void beep() { m_session.sound().beep(); }
 
     /// \brief The icon of the window while it shows the page (the
     /// application's unless the page has one of its own).
@@ -92,9 +93,11 @@ public:
     /// \brief Draws every text and plot of the page again in the colours the
     /// session shows now (after high contrast is turned on or off).
     void refreshColours();
-    /// \brief Shows or hides the mark that tells that the course is paused.
-    void showPauseMark(bool shown);
-    bool showsPauseMark() const;
+    /// \brief A mark of the page's state, in front of it (a mark without
+    /// words: none).
+    void setMark(const Mark &mark);
+    /// The mark's words, if it is shown.
+    QString mark() const;
 
     /// \brief Chains the focus in the given order (the controls' tab order).
     static void setTabOrder(std::initializer_list<QWidget *> widgets);
@@ -118,10 +121,10 @@ private:
     QPointer<Button> m_cancel;
     QPointer<QWidget> m_holder;
     QIcon m_icon;
-    Tw m_client;         ///< the client area, in twips
-    double m_zoom = 1.0; ///< the scale the controls are laid out at
-    QPoint m_offset;     ///< where the page's client area starts (full screen)
-    QWidget *m_pauseMark = nullptr;
+    Tw m_client;               ///< the client area, in twips
+    double m_zoom = 1.0;       ///< the scale the controls are laid out at
+    QPoint m_offset;           ///< where the page's client area starts (full screen)
+    TextBox *m_mark = nullptr; ///< the mark of the page's state, if one was shown
 };
 
 } // namespace tk

@@ -107,7 +107,7 @@ void PlotSurface::plot(int x, int y, QRgb rgb, Depth depth) const {
 QColor PlotSurface::shown(QRgb rgb, double ratio) const {
     const PageWindow *page = PageWindow::of(this);
     const QColor colour = QColor::fromRgba(rgb);
-    return page ? page->session().shown(colour, ratio) : colour;
+    return page ? page->session().appearance().shown(colour, ratio) : colour;
 }
 
 void PlotSurface::redraw() {

@@ -109,7 +109,7 @@ QColor TextBox::foreground() const {
 
 QColor TextBox::shownForeground() const {
     const PageWindow *page = PageWindow::of(this);
-    return page ? page->session().shown(m_foreground, TextContrast) : m_foreground;
+    return page ? page->session().appearance().shown(m_foreground, TextContrast) : m_foreground;
 }
 
 void TextBox::resetView() {

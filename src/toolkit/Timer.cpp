@@ -18,23 +18,24 @@ qint64 now() {
     return clock.nsecsElapsed();
 }
 
-// The session of the page that the timer belongs to, if it belongs to one.
-Session *sessionOf(QObject *object) {
+// The clock of the course of the page that the timer belongs to, if it
+// belongs to one.
+Clock *clockOf(QObject *object) {
     for (; object; object = object->parent())
         if (auto *page = qobject_cast<PageWindow *>(object))
-            return &page->session();
+            return &page->session().clock();
     return nullptr;
 }
 
 } // namespace
 
 Timer::Timer(QObject *parent, const QString &name, int intervalMs, bool enabled)
-    : QObject(parent), m_interval(intervalMs), m_session(sessionOf(parent)) {
-    if (!m_session) {
-        m_ownSession = std::make_unique<Session>();
-        m_session = m_ownSession.get();
+    : QObject(parent), m_interval(intervalMs), m_clock(clockOf(parent)) {
+    if (!m_clock) {
+        m_ownClock = std::make_unique<Clock>();
+        m_clock = m_ownClock.get();
     }
-    m_session->attach(this);
+    m_clock->attach(this);
     setObjectName(name);
     m_timer.setTimerType(Qt::PreciseTimer);
     m_timer.setInterval(intervalMs);
@@ -49,7 +50,7 @@ Timer::Timer(QObject *parent, const QString &name, int intervalMs, bool enabled)
 }
 
 Timer::~Timer() {
-    m_session->detach(this);
+    m_clock->detach(this);
 }
 
 void Timer::setEnabled(bool enabled) {
@@ -67,7 +68,7 @@ void Timer::setEnabled(bool enabled) {
     // When the tick being handled now was due: a timer enabled during a tick
     // counts its interval from there, so neither the time the handler takes
     // nor the lateness of the tick adds up over a long chain of steps.
-    const qint64 tickDue = m_session->tickDue();
+    const qint64 tickDue = m_clock->tickDue();
     const qint64 from = tickDue >= 0 ? qMax(tickDue, now() - halfInterval) : now();
     m_due = from + qint64(m_interval) * 1000000;
     if (m_held) {
@@ -111,13 +112,13 @@ bool Timer::fire() {
 }
 
 void Timer::deliver(qint64 due) {
-    Session *session = m_session;
+    Clock *clock = m_clock;
     QPointer<Timer> self(this);
     QPointer<PageWindow> page = PageWindow::of(qobject_cast<QWidget *>(parent()));
-    const qint64 outer = session->tickDue();
-    session->setTickDue(due);
+    const qint64 outer = clock->tickDue();
+    clock->setTickDue(due);
     emit tick();
-    session->setTickDue(outer);
+    clock->setTickDue(outer);
     // A timer that stops has ended a step of its page: as after a button's
     // handler, the focus goes where the keyboard can go on.
     if (page && self && !self->m_enabled)

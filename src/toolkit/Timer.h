@@ -1,6 +1,6 @@
 #pragma once
 
-#include "toolkit/Session.h"
+#include "toolkit/Clock.h"
 #include <QObject>
 
 #include <QTimer>
@@ -36,7 +36,6 @@ public:
     /// interval. It stays enabled or not, and may be enabled or disabled
     /// meanwhile.
     void setHeld(bool held);
-    bool isHeld() const { return m_held; }
 
 signals:
     void tick();
@@ -49,9 +48,9 @@ private:
 
     QTimer m_timer;
     int m_interval;
-    Session *m_session;                    ///< its page's, or its own
-    std::unique_ptr<Session> m_ownSession; ///< for a timer outside any page
-    qint64 m_due = 0;                      ///< when the next tick is due, on a steady clock (ns)
+    Clock *m_clock;                    ///< its page's course's, or its own
+    std::unique_ptr<Clock> m_ownClock; ///< for a timer outside any page
+    qint64 m_due = 0;                  ///< when the next tick is due, on a steady clock (ns)
     bool m_enabled = false;
     bool m_held = false;
     qint64 m_left = 0; ///< while held: what was left of the interval (ns)

@@ -26,8 +26,8 @@ public:
     shell::Course &course() { return *m_course; }
 
     /// The beeps the course has sounded (since the last reset).
-    int beeps() const { return m_course->session().beepCount(); }
-    void resetBeeps() { m_course->session().resetBeepCount(); }
+    int beeps() const { return m_course->session().sound().count(); }
+    void resetBeeps() { m_course->session().sound().resetCount(); }
 
     /// Start-up: the title page, shown.
     void start();

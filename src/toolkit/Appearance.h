@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QColor>
+#include <QHash>
+
+namespace tk {
+
+/// \brief How the pages are shown: their scale, full screen or not, and
+/// their colours, as the course's or in high contrast.
+class Appearance final {
+public:
+    /// \brief The scale of the pages in a window (1 is 100 %); a page takes
+    /// it when it is shown (PageWindow::applyScale() for the page on screen).
+    double zoom() const { return m_zoom; }
+    void setZoom(double zoom) { m_zoom = zoom; }
+    /// \brief Whether the pages are shown full screen, at the largest scale that fits.
+    bool fullScreen() const { return m_fullScreen; }
+    void setFullScreen(bool on) { m_fullScreen = on; }
+
+    /// \brief Whether texts and traces are drawn in high contrast: each
+    /// colour darkened, in its hue, until it stands out clearly on the grey.
+    bool highContrast() const { return m_highContrast; }
+    void setHighContrast(bool on) { m_highContrast = on; }
+    /// \brief A colour as the pages draw it: itself, or in high contrast
+    /// the same hue with at least \a ratio against the page's grey.
+    QColor shown(const QColor &colour, double ratio) const;
+
+private:
+    double m_zoom = 1.0;
+    bool m_fullScreen = false;
+    bool m_highContrast = false;
+    mutable QHash<quint64, QRgb> m_shown; ///< the colours high contrast gives, as asked for
+};
+
+} // namespace tk
