@@ -12,11 +12,11 @@ set -euo pipefail
 
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 build="${BUILD_DIR:-$here/build}"
-# To build and run the course (the X libraries for the start-up benchmark,
-# which is built with it; the desktop's sound events for the beep, its sound
-# theme and its PulseAudio backend; Qt's Wayland plugin for a Wayland session).
+# To build and run the course (the X library for the window's frame hints;
+# the desktop's sound events for the beep, its sound theme and its PulseAudio
+# backend; Qt's Wayland plugin for a Wayland session).
 packages=(g++ make cmake pkg-config qt6-base-dev qt6-svg-dev qt6-translations-l10n qt6-qpa-plugins
-    fonts-liberation libxcb1-dev libxcb-damage0-dev libcanberra-dev sound-theme-freedesktop
+    fonts-liberation libxcb1-dev libcanberra-dev sound-theme-freedesktop
     libcanberra-pulse qt6-wayland)
 # To run its tests besides: an X server and a screen reader's accessibility
 # bus for the test that reads the course as a screen reader does; a window

@@ -281,7 +281,7 @@ private slots:
         int fired = timer->fire() ? 1 : 0;
         lesson.driver.key(Qt::Key_P);
         QVERIFY(lesson.classroom->isPaused());
-        QVERIFY(incomp.showsPauseMark());
+        QCOMPARE(incomp.mark(), QStringLiteral("Pause"));
         const int beeps = lesson.driver.beeps();
         QVERIFY(!timer->fire());
         QVERIFY(timer->isEnabled());
@@ -290,7 +290,7 @@ private slots:
         QCOMPARE(running(incomp), timer);
         lesson.driver.key(Qt::Key_Pause);
         QVERIFY(!lesson.classroom->isPaused());
-        QVERIFY(!incomp.showsPauseMark());
+        QVERIFY(incomp.mark().isEmpty());
         while (tk::Timer *t = running(incomp))
             fired += CourseDriver::fireUntilStopped(t);
         QCOMPARE(fired, all);
@@ -513,7 +513,7 @@ private slots:
         Lesson next;
         next.settings.setValue("contraste", true);
         app::Classroom kept(next.driver.course(), next.settings);
-        QVERIFY(next.driver.course().session().highContrast());
+        QVERIFY(next.driver.course().session().appearance().highContrast());
     }
 
     // Ctrl+M: no beep sounds nor is counted, the saturation's included;
@@ -522,7 +522,7 @@ private slots:
         Lesson lesson;
         lesson.driver.walkTo(PageId::Vide);
         QTest::keyClick(lesson.driver.visiblePage(), Qt::Key_M, Qt::ControlModifier);
-        QVERIFY(!lesson.driver.course().session().soundOn());
+        QVERIFY(!lesson.driver.course().session().sound().isOn());
         QCOMPARE(lesson.settings.value("son").toBool(), false);
         lesson.driver.resetBeeps();
         lesson.driver.completeShownPage();
@@ -535,7 +535,7 @@ private slots:
         app::CommandLine silent;
         silent.silent = true;
         Lesson quiet(silent);
-        QVERIFY(!quiet.driver.course().session().soundOn());
+        QVERIFY(!quiet.driver.course().session().sound().isOn());
         QVERIFY(!quiet.settings.contains("son"));
     }
 

@@ -10,6 +10,7 @@
 #include "fonts/Fonts.h"
 #include "palette/Palette.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -24,17 +25,10 @@
 namespace app {
 namespace {
 
-const QString ScaleKey = QStringLiteral("echelle");
-const QString SoundKey = QStringLiteral("son");
-const QString ContrastKey = QStringLiteral("contraste");
-
-// The pages whose animation the teacher may pause.
+// Whether the page shown draws an animation that a teacher may pause.
 bool hasAnimation(const tk::PageWindow *page) {
     const auto *coursePage = qobject_cast<const shell::CoursePage *>(page);
-    if (!coursePage)
-        return false;
-    const shell::PageId id = coursePage->id();
-    return id == shell::PageId::Vide || id == shell::PageId::Demag || id == shell::PageId::Incomp;
+    return coursePage && shell::animates(coursePage->id());
 }
 
 // A text box or anything else that takes typed letters.
@@ -43,10 +37,82 @@ bool takesLetters(const QWidget *widget) {
     return editor && !editor->isReadOnly();
 }
 
-// The mark of a course without sound: at the bottom, left of the navigation
-// buttons, where no page draws anything.
-const QString SoundOffMark = QStringLiteral("Son coupé");
-constexpr tk::Tw SoundOffPlace{2970, 6480, 840, 255};
+// The marks of the course's state: at the bottom of the page, where no page
+// draws anything; the pause on the left, the silence left of the navigation
+// buttons.
+tk::Mark pauseMark() {
+    return {Classroom::tr("Pause"), palette::Maroon, {120, 6480, 1200, 255}};
+}
+tk::Mark soundOffMark() {
+    return {Classroom::tr("Son coupé"), palette::Maroon, {2970, 6480, 840, 255}};
+}
+
+// The teacher's keys, one row each: the action's name, the course's own keys
+// (portable text, "; " between two), the desktop's standard key for the same
+// action where Qt has one, what the key does (for the help and the usage),
+// what it does in the course, and when it applies (always, if none).
+struct TeacherKey {
+    const char *name;
+    const char *keys;
+    QKeySequence::StandardKey standard;
+    const char *what;
+    void (Classroom::*act)();
+    bool (Classroom::*applies)() const = nullptr;
+};
+const TeacherKey TeacherKeys[] = {
+    {"agrandir", "Ctrl++; Ctrl+=", QKeySequence::ZoomIn,
+     QT_TRANSLATE_NOOP("app::Classroom", "agrandit le cours, par pas de 25 % jusqu'à 300 %, "
+                                         "sans dépasser l'écran"),
+     &Classroom::zoomIn},
+    {"reduire", "Ctrl+-", QKeySequence::ZoomOut,
+     QT_TRANSLATE_NOOP("app::Classroom", "réduit le cours, par pas de 25 % jusqu'à 100 %"),
+     &Classroom::zoomOut},
+    {"echelleNormale", "Ctrl+0", QKeySequence::UnknownKey,
+     QT_TRANSLATE_NOOP("app::Classroom", "revient à 100 % et oublie l'échelle gardée"),
+     &Classroom::resetScale},
+    {"pleinEcran", "F11", QKeySequence::FullScreen,
+     QT_TRANSLATE_NOOP("app::Classroom", "plein écran, à la plus grande échelle ; de nouveau "
+                                         "pour revenir"),
+     &Classroom::toggleFullScreen},
+    {"pause", "Pause; P", QKeySequence::UnknownKey,
+     QT_TRANSLATE_NOOP("app::Classroom", "suspend l'animation de la page, puis la reprend"),
+     &Classroom::togglePause, &Classroom::canPause},
+    {"pages", "Ctrl+G", QKeySequence::UnknownKey,
+     QT_TRANSLATE_NOOP("app::Classroom", "liste des pages, pour aller à l'une d'elles"),
+     &Classroom::showPageList},
+    {"son", "Ctrl+M", QKeySequence::UnknownKey,
+     QT_TRANSLATE_NOOP("app::Classroom", "coupe ou rétablit le son ; sans le son, chaque page "
+                                         "porte la marque « Son coupé »"),
+     &Classroom::toggleSound},
+    {"contraste", "Ctrl+H", QKeySequence::UnknownKey,
+     QT_TRANSLATE_NOOP("app::Classroom", "contraste élevé : les textes et les tracés plus "
+                                         "foncés, bien lisibles au projecteur ; de nouveau pour "
+                                         "les couleurs du cours"),
+     &Classroom::toggleHighContrast},
+    {"aide", "F1", QKeySequence::HelpContents,
+     QT_TRANSLATE_NOOP("app::Classroom", "l'aide des touches et des options"),
+     &Classroom::showHelp},
+};
+
+QList<QKeySequence> ownKeys(const TeacherKey &row) {
+    return QKeySequence::listFromString(QString::fromLatin1(row.keys), QKeySequence::PortableText);
+}
+
+// Whether a key pressed is \a sequence: the same key with the same
+// modifiers, Shift aside except for a letter alone (Shift+P is a capital, not
+// P; Ctrl++ is Ctrl+Shift+= on many keyboards).
+bool matches(const QKeySequence &sequence, QKeyCombination pressed) {
+    if (sequence.count() != 1)
+        return false;
+    const QKeyCombination wanted = sequence[0];
+    if (wanted == pressed)
+        return true;
+    const bool letterAlone = wanted.keyboardModifiers() == Qt::NoModifier &&
+                             wanted.key() >= Qt::Key_A && wanted.key() <= Qt::Key_Z;
+    return !letterAlone && (pressed.keyboardModifiers() & Qt::ShiftModifier) &&
+           wanted ==
+               QKeyCombination(pressed.keyboardModifiers() & ~Qt::ShiftModifier, pressed.key());
+}
 
 // The steps of 25 % just above and just below a scale, whatever the scale.
 double stepAbove(double scale) {
@@ -59,7 +125,7 @@ double stepBelow(double scale) {
 }
 
 double clampScale(double scale) {
-    return qBound(Classroom::MinScale, scale, Classroom::MaxScale);
+    return qBound(Settings::MinScale, scale, Settings::MaxScale);
 }
 
 } // namespace
@@ -67,18 +133,28 @@ double clampScale(double scale) {
 Classroom::Classroom(shell::Course &course, QSettings &settings, const CommandLine &options)
     : m_course(course), m_settings(settings) {
     tk::Session &session = m_course.session();
-    // A remembered scale, unless the command line gives one for this start.
-    double scale = MinScale;
-    bool ok = false;
-    const double kept = m_settings.value(ScaleKey).toDouble(&ok);
-    if (ok && kept >= MinScale && kept <= MaxScale)
-        scale = kept;
+    // A kept scale, unless the command line gives one for this start.
+    double scale = m_settings.scale().value_or(MinScale);
     if (options.scale)
         scale = clampScale(*options.scale);
     m_wanted = scale;
-    session.setZoom(fitting(scale));
-    setSoundOn(!options.silent && m_settings.value(SoundKey, true).toBool());
-    session.setHighContrast(options.highContrast || m_settings.value(ContrastKey, false).toBool());
+    session.appearance().setZoom(fitting(scale));
+    setSoundOn(!options.silent && m_settings.soundOn());
+    session.appearance().setHighContrast(options.highContrast || m_settings.highContrast());
+    for (const TeacherKey &row : TeacherKeys) {
+        auto *action = new QAction(tr(row.what), this);
+        action->setObjectName(QString::fromLatin1(row.name));
+        QList<QKeySequence> keys = ownKeys(row);
+        if (row.standard != QKeySequence::UnknownKey) {
+            for (const QKeySequence &key : QKeySequence::keyBindings(row.standard))
+                if (!keys.contains(key))
+                    keys.append(key);
+        }
+        action->setShortcuts(keys);
+        action->setAutoRepeat(false); // a held key acts once
+        connect(action, &QAction::triggered, this, row.act);
+        m_actions.append(action);
+    }
     qApp->installEventFilter(this);
     // Once the window manager has framed the window, its true frame tells
     // whether the scale fits.
@@ -96,13 +172,13 @@ tk::PageWindow *Classroom::shownPage() const {
 }
 
 double Classroom::scale() const {
-    return m_course.session().zoom();
+    return m_course.session().appearance().zoom();
 }
 
 void Classroom::setScale(double scale, bool remember) {
     scale = clampScale(scale);
     if (remember)
-        m_settings.setValue(ScaleKey, scale);
+        m_settings.setScale(scale);
     m_wanted = scale;
     showAt(fitting(scale));
 }
@@ -118,10 +194,10 @@ double Classroom::fitting(double wanted) const {
 void Classroom::showAt(double scale) {
     if (scale == this->scale())
         return;
-    m_course.session().setZoom(scale);
+    m_course.session().appearance().setZoom(scale);
     applyScale();
     if (tk::PageWindow *page = shownPage())
-        page->announce(QStringLiteral("Échelle : %1 %.").arg(qRound(scale * 100)));
+        page->announce(tr("Échelle : %1 %.").arg(qRound(scale * 100)));
 }
 
 void Classroom::take(const CommandLine &options) {
@@ -132,7 +208,7 @@ void Classroom::take(const CommandLine &options) {
     tk::Session &session = m_course.session();
     if (options.silent)
         setSoundOn(false);
-    if (options.highContrast && !session.highContrast())
+    if (options.highContrast && !session.appearance().highContrast())
         setHighContrast(true, false);
     if (options.page)
         m_course.goTo(*options.page);
@@ -148,8 +224,8 @@ void Classroom::zoomIn() {
     const double next = stepAbove(scale());
     if (next <= MaxScale && fitting(next) < next) {
         if (tk::PageWindow *page = shownPage())
-            page->announce(QStringLiteral("Échelle : %1 %, la plus grande pour cet écran.")
-                               .arg(qRound(scale() * 100)));
+            page->announce(
+                tr("Échelle : %1 %, la plus grande pour cet écran.").arg(qRound(scale() * 100)));
         return;
     }
     setScale(next);
@@ -160,76 +236,74 @@ void Classroom::zoomOut() {
 }
 
 void Classroom::resetScale() {
-    m_settings.remove(ScaleKey);
+    m_settings.forgetScale();
     setScale(MinScale, false);
 }
 
 void Classroom::toggleFullScreen() {
     tk::Session &session = m_course.session();
-    session.setFullScreen(!session.fullScreen());
+    session.appearance().setFullScreen(!session.appearance().fullScreen());
     applyScale();
     if (tk::PageWindow *page = shownPage())
-        page->announce(session.fullScreen() ? QStringLiteral("Plein écran.")
-                                            : QStringLiteral("Fin du plein écran."));
+        page->announce(session.appearance().fullScreen() ? tr("Plein écran.")
+                                                         : tr("Fin du plein écran."));
 }
 
 bool Classroom::isPaused() const {
-    return m_course.session().isPaused();
+    return m_course.session().clock().isPaused();
 }
 
 void Classroom::togglePause() {
     tk::Session &session = m_course.session();
-    if (session.isPaused()) {
+    if (session.clock().isPaused()) {
         if (m_paused)
-            m_paused->announce(QStringLiteral("L'animation reprend."));
+            m_paused->announce(tr("L'animation reprend."));
         endPause();
         return;
     }
     tk::PageWindow *page = shownPage();
     if (!hasAnimation(page))
         return;
-    session.setPaused(true);
+    session.clock().setPaused(true);
     m_paused = page;
-    page->showPauseMark(true);
-    page->announce(QStringLiteral("Pause : l'animation est suspendue."));
+    page->setMark(pauseMark());
+    page->announce(tr("Pause : l'animation est suspendue."));
 }
 
 void Classroom::endPause() {
-    m_course.session().setPaused(false);
+    m_course.session().clock().setPaused(false);
     if (m_paused)
-        m_paused->showPauseMark(false);
+        m_paused->setMark({});
     m_paused = nullptr;
 }
 
 void Classroom::setSoundOn(bool on) {
-    m_course.session().setSoundOn(on);
-    m_course.session().window().setMark(on ? QString() : SoundOffMark, palette::Maroon,
-                                        SoundOffPlace);
+    m_course.session().sound().setOn(on);
+    m_course.session().window().setMark(on ? tk::Mark{} : soundOffMark());
 }
 
 void Classroom::toggleSound() {
     tk::Session &session = m_course.session();
-    setSoundOn(!session.soundOn());
-    m_settings.setValue(SoundKey, session.soundOn());
+    setSoundOn(!session.sound().isOn());
+    m_settings.setSoundOn(session.sound().isOn());
     if (tk::PageWindow *page = shownPage())
-        page->announce(session.soundOn() ? QStringLiteral("Son rétabli.")
-                                         : QStringLiteral("Son coupé."));
+        page->announce(session.sound().isOn() ? tr("Son rétabli.") : tr("Son coupé."));
 }
 
 void Classroom::toggleHighContrast() {
-    setHighContrast(!m_course.session().highContrast(), true);
+    setHighContrast(!m_course.session().appearance().highContrast(), true);
 }
 
 void Classroom::setHighContrast(bool on, bool remember) {
     tk::Session &session = m_course.session();
-    session.setHighContrast(on);
+    session.appearance().setHighContrast(on);
     if (remember)
-        m_settings.setValue(ContrastKey, on);
+        m_settings.setHighContrast(on);
     for (tk::PageWindow *page : session.window().findChildren<tk::PageWindow *>())
         page->refreshColours();
     if (tk::PageWindow *page = shownPage())
-        page->announce(session.highContrast() ? QStringLiteral("Contraste élevé.")
-                                              : QStringLiteral("Couleurs du cours."));
+        page->announce(session.appearance().highContrast() ? tr("Contraste élevé.")
+                                                           : tr("Couleurs du cours."));
 }
 
 QDialog *Classroom::openDialogFor(const QString &name, const QString &title) {
@@ -262,13 +336,12 @@ void Classroom::showPageList() {
     if (raiseOpenDialog())
         return;
     tk::PageWindow *page = shownPage();
-    QDialog *dialog =
-        openDialogFor(QStringLiteral("ListePages"), QStringLiteral("Aller à la page"));
+    QDialog *dialog = openDialogFor(QStringLiteral("ListePages"), tr("Aller à la page"));
     auto *layout = new QVBoxLayout(dialog);
-    auto *label = new QLabel(QStringLiteral("&Pages du cours :"), dialog);
+    auto *label = new QLabel(tr("&Pages du cours :"), dialog);
     auto *list = new QListWidget(dialog);
     list->setObjectName(QStringLiteral("Pages"));
-    list->setAccessibleName(QStringLiteral("Pages du cours"));
+    list->setAccessibleName(tr("Pages du cours"));
     label->setBuddy(list);
     for (int n = 1; n < shell::PageCount; ++n) {
         const QString title = shell::pageTitle(shell::pageAt(n));
@@ -277,13 +350,12 @@ void Classroom::showPageList() {
     const auto *shown = qobject_cast<const shell::CoursePage *>(page);
     list->setCurrentRow(shown ? shell::number(shown->id()) - 1 : 0);
     // Told when the list opens, before an arrow is pressed.
-    dialog->setAccessibleDescription(
-        QStringLiteral("Page actuelle : %1").arg(list->currentItem()->text()));
+    dialog->setAccessibleDescription(tr("Page actuelle : %1").arg(list->currentItem()->text()));
     list->setMinimumWidth(list->sizeHintForColumn(0) + 40);
     list->setMinimumHeight(list->sizeHintForRow(0) * (shell::PageCount - 1) + 8);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, dialog);
-    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("Aller à cette page"));
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Annuler"));
+    buttons->button(QDialogButtonBox::Ok)->setText(tr("Aller à cette page"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(tr("Annuler"));
     layout->addWidget(label);
     layout->addWidget(list);
     layout->addWidget(buttons);
@@ -300,63 +372,57 @@ void Classroom::showPageList() {
     list->setFocus();
 }
 
+QList<std::pair<QString, QString>> Classroom::keyHelp() {
+    QList<std::pair<QString, QString>> keys;
+    for (const TeacherKey &row : TeacherKeys) {
+        QStringList names;
+        for (const QKeySequence &key : ownKeys(row))
+            names << key.toString(QKeySequence::NativeText);
+        keys.append({names.join(tr(" ou ")), tr(row.what)});
+    }
+    return keys;
+}
+
 QString Classroom::helpText() {
-    return QStringLiteral(
-        "<h3>Touches</h3>"
-        "<table cellspacing='4'>"
-        "<tr><td><b>Ctrl++</b> / <b>Ctrl+-</b></td><td>agrandit / réduit le cours, "
-        "de 100 % à 300 % par pas de 25 %, sans dépasser l'écran</td></tr>"
-        "<tr><td><b>Ctrl+0</b></td><td>revient à 100 %</td></tr>"
-        "<tr><td><b>F11</b></td><td>plein écran, à la plus grande échelle ; F11 de "
-        "nouveau pour revenir</td></tr>"
-        "<tr><td><b>Pause</b> ou <b>P</b></td><td>suspend l'animation de la page, "
-        "puis la reprend</td></tr>"
-        "<tr><td><b>Ctrl+G</b></td><td>liste des pages, pour aller à l'une d'elles</td></tr>"
-        "<tr><td><b>Ctrl+M</b></td><td>coupe ou rétablit le son ; sans le son, chaque "
-        "page porte la marque « Son coupé »</td></tr>"
-        "<tr><td><b>Ctrl+H</b></td><td>contraste élevé : les textes et les tracés plus "
-        "foncés, bien lisibles au projecteur ; Ctrl+H de nouveau pour les couleurs du "
-        "cours</td></tr>"
-        "<tr><td><b>F1</b></td><td>cette aide</td></tr>"
-        "<tr><td><b>Entrée</b>, <b>Échap</b>, <b>Tab</b></td><td>le bouton qui a le "
-        "focus ou le bouton par défaut, le bouton d'annulation, le bouton suivant</td></tr>"
-        "</table>"
-        "<h3>Options de la ligne de commande</h3>"
-        "<table cellspacing='4'>"
-        "<tr><td><b>--echelle N</b></td><td>ouvre le cours à l'échelle N, de 1 à 3</td></tr>"
-        "<tr><td><b>--page NOM</b></td><td>ouvre le cours à une page, par son numéro "
-        "(1 à 13) ou son nom</td></tr>"
-        "<tr><td><b>--sans-son</b></td><td>ouvre le cours sans les bips</td></tr>"
-        "<tr><td><b>--contraste</b></td><td>ouvre le cours en contraste élevé</td></tr>"
-        "<tr><td><b>--help</b>, <b>--version</b></td><td>l'aide des options, la "
-        "version</td></tr>"
-        "</table>"
-        "<p>L'échelle, le son et le contraste choisis par les touches sont gardés pour la "
-        "prochaine "
-        "ouverture ; Ctrl+0 oublie l'échelle.</p>");
+    const auto row = [](const QString &term, const QString &what) {
+        return QStringLiteral("<tr><td><b>%1</b></td><td>%2</td></tr>")
+            .arg(term.toHtmlEscaped(), what.toHtmlEscaped());
+    };
+    QString text = tr("<h3>Touches</h3>") + QStringLiteral("<table cellspacing='4'>");
+    for (const auto &[keys, what] : keyHelp())
+        text += row(keys, what);
+    text += row(tr("Entrée, Échap, Tab"),
+                tr("le bouton qui a le focus ou le bouton par défaut, le bouton d'annulation, "
+                   "le bouton suivant"));
+    text += QStringLiteral("</table>") + tr("<h3>Options de la ligne de commande</h3>") +
+            QStringLiteral("<table cellspacing='4'>");
+    for (const auto &[option, what] : courseOptions())
+        text += row(option, what);
+    text += QStringLiteral("</table>") +
+            tr("<p>L'échelle, le son et le contraste choisis par les touches sont gardés pour "
+               "la prochaine ouverture ; Ctrl+0 oublie l'échelle.</p>");
+    return text;
 }
 
 QString Classroom::stateText() const {
     const tk::Session &session = m_course.session();
-    return QStringLiteral("<h3>Maintenant</h3><p>Échelle : %1 % ; son : %2 ; contraste "
-                          "élevé : %3.</p>")
+    return tr("<h3>Maintenant</h3><p>Échelle : %1 % ; son : %2 ; contraste élevé : %3.</p>")
         .arg(qRound(scale() * 100))
-        .arg(session.soundOn() ? QStringLiteral("en marche") : QStringLiteral("coupé"))
-        .arg(session.highContrast() ? QStringLiteral("oui") : QStringLiteral("non"));
+        .arg(session.sound().isOn() ? tr("en marche") : tr("coupé"))
+        .arg(session.appearance().highContrast() ? tr("oui") : tr("non"));
 }
 
 void Classroom::showHelp() {
     if (raiseOpenDialog())
         return;
-    QDialog *dialog =
-        openDialogFor(QStringLiteral("Aide"), QStringLiteral("Aide : touches et options"));
+    QDialog *dialog = openDialogFor(QStringLiteral("Aide"), tr("Aide : touches et options"));
     auto *layout = new QVBoxLayout(dialog);
     auto *text = new QLabel(stateText() + helpText(), dialog);
     text->setObjectName(QStringLiteral("TexteAide"));
     text->setTextFormat(Qt::RichText);
     text->setWordWrap(false);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, dialog);
-    buttons->button(QDialogButtonBox::Close)->setText(QStringLiteral("Fermer"));
+    buttons->button(QDialogButtonBox::Close)->setText(tr("Fermer"));
     layout->addWidget(text);
     layout->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
@@ -387,57 +453,33 @@ bool Classroom::eventFilter(QObject *watched, QEvent *event) {
     return QObject::eventFilter(watched, event);
 }
 
+bool Classroom::canPause() const {
+    return isPaused() || hasAnimation(shownPage());
+}
+
 bool Classroom::handleKey(QKeyEvent *key) {
-    const Qt::KeyboardModifiers modifiers =
-        key->modifiers() &
-        (Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier | Qt::MetaModifier);
-    const bool control = modifiers & Qt::ControlModifier;
-    const bool alone = (modifiers & ~Qt::ShiftModifier) == 0;
-    const int code = key->key();
-    const auto act = [key](auto &&action) {
-        if (!key->isAutoRepeat()) // a held key acts once
-            action();
+    const QKeyCombination pressed(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier |
+                                                      Qt::ShiftModifier | Qt::MetaModifier),
+                                  Qt::Key(key->key()));
+    // A letter alone belongs to the box that takes typing, if it has the focus.
+    const bool letter = pressed.keyboardModifiers() == Qt::NoModifier &&
+                        pressed.key() >= Qt::Key_A && pressed.key() <= Qt::Key_Z;
+    if (letter && takesLetters(QApplication::focusWidget()))
+        return false;
+    for (qsizetype i = 0; i < m_actions.size(); ++i) {
+        QAction *action = m_actions.at(i);
+        const TeacherKey &row = TeacherKeys[i];
+        const QList<QKeySequence> keys = action->shortcuts();
+        if (std::none_of(keys.begin(), keys.end(),
+                         [pressed](const QKeySequence &k) { return matches(k, pressed); }))
+            continue;
+        if (row.applies && !(this->*row.applies)())
+            return false;
+        if (!key->isAutoRepeat() || action->autoRepeat())
+            action->trigger();
         return true;
-    };
-    if (control && !(modifiers & (Qt::AltModifier | Qt::MetaModifier))) {
-        switch (code) {
-        case Qt::Key_Plus:
-        case Qt::Key_Equal:
-            return act([this] { zoomIn(); });
-        case Qt::Key_Minus:
-            return act([this] { zoomOut(); });
-        case Qt::Key_0:
-            return act([this] { resetScale(); });
-        case Qt::Key_G:
-            return act([this] { showPageList(); });
-        case Qt::Key_M:
-            return act([this] { toggleSound(); });
-        case Qt::Key_H:
-            return act([this] { toggleHighContrast(); });
-        default:
-            return false;
-        }
     }
-    if (!alone)
-        return false;
-    switch (code) {
-    case Qt::Key_F11:
-        return act([this] { toggleFullScreen(); });
-    case Qt::Key_F1:
-        return act([this] { showHelp(); });
-    case Qt::Key_Pause:
-    case Qt::Key_P:
-        // A letter for the box that takes typing; for the course elsewhere,
-        // where an animation can be paused.
-        if (code == Qt::Key_P &&
-            (modifiers != Qt::NoModifier || takesLetters(QApplication::focusWidget())))
-            return false;
-        if (!isPaused() && !hasAnimation(shownPage()))
-            return false;
-        return act([this] { togglePause(); });
-    default:
-        return false;
-    }
+    return false;
 }
 
 } // namespace app

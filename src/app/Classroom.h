@@ -1,11 +1,14 @@
 #pragma once
 
 #include "app/CommandLine.h"
+#include "app/Settings.h"
 
 #include <QDialog>
 #include <QObject>
 #include <QPointer>
+#include <utility>
 
+class QAction;
 class QSettings;
 
 class QKeyEvent;
@@ -36,8 +39,8 @@ public:
     ~Classroom() override;
 
     /// The scales that Ctrl++ and Ctrl+- step through: 100 % to 300 % by 25 %.
-    static constexpr double MinScale = 1.0;
-    static constexpr double MaxScale = 3.0;
+    static constexpr double MinScale = Settings::MinScale;
+    static constexpr double MaxScale = Settings::MaxScale;
     static constexpr double ScaleStep = 0.25;
 
     /// The scale the pages are shown at.
@@ -68,6 +71,14 @@ public:
 
     /// The text of the help window: the keys and the options.
     static QString helpText();
+    /// \brief The teacher's keys and what each does, in the order of their
+    /// table, as the help and the usage list them.
+    static QList<std::pair<QString, QString>> keyHelp();
+    /// \brief The teacher's actions, one for each key of the table, with
+    /// their keys (the course's own, then the desktop's standard ones).
+    const QList<QAction *> &actions() const { return m_actions; }
+    /// Whether the pause key applies now: an animation to pause or to resume.
+    bool canPause() const;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -93,7 +104,8 @@ private:
     tk::PageWindow *shownPage() const;
 
     shell::Course &m_course;
-    QSettings &m_settings;
+    Settings m_settings;
+    QList<QAction *> m_actions;        ///< the teacher's keys, in the order of their table
     QPointer<tk::PageWindow> m_paused; ///< the page whose animation is paused
     QPointer<QDialog> m_dialog;
     double m_wanted = MinScale; ///< the scale asked for, which the screen may not fit

@@ -1,6 +1,10 @@
 #include "app/CommandLine.h"
 
+#include "app/Classroom.h"
+#include "app/Settings.h"
 #include "version/Version.h"
+
+#include <QCoreApplication>
 
 #include <QSet>
 
@@ -52,7 +56,7 @@ CommandLine refuse(const QString &why) {
 std::optional<double> scaleFrom(QString text) {
     bool ok = false;
     const double scale = text.replace(u',', u'.').toDouble(&ok);
-    if (!ok || !std::isfinite(scale) || scale < 1.0 || scale > 3.0)
+    if (!ok || !std::isfinite(scale) || !Settings::isScale(scale))
         return std::nullopt;
     return scale;
 }
@@ -64,7 +68,69 @@ QString pageList() {
     return names.join(QStringLiteral(", "));
 }
 
+// The context of the command line's texts, for Qt's translation tools.
+class Texts {
+    Q_DECLARE_TR_FUNCTIONS(app::CommandLine)
+};
+
+// The course's own options, as the usage and the help describe them.
+struct OptionHelp {
+    const char *option;
+    const char *what;
+};
+constexpr OptionHelp Options[] = {
+    {"--echelle N", QT_TRANSLATE_NOOP("app::CommandLine",
+                                      "ouvre le cours à l'échelle N, de 1 à 3 (1,5 pour 150 %)")},
+    {"--page NOM", QT_TRANSLATE_NOOP("app::CommandLine",
+                                     "ouvre le cours à une page : son numéro, de 1 à %1, ou son "
+                                     "nom (%2)")},
+    {"--sans-son", QT_TRANSLATE_NOOP("app::CommandLine", "ouvre le cours sans les bips")},
+    {"--contraste", QT_TRANSLATE_NOOP("app::CommandLine", "ouvre le cours en contraste élevé")},
+    {"-h, --help", QT_TRANSLATE_NOOP("app::CommandLine", "affiche l'aide des options et s'arrête")},
+    {"-v, --version", QT_TRANSLATE_NOOP("app::CommandLine", "affiche la version et s'arrête")},
+};
+
+// "  term          what", the description wrapped at the width of a
+// terminal, never before a French sign that follows a blank ("%", ":"...).
+QString entry(const QString &term, const QString &what) {
+    constexpr qsizetype Indent = 18;
+    constexpr qsizetype Width = 78;
+    const QString margin(Indent, u' ');
+    QString text = QStringLiteral("  ") + term;
+    text = text.size() < Indent ? text.leftJustified(Indent) : text + u'\n' + margin;
+    qsizetype length = Indent;
+    const QStringList words = what.split(u' ');
+    for (qsizetype i = 0; i < words.size(); ++i) {
+        const QString &word = words.at(i);
+        if (i > 0) {
+            const bool glued = QStringLiteral("%:;!?»").contains(word.front());
+            if (!glued && length + 1 + word.size() > Width) {
+                text += u'\n' + margin;
+                length = Indent;
+            } else {
+                text += u' ';
+                ++length;
+            }
+        }
+        text += word;
+        length += word.size();
+    }
+    return text + u'\n';
+}
+
 } // namespace
+
+QList<std::pair<QString, QString>> courseOptions() {
+    QList<std::pair<QString, QString>> options;
+    for (const OptionHelp &option : Options)
+        options.append({QString::fromUtf8(option.option), Texts::tr(option.what)});
+    // The pages, from the page table.
+    for (auto &[option, what] : options) {
+        if (option.startsWith(u"--page"))
+            what = what.arg(shell::PageCount - 1).arg(pageList());
+    }
+    return options;
+}
 
 CommandLine parseCommandLine(const QStringList &arguments) {
     CommandLine line;
@@ -82,7 +148,7 @@ CommandLine parseCommandLine(const QStringList &arguments) {
             continue;
         }
         if (!argument.startsWith(u'-') || argument == u"-" || argument == u"--")
-            return refuse(QStringLiteral("argument inattendu « %1 »").arg(argument));
+            return refuse(Texts::tr("argument inattendu « %1 »").arg(argument));
         QString option = argument.mid(argument.startsWith(u"--") ? 2 : 1);
         const qsizetype equals = option.indexOf(u'=');
         const bool valueGiven = equals >= 0;
@@ -107,14 +173,14 @@ CommandLine parseCommandLine(const QStringList &arguments) {
             if (option == u"echelle") {
                 line.scale = scaleFrom(value);
                 if (!line.scale)
-                    return refuse(QStringLiteral("échelle « %1 » impossible : donnez un nombre "
-                                                 "de 1 à 3, comme 1,5")
+                    return refuse(Texts::tr("échelle « %1 » impossible : donnez un nombre de 1 à "
+                                            "3, comme 1,5")
                                       .arg(value));
             } else {
                 line.page = pageNamed(value);
                 if (!line.page)
-                    return refuse(QStringLiteral("page inconnue « %1 » : donnez son numéro, de 1 "
-                                                 "à %2, ou son nom (%3)")
+                    return refuse(Texts::tr("page inconnue « %1 » : donnez son numéro, de 1 "
+                                            "à %2, ou son nom (%3)")
                                       .arg(value)
                                       .arg(shell::PageCount - 1)
                                       .arg(pageList()));
@@ -134,7 +200,7 @@ CommandLine parseCommandLine(const QStringList &arguments) {
                 line.display = value;
             continue;
         }
-        return refuse(QStringLiteral("option inconnue « %1 »").arg(argument));
+        return refuse(Texts::tr("option inconnue « %1 »").arg(argument));
     }
     return line;
 }
@@ -166,28 +232,20 @@ QStringList forwardedOptions(const CommandLine &line) {
 }
 
 QString usage() {
-    return QStringLiteral(
-        "Usage : transformateur-impulsions [options]\n"
-        "Cours interactif sur le transformateur d'impulsions.\n"
-        "\n"
-        "Options :\n"
-        "  --echelle N     ouvre le cours à l'échelle N, de 1 à 3 (1,5 pour 150 %)\n"
-        "  --page NOM      ouvre le cours à une page : son numéro, de 1 à 13, ou son\n"
-        "                  nom (Fonction, Convent, Aimant, Vide, Produit, PasSat,\n"
-        "                  Demag, Incomp, RappCyc, ChargeTi, Applic, Variat, FinProg)\n"
-        "  --sans-son      ouvre le cours sans les bips\n"
-        "  --contraste     ouvre le cours en contraste élevé\n"
-        "  -h, --help      affiche cette aide et s'arrête\n"
-        "  -v, --version   affiche la version et s'arrête\n"
-        "\n"
-        "Touches : Ctrl++ et Ctrl+- agrandissent et réduisent le cours, sans dépasser\n"
-        "l'écran, Ctrl+0 le remet à 100 % ; F11 plein écran ; Pause ou P suspend\n"
-        "l'animation ; Ctrl+G liste des pages ; Ctrl+M coupe ou rétablit le son ;\n"
-        "Ctrl+H contraste élevé ; F1 aide.\n"
-        "\n"
-        "Les options de Qt (-platform, -style, -reverse…) sont acceptées.\n"
-        "Si le cours est déjà ouvert, il revient au premier plan, à la page et à\n"
-        "l'échelle demandées.\n");
+    QString text = Texts::tr("Usage : transformateur-impulsions [options]\n"
+                             "Cours interactif sur le transformateur d'impulsions.\n"
+                             "\n"
+                             "Options :\n");
+    for (const auto &[option, what] : courseOptions())
+        text += entry(option, what);
+    text += Texts::tr("\nTouches :\n");
+    for (const auto &[keys, what] : Classroom::keyHelp())
+        text += entry(keys, what);
+    text += Texts::tr("\n"
+                      "Les options de Qt (-platform, -style, -reverse…) sont acceptées.\n"
+                      "Si le cours est déjà ouvert, il revient au premier plan, à la page et à\n"
+                      "l'échelle demandées.\n");
+    return text;
 }
 
 QString versionText() {

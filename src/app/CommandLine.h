@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 #include <optional>
+#include <utility>
 
 namespace app {
 
@@ -39,7 +40,12 @@ CommandLine parseCommandLine(const QStringList &arguments);
 /// given them by a later start (--page, --echelle, --sans-son, --contraste).
 QStringList forwardedOptions(const CommandLine &line);
 
-/// \brief The short French usage text that --help prints.
+/// \brief The course's own options and what each does, in the order that
+/// the usage and the help list them.
+QList<std::pair<QString, QString>> courseOptions();
+
+/// \brief The short French usage text that --help prints: the options and
+/// the teacher's keys.
 QString usage();
 /// \brief "transformateur-impulsions" and the version, as --version prints them.
 QString versionText();

@@ -4,7 +4,7 @@ namespace shell {
 namespace {
 
 constexpr std::array Titles{
-#define COURSE_PAGE_TITLE(layer, name, title) title,
+#define COURSE_PAGE_TITLE(layer, name, title, motion) title,
     COURSE_PAGES(COURSE_PAGE_TITLE)
 #undef COURSE_PAGE_TITLE
 };

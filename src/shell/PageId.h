@@ -12,19 +12,28 @@ namespace shell {
 /// \brief The fourteen pages, in the order of the course: the title page,
 /// then the thirteen course pages (the page table).
 enum class PageId {
-#define COURSE_PAGE_ID(layer, name, title) name,
+#define COURSE_PAGE_ID(layer, name, title, motion) name,
     COURSE_PAGES(COURSE_PAGE_ID)
 #undef COURSE_PAGE_ID
 };
 
 /// \brief The form names, in the order of the course.
 inline constexpr std::array FormNames{
-#define COURSE_PAGE_NAME(layer, name, title) std::string_view(#name),
+#define COURSE_PAGE_NAME(layer, name, title, motion) std::string_view(#name),
     COURSE_PAGES(COURSE_PAGE_NAME)
 #undef COURSE_PAGE_NAME
 };
 
 inline constexpr int PageCount = int(FormNames.size());
+
+/// \brief Whether a page draws an animation that a teacher may pause.
+enum class Motion { Still, Animated };
+
+inline constexpr std::array Motions{
+#define COURSE_PAGE_MOTION(layer, name, title, motion) Motion::motion,
+    COURSE_PAGES(COURSE_PAGE_MOTION)
+#undef COURSE_PAGE_MOTION
+};
 
 /// \brief The page's form name ("Fonction", "ChargeTi", ...).
 QString formName(PageId id);
@@ -38,6 +47,10 @@ constexpr int number(PageId id) {
 }
 constexpr PageId pageAt(int number) {
     return PageId(number);
+}
+/// Whether the page draws an animation (Vide, Demag, Incomp).
+constexpr bool animates(PageId id) {
+    return Motions[std::size_t(number(id))] == Motion::Animated;
 }
 
 namespace detail {
@@ -71,7 +84,5 @@ inline constexpr auto CreationOrder = detail::alphabetical(detail::coursePages()
 inline constexpr auto DestructionOrder = detail::alphabetical(detail::allPages());
 
 static_assert(pageAt(0) == PageId::Debut, "the title page comes first");
-static_assert(CreationOrder.front() == PageId::Aimant && CreationOrder.back() == PageId::Vide);
-static_assert(DestructionOrder[4] == PageId::Debut, "the title page is destroyed fifth");
 
 } // namespace shell
