@@ -79,4 +79,10 @@ struct Timp {
 #define TIMP_VARIABLES(timp)                                                                       \
     [[maybe_unused]] auto &[CurX, CurY, PrevX, PrevY, NextX, I1Y, SatY, FluxY, V2Y, StartX] = (timp)
 
-namespace pages {} // namespace pages
+namespace pages {
+
+/// \brief The interval of the oscillogram pages' animation timers, in
+/// milliseconds: one step of a plot per tick.
+inline constexpr int TickMs = 100;
+
+} // namespace pages

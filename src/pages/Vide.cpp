@@ -1,4 +1,5 @@
 #include "pages/Vide.h"
+#include "pages/PlotMarks.h"
 #include "pages/Style.h"
 #include "pages/Timp.h"
 #include "palette/Palette.h"
@@ -11,46 +12,61 @@ const QColor &I1Colour = palette::Red;
 const QColor &V1Colour = palette::Green;
 const QColor &V2Colour = palette::Blue;
 
-constexpr int OriginX = 19;
-constexpr int OriginY = 162;
-constexpr int V1Level = 20; // v1 = E
-constexpr int V2Level = 80; // v2 = (n2/n1) E
-constexpr int LastX = 140;
+/// The colour of each trace on the page.
+const QColor &colourOf(plot::Trace trace) {
+    switch (trace) {
+    case plot::Trace::V1:
+        return V1Colour;
+    case plot::Trace::V2:
+        return V2Colour;
+    default:
+        return I1Colour;
+    }
+}
 
-const QString DrawingDescription =
-    QStringLiteral("Oscillogrammes de v1, v2 et i1 en fonction du temps, en cours de tracé.");
-const QString FinishedDescription = QStringLiteral(
+const char *const DrawingDescription = QT_TRANSLATE_NOOP(
+    "pages::Vide", "Oscillogrammes de v1, v2 et i1 en fonction du temps, en cours de tracé.");
+const char *const FinishedDescription = QT_TRANSLATE_NOOP(
+    "pages::Vide",
     "À l'instant 0, la tension v1 passe de 0 à E et la tension v2 de 0 à "
     "(n2/n1) × E ; elles restent constantes jusqu'à la fin du tracé. Pendant ce temps, le "
     "courant i1 croît linéairement à partir de 0 suivant i1 = (E / L) × t, une droite de "
     "pente E / L. Le tracé s'arrête avant la saturation, que seul le texte décrit.");
 
+/// \a text, with its accessible name \a name.
+tk::TextBox *named(tk::TextBox *text, const QString &name) {
+    text->setAccessibleName(name);
+    return text;
+}
+
 } // namespace
 
 Vide::Vide(shell::Course &course)
-    : CoursePage(course, Id, Navigation::Panel), timp(course.shared<Timp>()) {
-    Picture1 = new tk::PlotSurface(this, QStringLiteral("Picture1"), {960, 120, 2985, 2685},
-                                   course.picture(art::Picture::NoLoadAxes),
-                                   QStringLiteral("Oscillogrammes"));
-    Image2 = new tk::ImageBox(this, QStringLiteral("Image2"), {6600, 120, 1620, 1275},
+    : CoursePage(course, Id, Navigation::Panel),
+      Picture1(new tk::PlotSurface(this, QStringLiteral("Picture1"), {960, 120, 2985, 2685},
+                                   course.picture(art::Picture::NoLoadAxes), tr("Oscillogrammes"))),
+      Image2(new tk::ImageBox(this, QStringLiteral("Image2"), {6600, 120, 1620, 1275},
                               course.picture(art::Picture::NoLoadTransformer),
-                              QStringLiteral("Transformateur d'impulsions"));
-    Frame1_1 = new tk::Frame(this, QStringLiteral("Frame1(1)"), {6120, 1560, 3375, 975});
-    TextLegende = new tk::TextBox(Frame1_1, QStringLiteral("TextLegende"), {240, 120, 3135, 735},
-                                  style::Default);
-    TextLegende->setAccessibleName(QStringLiteral("Légende"));
-    Frame2 = new tk::Frame(this, QStringLiteral("Frame2"), {120, 3000, 9255, 1455});
-    TextVide = new tk::TextBox(Frame2, QStringLiteral("TextVide"), {600, 120, 8415, 1215},
-                               style::text(fonts::Pt9_75, true));
-    TextVide->setAccessibleName(QStringLiteral("Fonctionnement à vide"));
-    Frame3 = new tk::Frame(this, QStringLiteral("Frame3"), {120, 4560, 9255, 1575});
-    TextSaturation = new tk::TextBox(Frame3, QStringLiteral("TextSaturation"), {600, 0, 8415, 1455},
-                                     style::text(fonts::Pt9_75, true, true));
-    TextSaturation->setAccessibleName(QStringLiteral("Saturation"));
-    TextSaturation->hide();
-    Suite = makeSuite();
-    Timer2 = new tk::Timer(this, QStringLiteral("Timer2"), TickMs);
-
+                              tr("Transformateur d'impulsions"))),
+      Frame1_1(new tk::Frame(this, QStringLiteral("Frame1(1)"), {6120, 1560, 3375, 975})),
+      TextLegende(named(new tk::TextBox(Frame1_1, QStringLiteral("TextLegende"),
+                                        {240, 120, 3135, 735}, style::Default),
+                        tr("Légende"))),
+      Frame2(new tk::Frame(this, QStringLiteral("Frame2"), {120, 3000, 9255, 1455})),
+      TextVide(named(new tk::TextBox(Frame2, QStringLiteral("TextVide"), {600, 120, 8415, 1215},
+                                     style::text(fonts::Pt9_75, true)),
+                     tr("Fonctionnement à vide"))),
+      Frame3(new tk::Frame(this, QStringLiteral("Frame3"), {120, 4560, 9255, 1575})),
+      TextSaturation([this] {
+          auto *text =
+              named(new tk::TextBox(Frame3, QStringLiteral("TextSaturation"), {600, 0, 8415, 1455},
+                                    style::text(fonts::Pt9_75, true, true)),
+                    tr("Saturation"));
+          text->hide();
+          return text;
+      }()),
+      Suite(makeSuite()), Timer2(new tk::Timer(this, QStringLiteral("Timer2"), TickMs)),
+      timp(course.shared<Timp>()), m_model(timp) {
     connect(Timer2, &tk::Timer::tick, this, &Vide::Timer2_Timer);
     // While the plot is drawn no button is shown: the plot holds the focus.
     setFocusHolder(Picture1);
@@ -68,44 +84,32 @@ Vide::Vide(shell::Course &course)
 }
 
 void Vide::prepareArrival() {
-    TIMP_VARIABLES(timp);
-    PrevX = OriginX;
-    NextX = PrevX;
-    PrevY = OriginY;
-    CurY = PrevY;
-    Picture1->setDrawingPosition(PrevX.pixel(), PrevY.pixel());
-    // The rising edges of v1 and v2; whatever an earlier visit drew stays.
-    Picture1->drawLine(PrevX.pixel(), PrevY.pixel(), PrevX.pixel(), V1Level, V1Colour);
-    Picture1->drawLine(PrevX.pixel(), PrevY.pixel(), PrevX.pixel(), V2Level, V2Colour);
-    Timer2->setEnabled(true);
-    Picture1->setAccessibleDescription(DrawingDescription);
+    apply(m_model.start());
+    Picture1->setAccessibleDescription(tr(DrawingDescription));
     Picture1->setBeingDrawn(true);
 }
 
 void Vide::Timer2_Timer() {
-    TIMP_VARIABLES(timp);
     Timer2->setEnabled(false);
-    // One column per tick: the loop leaves the tick after each pass but the last.
-    for (CurX = NextX; CurX <= LastX; CurX += 1) {
-        const int x0 = PrevX.pixel();
-        const int x1 = CurX.pixel();
-        Picture1->drawLine(x0, PrevY.pixel(), x1, CurY.pixel(), I1Colour);
-        Picture1->drawLine(x0, V1Level, x1, V1Level, V1Colour);
-        Picture1->drawLine(x0, V2Level, x1, V2Level, V2Colour);
-        NextX += 1;
-        PrevX = CurX;
-        PrevY = CurY;
-        CurY -= 1;
-        if (CurX < LastX) {
+    apply(m_model.tick());
+}
+
+void Vide::apply(const VideModel::Tick &tick) {
+    paint(*Picture1, tick, colourOf);
+    for (const VideModel::Event event : tick.events) {
+        switch (event) {
+        case VideModel::Event::NextTick:
             Timer2->setEnabled(true);
-            return;
+            break;
+        case VideModel::Event::Finished:
+            Picture1->setAccessibleDescription(tr(FinishedDescription));
+            Picture1->setBeingDrawn(false);
+            Suite->show();
+            Suite->setFocus();
+            announceShown({Picture1});
+            break;
         }
     }
-    Picture1->setAccessibleDescription(FinishedDescription);
-    Picture1->setBeingDrawn(false);
-    Suite->show();
-    Suite->setFocus();
-    announceShown({Picture1});
 }
 
 COURSE_PAGE_FACTORY(Vide)
