@@ -26,7 +26,7 @@ packages=(g++ make cmake pkg-config qt6-base-dev qt6-svg-dev qt6-translations-l1
 # XWayland), a sound server and a screen reader for the tests on a real desktop.
 test_packages=(xvfb xauth dbus-daemon at-spi2-core python3-gi gir1.2-atspi-2.0
     openbox x11-utils xdotool desktop-file-utils appstream lintian poppler-utils
-    weston xwayland imagemagick pulseaudio pulseaudio-utils orca)
+    weston xwayland imagemagick pulseaudio pulseaudio-utils orca qt6-l10n-tools)
 
 install_missing() {
     local missing=()

@@ -41,10 +41,14 @@ bool takesLetters(const QWidget *widget) {
 // draws anything; the pause on the left, the silence left of the navigation
 // buttons.
 tk::Mark pauseMark() {
-    return {Classroom::tr("Pause"), palette::Maroon, {120, 6480, 1200, 255}};
+    return {QCoreApplication::translate("app::Classroom", "Pause"),
+            palette::Maroon,
+            {120, 6480, 1200, 255}};
 }
 tk::Mark soundOffMark() {
-    return {Classroom::tr("Son coupé"), palette::Maroon, {2970, 6480, 840, 255}};
+    return {QCoreApplication::translate("app::Classroom", "Son coupé"),
+            palette::Maroon,
+            {2970, 6480, 840, 255}};
 }
 
 // The teacher's keys, one row each: the action's name, the course's own keys

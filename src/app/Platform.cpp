@@ -1,5 +1,6 @@
 #include "app/Platform.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -55,7 +56,7 @@ void whileStarting(QtMsgType type, const QMessageLogContext &context, const QStr
 }
 
 QString quoted(const QString &text) {
-    return QStringLiteral("« %1 »").arg(text);
+    return QCoreApplication::translate("app::Platform", "« %1 »").arg(text);
 }
 
 } // namespace
@@ -111,36 +112,41 @@ QString platformFailure(const QStringList &missing, const QStringList &unreachab
                         const QString &asked) {
     const QString display = asked.isEmpty() ? qEnvironmentVariable("DISPLAY") : asked;
     if (!missing.isEmpty()) {
-        return QStringLiteral("la plateforme graphique %1 n'existe pas.\n"
-                              "Choisissez-en une que Qt connaît, xcb (X11) ou wayland, par "
-                              "l'option -platform ou la variable QT_QPA_PLATFORM.")
+        return QCoreApplication::translate(
+                   "app::Platform", "la plateforme graphique %1 n'existe pas.\n"
+                                    "Choisissez-en une que Qt connaît, xcb (X11) ou wayland, par "
+                                    "l'option -platform ou la variable QT_QPA_PLATFORM.")
             .arg(quoted(missing.first()));
     }
     const QString platform = unreachable.isEmpty() ? QString() : unreachable.first();
     if (platform.startsWith(u"wayland")) {
         const QString name = qEnvironmentVariable("WAYLAND_DISPLAY", QStringLiteral("wayland-0"));
-        return QStringLiteral("impossible de joindre le compositeur Wayland %1.\n"
-                              "Vérifiez que la session Wayland est ouverte et que "
-                              "WAYLAND_DISPLAY et XDG_RUNTIME_DIR la désignent, ou lancez le "
-                              "cours sous X11 : -platform xcb")
+        return QCoreApplication::translate(
+                   "app::Platform", "impossible de joindre le compositeur Wayland %1.\n"
+                                    "Vérifiez que la session Wayland est ouverte et que "
+                                    "WAYLAND_DISPLAY et XDG_RUNTIME_DIR la désignent, ou lancez le "
+                                    "cours sous X11 : -platform xcb")
             .arg(quoted(name));
     }
     if (platform == u"xcb" || platform.isEmpty()) {
         if (display.isEmpty()) {
-            return QStringLiteral("aucun écran graphique (DISPLAY non défini).\n"
-                                  "Lancez le cours dans une session graphique, ou sous Xvfb "
-                                  "avec : xvfb-run transformateur-impulsions");
+            return QCoreApplication::translate(
+                "app::Platform", "aucun écran graphique (DISPLAY non défini).\n"
+                                 "Lancez le cours dans une session graphique, ou sous Xvfb "
+                                 "avec : xvfb-run transformateur-impulsions");
         }
-        return QStringLiteral(
+        return QCoreApplication::translate(
+                   "app::Platform",
                    "impossible d'ouvrir l'écran X %1.\n"
                    "Vérifiez que la session graphique est ouverte, que DISPLAY (ou -display) la "
                    "désigne et qu'elle vous est ouverte (XAUTHORITY), ou lancez le "
                    "cours sous Xvfb : xvfb-run transformateur-impulsions")
             .arg(quoted(display));
     }
-    return QStringLiteral("impossible d'ouvrir la plateforme graphique %1.\n"
-                          "Vérifiez la session graphique, ou choisissez une autre plateforme "
-                          "par l'option -platform : xcb (X11) ou wayland.")
+    return QCoreApplication::translate(
+               "app::Platform", "impossible d'ouvrir la plateforme graphique %1.\n"
+                                "Vérifiez la session graphique, ou choisissez une autre plateforme "
+                                "par l'option -platform : xcb (X11) ou wayland.")
         .arg(quoted(platform));
 }
 
@@ -156,8 +162,9 @@ QString mendScaleFactor() {
     if (value.isEmpty() || (ok && std::isfinite(factor) && factor >= 0.5 && factor <= 4.0))
         return {};
     qunsetenv(Name);
-    return QStringLiteral("QT_SCALE_FACTOR %1 ignoré : il faut un nombre de 0.5 à 4 ; "
-                          "pour agrandir le cours : --echelle.")
+    return QCoreApplication::translate("app::Platform",
+                                       "QT_SCALE_FACTOR %1 ignoré : il faut un nombre de 0.5 à 4 ; "
+                                       "pour agrandir le cours : --echelle.")
         .arg(quoted(value));
 }
 

@@ -39,7 +39,8 @@ std::unique_ptr<QSettings> openSettings(QTemporaryDir &instead) {
     const QFileInfo file(path);
     if (!file.exists() || file.isFile())
         return std::make_unique<QSettings>(path, QSettings::IniFormat);
-    say(QStringLiteral("« %1 » n'est pas un fichier : les réglages ne sont ni lus ni gardés.")
+    say(QCoreApplication::translate(
+            "main", "« %1 » n'est pas un fichier : les réglages ne sont ni lus ni gardés.")
             .arg(path));
     return std::make_unique<QSettings>(instead.filePath(QStringLiteral("reglages.ini")),
                                        QSettings::IniFormat);
@@ -76,7 +77,8 @@ int main(int argc, char *argv[]) {
     app::SingleInstance instance(
         app::screenIdentity(QGuiApplication::platformName(), line.display));
     if (!instance.claim(app::forwardedOptions(line))) {
-        say(QStringLiteral("le cours est déjà ouvert : il revient au premier plan."));
+        say(QCoreApplication::translate("main",
+                                        "le cours est déjà ouvert : il revient au premier plan."));
         return 0;
     }
     QApplication::setApplicationName(QStringLiteral("transformateur-impulsions"));

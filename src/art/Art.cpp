@@ -137,11 +137,11 @@ QSize size(Picture picture) {
 }
 
 QString title(Picture picture) {
-    return QString::fromUtf8(entry(picture).title);
+    return QCoreApplication::translate("art::Picture", entry(picture).title);
 }
 
 QString description(Picture picture) {
-    return QString::fromUtf8(entry(picture).description);
+    return QCoreApplication::translate("art::Picture", entry(picture).description);
 }
 
 QString name(Picture picture) {

@@ -6,6 +6,7 @@
 #include "art/Painters.h"
 #include "art/PlotKit.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -292,7 +293,8 @@ void mainsPulses(QPainter &p) {
     // The label points at the train of the second half period, under which
     // the mains voltage is negative and leaves the way clear.
     const int pointX = int(std::lround(upper.x(Half + Firing + Train / 2))) - 1;
-    plot::text(p, pointX, 11, QStringLiteral("train d'impulsions"), draw::Red, Align::Centre);
+    plot::text(p, pointX, 11, QCoreApplication::translate("art::Drawing", "train d'impulsions"),
+               draw::Red, Align::Centre);
     plot::upAxis(p, pointX, 14, mainsZero - 10, 1, 1, 0, draw::Red);
     for (int r = 0; r < 3; ++r)
         draw::fillSpan(p, pointX - 2 + r, mainsZero - 12 + r, pointX + 2 - r, mainsZero - 12 + r,

@@ -5,6 +5,7 @@
 #include "art/Painters.h"
 #include "art/PlotKit.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 
 namespace art::painters {
@@ -56,10 +57,11 @@ void magnetisationCurve(QPainter &p) {
         QPolygonF{QPointF(axisX + 2, axisY), QPointF(kneeX, kneeY), QPointF(flatEnd, kneeY)});
     p.restore();
 
-    plot::text(p, axisX + 9, 13, QStringLiteral("Flux"), draw::Green);
+    plot::text(p, axisX + 9, 13, QCoreApplication::translate("art::Drawing", "Flux"), draw::Green);
     plot::text(p, axisX - 3, 172, QStringLiteral("0"), Black, Align::Right);
     plot::text(p, kneeX, 172, QStringLiteral("Im"), draw::Red, Align::Centre);
-    plot::text(p, 252, 172, QStringLiteral("Courant magnétisant"), draw::Red, Align::Right);
+    plot::text(p, 252, 172, QCoreApplication::translate("art::Drawing", "Courant magnétisant"),
+               draw::Red, Align::Right);
 }
 
 void pulse10V(QPainter &p) {

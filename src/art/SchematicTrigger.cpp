@@ -11,6 +11,7 @@
 #include "art/Painters.h"
 #include "art/Symbols.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 
 namespace art::painters {
@@ -53,11 +54,12 @@ void generator(QPainter &p) {
     using namespace stage;
     draw::fill(p, Box.x(), Box.y(), Box.width(), Box.height(), Black);
     draw::fill(p, Box.x() + 1, Box.y() + 1, Box.width() - 2, Box.height() - 2, BoxGrey);
-    const char *lines[] = {"Alimentation 15V", "Générateur", "d'impulsions", "synchronisé",
-                           "sur le secteur"};
+    // One line of the box for each line of the text.
+    const QString text = QCoreApplication::translate(
+        "art::Drawing", "Alimentation 15V\nGénérateur\nd'impulsions\nsynchronisé\nsur le secteur");
     int y = Box.y() + 4;
-    for (const char *line : lines) {
-        textCentred(p, Box.center().x() + 1, y, QString::fromUtf8(line), Black, Small);
+    for (const QString &line : text.split(u'\n')) {
+        textCentred(p, Box.center().x() + 1, y, line, Black, Small);
         y += 12;
     }
     wire(p, {BoxGroundX, Box.bottom() + 1}, {BoxGroundX, GroundY});

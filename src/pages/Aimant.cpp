@@ -8,17 +8,17 @@ Aimant::Aimant(shell::Course &course) : CoursePage(course, Id, Navigation::Panel
     Frame1 = new tk::Frame(this, QStringLiteral("Frame1"), {120, 120, 9255, 855});
     TextModel = new tk::TextBox(Frame1, QStringLiteral("TextModel"), {240, 120, 8895, 615},
                                 style::text(fonts::Pt12, true));
-    TextModel->setAccessibleName(QStringLiteral("Modèle du circuit magnétique"));
+    TextModel->setAccessibleName(tr("Modèle du circuit magnétique"));
     Image1 = new tk::ImageBox(this, QStringLiteral("Image1"), {1200, 1080, 3825, 2760},
                               course.picture(art::Picture::MagnetisationCurve),
-                              QStringLiteral("Courbe d'aimantation"));
+                              tr("Courbe d'aimantation"));
     Image2 = new tk::ImageBox(this, QStringLiteral("Image2"), {6360, 1320, 2115, 2325},
                               course.picture(art::Picture::DotConvention),
-                              QStringLiteral("Transformateur d'impulsions"));
+                              tr("Transformateur d'impulsions"));
     Frame2 = new tk::Frame(this, QStringLiteral("Frame2"), {120, 4080, 9255, 2055});
     TextSaturation = new tk::TextBox(Frame2, QStringLiteral("TextSaturation"),
                                      {600, 240, 8415, 1695}, style::text(fonts::Pt12, true, true));
-    TextSaturation->setAccessibleName(QStringLiteral("Saturation"));
+    TextSaturation->setAccessibleName(tr("Saturation"));
     TextSaturation->hide();
     Suite = makeSuite();
     setTabOrder({Suite, Suivant, Precedent, Quitter});

@@ -12,15 +12,15 @@ Applic::Applic(shell::Course &course) : CoursePage(course, Id, Navigation::Panel
     TextExplication =
         new tk::TextBox(Frame, QStringLiteral("TextExplication"), {480, 120, 7935, 1815},
                         style::Default, tk::TextBox::Mode::Editable);
-    TextExplication->setAccessibleName(QStringLiteral("Explications relatives au montage"));
+    TextExplication->setAccessibleName(tr("Explications relatives au montage"));
     TextCalculs =
         new tk::TextBox(this, QStringLiteral("TextCalculs"), {120, 1680, 9255, 3255},
                         style::text(fonts::Pt9_75, true), tk::TextBox::Mode::ReadOnlyScrolling);
-    TextCalculs->setAccessibleName(QStringLiteral("Calculs"));
+    TextCalculs->setAccessibleName(tr("Calculs"));
     TextCalculs->hide();
-    ImageGraphe = new tk::ImageBox(this, QStringLiteral("ImageGraphe"), {480, 2040, 7950, 3000},
-                                   course.picture(art::Picture::TriggerCurves),
-                                   QStringLiteral("Oscillogrammes"));
+    ImageGraphe =
+        new tk::ImageBox(this, QStringLiteral("ImageGraphe"), {480, 2040, 7950, 3000},
+                         course.picture(art::Picture::TriggerCurves), tr("Oscillogrammes"));
     ImageGraphe->hide();
     ImageImpulsions =
         new tk::ImageBox(this, QStringLiteral("ImageImpulsions"), {120, 5040, 2850, 1725},
@@ -28,18 +28,16 @@ Applic::Applic(shell::Course &course) : CoursePage(course, Id, Navigation::Panel
     ImageImpulsions->hide();
     ImageTrain = new tk::ImageBox(this, QStringLiteral("ImageTrain"), {2970, 4170, 1800, 1725},
                                   course.picture(art::Picture::PulseTrain),
-                                  QStringLiteral("Détail du train d'impulsions"));
+                                  tr("Détail du train d'impulsions"));
     ImageTrain->hide();
-    BPCourbes =
-        new tk::Button(this, QStringLiteral("BPCourbes"), {8640, 120, 615, 495},
-                       art::icon(art::Icon::Oscilloscope), QStringLiteral("Oscillogrammes"));
+    BPCourbes = new tk::Button(this, QStringLiteral("BPCourbes"), {8640, 120, 615, 495},
+                               art::icon(art::Icon::Oscilloscope), tr("Oscillogrammes"));
     BPCourbes->hide();
     BPCalculs = new tk::Button(this, QStringLiteral("BPCalculs"), {8640, 720, 615, 495},
-                               art::icon(art::Icon::Book), QStringLiteral("Calculs"));
+                               art::icon(art::Icon::Book), tr("Calculs"));
     BPCalculs->hide();
     BPLoupe = new tk::Button(this, QStringLiteral("BPLoupe"), {3000, 5160, 615, 495},
-                             art::icon(art::Icon::Magnifier),
-                             QStringLiteral("Voir le train d'impulsions"));
+                             art::icon(art::Icon::Magnifier), tr("Voir le train d'impulsions"));
     BPLoupe->hide();
 
     setTabOrder({Suivant, Precedent, Quitter, BPCourbes, BPLoupe, BPCalculs, TextCalculs});
@@ -76,13 +74,12 @@ Applic::Applic(shell::Course &course) : CoursePage(course, Id, Navigation::Panel
         return changes;
     };
     declareStep(BPLoupe, view(&Row::pulseTrain),
-                QStringLiteral("Vue du train d'impulsions : les explications, la tension du "
-                               "secteur et le détail du train d'impulsions."));
+                tr("Vue du train d'impulsions : les explications, la tension du "
+                   "secteur et le détail du train d'impulsions."));
     declareStep(BPCalculs, view(&Row::calculation),
-                QStringLiteral("Vue des calculs : le dimensionnement des composants du "
-                               "déclencheur."));
-    declareStep(BPCourbes, view(&Row::oscillogram),
-                QStringLiteral("Vue des oscillogrammes du déclencheur."));
+                tr("Vue des calculs : le dimensionnement des composants du "
+                   "déclencheur."));
+    declareStep(BPCourbes, view(&Row::oscillogram), tr("Vue des oscillogrammes du déclencheur."));
     declareWalk({shell::press(BPLoupe, QStringLiteral("loupe")),
                  shell::press(BPCalculs, QStringLiteral("calculs")),
                  shell::press(BPCourbes, QStringLiteral("courbes"))});

@@ -5,6 +5,8 @@
 #include "palette/Palette.h"
 #include "shell/Course.h"
 
+#include <QCoreApplication>
+
 namespace pages {
 namespace {
 
@@ -59,8 +61,9 @@ template <typename Widget> Widget *hidden(Widget *widget) {
 
 /// A circuit picture of \a page, hidden until a run shows it.
 tk::ImageBox *circuit(Demag *page, shell::Course &course, const char *name, art::Picture picture) {
-    return hidden(new tk::ImageBox(page, QLatin1StringView(name), Circuit, course.picture(picture),
-                                   Demag::tr("Schéma du montage")));
+    const QString tip = QCoreApplication::translate("pages::Demag", "Schéma du montage");
+    return hidden(
+        new tk::ImageBox(page, QLatin1StringView(name), Circuit, course.picture(picture), tip));
 }
 
 } // namespace

@@ -10,19 +10,19 @@ Produit::Produit(shell::Course &course) : CoursePage(course, Id, Navigation::Pan
     Frame1 = new tk::Frame(this, QStringLiteral("Frame1"), {120, 0, 9255, 1935});
     TextProduit =
         new tk::TextBox(Frame1, QStringLiteral("TextProduit"), {360, 240, 8895, 1455}, font);
-    TextProduit->setAccessibleName(QStringLiteral("Produit E × t"));
+    TextProduit->setAccessibleName(tr("Produit E × t"));
     Frame2 = new tk::Frame(this, QStringLiteral("Frame2"), {120, 2040, 5415, 1335});
     TextExemple =
         new tk::TextBox(Frame2, QStringLiteral("TextExemple"), {360, 240, 4815, 735}, font);
-    TextExemple->setAccessibleName(QStringLiteral("Exemple"));
+    TextExemple->setAccessibleName(tr("Exemple"));
     TextExemple->hide();
     Frame3 = new tk::Frame(this, QStringLiteral("Frame3"), {120, 3480, 5415, 855});
     Text10V = new tk::TextBox(Frame3, QStringLiteral("Text10V"), {120, 240, 5175, 495}, line);
-    Text10V->setAccessibleName(QStringLiteral("Impulsion de 10 V"));
+    Text10V->setAccessibleName(tr("Impulsion de 10 V"));
     Text10V->hide();
     Frame4 = new tk::Frame(this, QStringLiteral("Frame4"), {120, 4440, 5415, 855});
     Text5V = new tk::TextBox(Frame4, QStringLiteral("Text5V"), {120, 240, 5175, 495}, line);
-    Text5V->setAccessibleName(QStringLiteral("Impulsion de 5 V"));
+    Text5V->setAccessibleName(tr("Impulsion de 5 V"));
     Text5V->hide();
 
     const tk::Tw picturePlace{5760, 2400, 3495, 2790};

@@ -56,16 +56,16 @@ CoursePage::CoursePage(Course &course, PageId id, Navigation navigation)
         return tk::Tw{left - dx, ButtonTop - dy, ButtonWidth, ButtonHeight};
     };
     Quitter = new tk::Button(holder, QStringLiteral("Quitter"), place(QuitterLeft),
-                             QStringLiteral("Quitter le programme"));
+                             tr("Quitter le programme"));
     Precedent = new tk::Button(holder, QStringLiteral("Precedent"), place(PrecedentLeft),
-                               QStringLiteral("Page précédente"));
+                               tr("Page précédente"));
     if (navigation == Navigation::EndPage) {
         m_forward = new tk::Button(holder, QStringLiteral("Recommencer"), place(SuivantLeft),
-                                   QStringLiteral("Tout recommencer"));
+                                   tr("Tout recommencer"));
         setCancelButton(Quitter);
     } else {
         Suivant = new tk::Button(holder, QStringLiteral("Suivant"), place(SuivantLeft),
-                                 QStringLiteral("Page suivante"));
+                                 tr("Page suivante"));
         m_forward = Suivant;
     }
     setDefaultButton(m_forward);
@@ -79,13 +79,13 @@ CoursePage::CoursePage(Course &course, PageId id, Navigation navigation)
 }
 
 tk::Button *CoursePage::makeSuite(const QString &name) {
-    auto *suite = new tk::Button(this, name, {7920, 6240, 1215, 495}, QStringLiteral("Suite"));
+    auto *suite = new tk::Button(this, name, {7920, 6240, 1215, 495}, tr("Suite"));
     suite->hide();
     return suite;
 }
 
 QString CoursePage::navigationShown() {
-    return QStringLiteral("Les boutons de navigation sont affichés.");
+    return tr("Les boutons de navigation sont affichés.");
 }
 
 QList<const QWidget *> CoursePage::reveal(QWidget *control) {
@@ -95,17 +95,19 @@ QList<const QWidget *> CoursePage::reveal(QWidget *control) {
 }
 
 QString CoursePage::drawingStarts() {
-    return QStringLiteral("Tracé des oscillogrammes en cours…");
+    return tr("Tracé des oscillogrammes en cours…");
 }
 
 QString CoursePage::toldWhenShown(const QWidget *control) const {
     if (control == FrameBoutons)
         return navigationShown();
     if (const auto *text = qobject_cast<const tk::TextBox *>(control))
-        return text->accessibleName() + QStringLiteral(" : ") + text->plainText().simplified();
+        //: A text box told by a screen reader: its name, then its text.
+        return tr("%1 : %2").arg(text->accessibleName(), text->plainText().simplified());
     if (qobject_cast<const tk::ImageBox *>(control) ||
         qobject_cast<const tk::PlotSurface *>(control))
-        return control->accessibleName() + QStringLiteral(" : ") + control->accessibleDescription();
+        //: A picture told by a screen reader: its name, then its description.
+        return tr("%1 : %2").arg(control->accessibleName(), control->accessibleDescription());
     if (qobject_cast<const tk::Frame *>(control)) {
         // What the frame holds, top to bottom.
         QList<const QWidget *> held;

@@ -6,14 +6,16 @@
 #include "art/Art.h"
 #include "fonts/Fonts.h"
 
+#include <QCoreApplication>
+
 namespace shell {
 
 QString contactBlock() {
-    return QStringLiteral("Éditions Ferrite\r\n"
-                          "14, allée des Bobinages\r\n"
-                          "38000 Ferriville\r\n"
-                          "Tél. : 01 23 45 67 89\r\n"
-                          "Fax : 01 23 45 67 90");
+    return QCoreApplication::translate("shell::Debut", "Éditions Ferrite\r\n"
+                                                       "14, allée des Bobinages\r\n"
+                                                       "38000 Ferriville\r\n"
+                                                       "Tél. : 01 23 45 67 89\r\n"
+                                                       "Fax : 01 23 45 67 90");
 }
 
 Debut::Debut(Course &course)
@@ -34,15 +36,15 @@ Debut::Debut(Course &course)
     Frame3 = new tk::Frame(Picture1, QStringLiteral("Frame3"), {5880, 2400, 2415, 1335});
     Text1 = new tk::TextBox(Frame3, QStringLiteral("Text1"), {0, 120, 2175, 975},
                             {.alignment = Qt::AlignHCenter});
-    Text1->setAccessibleName(QStringLiteral("Coordonnées de l'éditeur"));
+    Text1->setAccessibleName(tr("Coordonnées de l'éditeur"));
     Text1->setText(contactBlock());
 
     TexteDebut =
         new tk::TextBox(Picture1, QStringLiteral("TexteDebut"), {360, 3360, 4935, 975},
                         {.pixelSize = fonts::Pt19_5, .bold = true, .alignment = Qt::AlignHCenter});
 
-    TexteDebut->setAccessibleName(QStringLiteral("Titre du cours"));
-    TexteDebut->setText(QStringLiteral("Transformateur \r\nd'impulsions\r\n"));
+    TexteDebut->setAccessibleName(tr("Titre du cours"));
+    TexteDebut->setText(tr("Transformateur \r\nd'impulsions\r\n"));
 
     Text2 = new tk::TextBox(Picture1, QStringLiteral("Text2"), {5760, 4080, 2415, 375},
                             {.pixelSize = fonts::Pt9_75,
@@ -50,8 +52,8 @@ Debut::Debut(Course &course)
                              .alignment = Qt::AlignHCenter,
                              .multiLine = false});
 
-    Text2->setAccessibleName(QStringLiteral("Version"));
-    Text2->setText(QStringLiteral("Version ") + QLatin1StringView(version::Shown));
+    Text2->setAccessibleName(tr("Version"));
+    Text2->setText(tr("Version %1").arg(QLatin1StringView(version::Shown)));
 }
 
 void Debut::Timer1_Timer() {

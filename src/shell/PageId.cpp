@@ -1,10 +1,12 @@
 #include "shell/PageId.h"
 
+#include <QCoreApplication>
+
 namespace shell {
 namespace {
 
 constexpr std::array Titles{
-#define COURSE_PAGE_TITLE(layer, name, title, motion) title,
+#define COURSE_PAGE_TITLE(layer, name, title, motion) std::string_view(title),
     COURSE_PAGES(COURSE_PAGE_TITLE)
 #undef COURSE_PAGE_TITLE
 };
@@ -17,7 +19,8 @@ QString formName(PageId id) {
 }
 
 QString pageTitle(PageId id) {
-    return QString::fromUtf8(Titles[std::size_t(number(id))]);
+    // The table's literals end with their NUL, as translate() needs.
+    return QCoreApplication::translate("shell::PageTitle", Titles[std::size_t(number(id))].data());
 }
 
 } // namespace shell

@@ -131,11 +131,14 @@ void Bell::run() {
         library = std::make_unique<Canberra>();
     ca_context *context = nullptr;
     int status = library && library->loaded() ? library->create(&context) : CA_ERROR_NOTAVAILABLE;
+    // What the desktop's sound settings show of the course and of its beep.
+    const QByteArray applicationName = tr("Transformateur d'impulsions").toUtf8();
+    const QByteArray beepName = tr("Bip").toUtf8();
     if (status == CA_SUCCESS)
         status = library->changeProps(
-            context, CA_PROP_APPLICATION_NAME, "Transformateur d'impulsions",
-            CA_PROP_APPLICATION_ID, "fr.ferrite.transformateur_impulsions",
-            CA_PROP_APPLICATION_ICON_NAME, "fr.ferrite.transformateur_impulsions", nullptr);
+            context, CA_PROP_APPLICATION_NAME, applicationName.constData(), CA_PROP_APPLICATION_ID,
+            "fr.ferrite.transformateur_impulsions", CA_PROP_APPLICATION_ICON_NAME,
+            "fr.ferrite.transformateur_impulsions", nullptr);
     // The sound servers of the desktops (PulseAudio, PipeWire) speak
     // PulseAudio's protocol; with none there, the window system's bell,
     // rather than the sound card played directly.
@@ -175,7 +178,7 @@ void Bell::run() {
         // turned them off.
         status =
             library->play(context, ++played, CA_PROP_EVENT_ID, "bell", CA_PROP_EVENT_DESCRIPTION,
-                          "Bip", CA_PROP_MEDIA_ROLE, "event", nullptr);
+                          beepName.constData(), CA_PROP_MEDIA_ROLE, "event", nullptr);
         if (status == CA_ERROR_DISABLED)
             status = CA_SUCCESS; // the desktop's alert sounds are off: silence
         else if (status != CA_SUCCESS)

@@ -20,7 +20,7 @@ constexpr int Margin = 4;
 CaptionBar::CaptionBar(QWidget *window) : QWidget(window) {
     setObjectName(QStringLiteral("BarreDeTitre"));
     setFocusPolicy(Qt::NoFocus);
-    setAccessibleName(QStringLiteral("Barre de titre"));
+    setAccessibleName(tr("Barre de titre"));
     setFixedHeight(Height);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }

@@ -109,7 +109,7 @@ QString PageWindow::reading() const {
         } else if (const auto *plot = qobject_cast<const PlotSurface *>(w)) {
             words = plot->accessibleName();
             if (plot->isBeingDrawn())
-                words += QStringLiteral(" : tracé en cours…");
+                words += tr(" : tracé en cours…");
         } else if (qobject_cast<const ImageBox *>(w)) {
             words = w->accessibleName();
         }
