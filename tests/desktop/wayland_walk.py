@@ -231,7 +231,7 @@ def walk(process, work, xwayland, display, first, last):
     course_place = None
     for number in range(first, last + 1):
         title = TITLES[number].strip()
-        deadline = time.time() + 45
+        deadline = time.time() + 90  # (an animation, on a loaded machine)
         last_key = time.time()
         while shown_caption() != title and time.time() < deadline:
             if process.poll() is not None:
