@@ -89,17 +89,27 @@ stop_courses() {
     done
 }
 # After a case: a normal start shows a course within the limit.
+# What a case leaves behind slows every start after it alike, where a busy
+# machine (the tests beside this one) slows one now and then: a start that
+# is late is tried once more before it counts.
 normal_start_shows() {
-    local start=$(now_ms)
-    "$course" 2>/dev/null &
-    local pid=$!
-    if course_window "$limit_ms" >/dev/null; then
-        echo "   then a normal start shows the course after $(($(now_ms) - start)) ms"
-    else
-        bad "$1: after it, a normal start shows no course within $limit_ms ms"
-    fi
-    stop_courses
-    wait $pid 2>/dev/null
+    local start pid try
+    for try in 1 2; do
+        start=$(now_ms)
+        "$course" 2>/dev/null &
+        pid=$!
+        if course_window "$limit_ms" >/dev/null; then
+            echo "   then a normal start shows the course after $(($(now_ms) - start)) ms"
+            try=0
+        elif [ $try = 1 ]; then
+            echo "   then a normal start shows no course within $limit_ms ms; once more"
+        else
+            bad "$1: after it, a normal start shows no course within $limit_ms ms, twice"
+        fi
+        stop_courses
+        wait $pid 2>/dev/null
+        [ $try = 0 ] && return
+    done
 }
 
 # One row: NAME STATUS PATTERN -- COMMAND...; STATUS is the exit status

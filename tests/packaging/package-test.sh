@@ -6,12 +6,12 @@
 # metadata validate; lintian --pedantic reports no error and no warning. Then
 # checks that a file which no package holds stops the build of the package.
 #
-# In steps that share one package (lintian, the slow one, beside the
-# others): "build" makes it in PACKAGE_DIR, "contents" and "lintian" check
-# the package found there. Without a step, all of them on a package of its
-# own.
+# In steps that can run side by side once the package is built: "build"
+# makes it in PACKAGE_DIR, "contents" and "lintian" check the package found
+# there, "incomplete" tries a package with a file that no package holds.
+# Without a step, all of them on a package of its own.
 #
-#   package-test.sh BUILD_DIR PROGRAM [build|contents|lintian PACKAGE_DIR]
+#   package-test.sh BUILD_DIR PROGRAM [build|contents|lintian|incomplete PACKAGE_DIR]
 set -u
 build="$1"
 program="$2"
@@ -26,9 +26,9 @@ out="$(mktemp -d)"
 trap 'rm -rf "$out"' EXIT
 case "$step" in
 all) packages="$out/package" ;;
-build | contents | lintian) packages="${4:?the folder of the package is missing}" ;;
+build | contents | lintian | incomplete) packages="${4:?the folder of the package is missing}" ;;
 *)
-    echo "no step «$step»: build, contents or lintian" >&2
+    echo "no step «$step»: build, contents, lintian or incomplete" >&2
     exit 2
     ;;
 esac
@@ -42,6 +42,20 @@ if [ "$step" = all ] || [ "$step" = build ]; then
         exit 1
     fi
     [ "$step" = build ] && { ls "$packages"/*.deb; exit 0; }
+fi
+
+# A file that no installed package holds stops the build of the package.
+incomplete_check() {
+    if cpack --config "$build/CPackConfig.cmake" -G DEB -B "$out/incomplete" \
+        -D COURSE_EXTRA_FILES=/nonexistent/libabsente.so.1 >"$out/incomplete.log" 2>&1; then
+        bad "a package was built with an incomplete Depends"
+    fi
+    grep -q "Paquet Debian incomplet" "$out/incomplete.log" ||
+        bad "the incomplete package is not reported: $(tail -3 "$out/incomplete.log")"
+}
+if [ "$step" = incomplete ]; then
+    incomplete_check
+    exit $fail
 fi
 deb="$(ls "$packages"/*.deb 2>/dev/null | head -1)"
 [ -n "$deb" ] || { bad "no package in $packages: its build failed"; exit 1; }
@@ -127,13 +141,8 @@ if command -v appstreamcli >/dev/null; then
 else
     echo "appstreamcli is missing: the AppStream metadata is not validated"
 fi
-[ "$step" = all ] && lintian_check
-
-# A file that no installed package holds stops the build of the package.
-if cpack --config "$build/CPackConfig.cmake" -G DEB -B "$out/incomplete" \
-    -D COURSE_EXTRA_FILES=/nonexistent/libabsente.so.1 >"$out/incomplete.log" 2>&1; then
-    bad "a package was built with an incomplete Depends"
+if [ "$step" = all ]; then
+    lintian_check
+    incomplete_check
 fi
-grep -q "Paquet Debian incomplet" "$out/incomplete.log" ||
-    bad "the incomplete package is not reported: $(tail -3 "$out/incomplete.log")"
 exit $fail
