@@ -8,9 +8,23 @@
 # afterwards shows the course within its time. Exits 77 (skipped) where the
 # X server, the window manager or the X tools are missing.
 #
-#   startup-faults-test.sh COURSE_EXECUTABLE
+# The rows come in groups that can run side by side, each in X servers of
+# its own: displays (unreachable, refused or missing displays and
+# platforms), options (options and variables of the environment), state
+# (what earlier courses leave: a settings file, locks, a course that hangs or
+# runs on the same screen). Without a group, all of them.
+#
+#   startup-faults-test.sh COURSE_EXECUTABLE [displays|options|state]
 set -u
 course="$1"
+group="${2:-all}"
+case "$group" in
+all | displays | options | state) ;;
+*)
+    echo "no group of rows «$group»: displays, options or state" >&2
+    exit 2
+    ;;
+esac
 for tool in xvfb-run Xvfb xauth openbox xdotool xprop mcookie timeout; do
     if ! command -v "$tool" >/dev/null 2>&1; then
         echo "SKIP: $tool is missing"
@@ -18,9 +32,11 @@ for tool in xvfb-run Xvfb xauth openbox xdotool xprop mcookie timeout; do
     fi
 done
 
-if [ "${2:-}" != --inside ]; then
-    exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$course" --inside
+if [ "${3:-}" != --inside ]; then
+    exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$course" "$group" --inside
 fi
+# Whether the rows of this group are run.
+runs_group() { [ "$group" = all ] || [ "$group" = "$1" ]; }
 
 # The shell's word for each course it ends here is noise.
 exec 2> >(grep --line-buffered -v ' Killed  ' >&2)
@@ -43,7 +59,11 @@ done
 limit_ms="${START_LIMIT_MS:-1500}"
 [ -n "${ASAN_OPTIONS:-}" ] && limit_ms=6000
 
-now_ms() { date +%s%3N; }
+# (bash's own clock: no process to start, which a loaded machine makes slow)
+now_ms() {
+    local us="${EPOCHREALTIME/[.,]/}"
+    echo $((us / 1000))
+}
 # A fresh user for each case: run-time folder and settings of their own.
 fresh_user() {
     export XDG_RUNTIME_DIR="$work/run-$1" XDG_CONFIG_HOME="$work/config-$1"
@@ -69,17 +89,27 @@ stop_courses() {
     done
 }
 # After a case: a normal start shows a course within the limit.
+# What a case leaves behind slows every start after it alike, where a busy
+# machine (the tests beside this one) slows one now and then: a start that
+# is late is tried once more before it counts.
 normal_start_shows() {
-    local start=$(now_ms)
-    "$course" 2>/dev/null &
-    local pid=$!
-    if course_window "$limit_ms" >/dev/null; then
-        echo "   then a normal start shows the course after $(($(now_ms) - start)) ms"
-    else
-        bad "$1: after it, a normal start shows no course within $limit_ms ms"
-    fi
-    stop_courses
-    wait $pid 2>/dev/null
+    local start pid try
+    for try in 1 2; do
+        start=$(now_ms)
+        "$course" 2>/dev/null &
+        pid=$!
+        if course_window "$limit_ms" >/dev/null; then
+            echo "   then a normal start shows the course after $(($(now_ms) - start)) ms"
+            try=0
+        elif [ $try = 1 ]; then
+            echo "   then a normal start shows no course within $limit_ms ms; once more"
+        else
+            bad "$1: after it, a normal start shows no course within $limit_ms ms, twice"
+        fi
+        stop_courses
+        wait $pid 2>/dev/null
+        [ $try = 0 ] && return
+    done
 }
 
 # One row: NAME STATUS PATTERN -- COMMAND...; STATUS is the exit status
@@ -95,8 +125,7 @@ row() {
     timeout -s KILL 10 "$@" >"$work/out" 2>"$work/err" &
     local pid=$!
     local status=runs
-    for _ in $(seq 30); do
-        kill -0 $pid 2>/dev/null || break
+    while kill -0 $pid 2>/dev/null && [ "$(now_ms)" -lt $((start + 3000)) ]; do
         sleep 0.1
     done
     if ! kill -0 $pid 2>/dev/null; then
@@ -126,35 +155,55 @@ here_display="$DISPLAY"
 number="${DISPLAY#:}"
 number="${number%%.*}"
 
-# An X server that asks for a cookie the course does not have.
-guarded=$((number + 40))
-cookie="$work/cookie"
-xauth -f "$cookie" add ":$guarded" . "$(mcookie)" 2>/dev/null
-Xvfb ":$guarded" -auth "$cookie" -screen 0 800x600x24 >/dev/null 2>&1 &
-others+=($!)
-# A second X server, for -display.
-second=$((number + 41))
-Xvfb ":$second" -screen 0 1024x768x24 >/dev/null 2>&1 &
-others+=($!)
-sleep 1
+# Another X server, with the arguments given, on the first free display:
+# the number it writes on descriptor 3 once it listens goes into the
+# variable named first.
+other_server() {
+    local name="$1" said="$work/display-$1"
+    shift
+    Xvfb -displayfd 3 "$@" 3>"$said" >/dev/null 2>&1 &
+    others+=($!)
+    for _ in $(seq 100); do
+        [ -s "$said" ] && { printf -v "$name" %s "$(head -1 "$said")"; return 0; }
+        sleep 0.05
+    done
+    return 1
+}
 
 refused='transformateur-impulsions : impossible d.ouvrir l.écran X'
-absent=$((number + 42))
-row "no X server" 1 "$refused « :$absent »" -- env DISPLAY=":$absent" "$course"
-row "-display of no X server" 1 "$refused « :$absent »" -- "$course" -display ":$absent"
-row "a display name that is none" 1 "$refused « pas-un-ecran »" -- env DISPLAY=pas-un-ecran "$course"
-row "a cookie refused" 1 "$refused « :$guarded »" -- env DISPLAY=":$guarded" XAUTHORITY=/nonexistent "$course"
-row "no display at all" 1 "aucun écran graphique \(DISPLAY non défini\)" -- \
-    env -u DISPLAY -u WAYLAND_DISPLAY "$course"
-row "no Wayland compositor" 1 "impossible de joindre le compositeur Wayland « wayland-9 »" -- \
-    env QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY=wayland-9 "$course"
-row "a platform that does not exist" 1 "la plateforme graphique « nexistepas » n.existe pas" -- \
-    "$course" -platform nexistepas
-row "offscreen without a display" runs - -- env -u DISPLAY "$course" -platform offscreen
-row "QT_SCALE_FACTOR=0" runs "QT_SCALE_FACTOR « 0 » ignoré" -- env QT_SCALE_FACTOR=0 "$course"
-row "QT_SCALE_FACTOR=1e308" runs "QT_SCALE_FACTOR « 1e308 » ignoré" -- env QT_SCALE_FACTOR=1e308 "$course"
-row "--echelle nan" 2 "échelle « nan » impossible" -- "$course" --echelle nan
-row "--echelle inf" 2 "échelle « inf » impossible" -- "$course" --echelle inf
+if runs_group displays; then
+    # An X server that asks for a cookie the course does not have.
+    cookie="$work/cookie"
+    xauth -f "$cookie" add ":0" . "$(mcookie)" 2>/dev/null
+    other_server guarded -auth "$cookie" -screen 0 800x600x24 ||
+        bad "the X server that asks for a cookie does not start"
+    # A display where no X server runs: far above the ones that the X servers
+    # of the tests take (from 0 and from 99 up), and free.
+    absent=$((500 + $$ % 400))
+    while [ -e "/tmp/.X$absent-lock" ] || [ -e "/tmp/.X11-unix/X$absent" ]; do
+        absent=$((absent + 1))
+    done
+    row "no X server" 1 "$refused « :$absent »" -- env DISPLAY=":$absent" "$course"
+    row "-display of no X server" 1 "$refused « :$absent »" -- "$course" -display ":$absent"
+    row "a display name that is none" 1 "$refused « pas-un-ecran »" -- env DISPLAY=pas-un-ecran "$course"
+    row "a cookie refused" 1 "$refused « :$guarded »" -- env DISPLAY=":$guarded" XAUTHORITY=/nonexistent "$course"
+    row "no display at all" 1 "aucun écran graphique \(DISPLAY non défini\)" -- \
+        env -u DISPLAY -u WAYLAND_DISPLAY "$course"
+    row "no Wayland compositor" 1 "impossible de joindre le compositeur Wayland « wayland-9 »" -- \
+        env QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY=wayland-9 "$course"
+    row "a platform that does not exist" 1 "la plateforme graphique « nexistepas » n.existe pas" -- \
+        "$course" -platform nexistepas
+fi
+
+if runs_group options; then
+    row "offscreen without a display" runs - -- env -u DISPLAY "$course" -platform offscreen
+    row "QT_SCALE_FACTOR=0" runs "QT_SCALE_FACTOR « 0 » ignoré" -- env QT_SCALE_FACTOR=0 "$course"
+    row "QT_SCALE_FACTOR=1e308" runs "QT_SCALE_FACTOR « 1e308 » ignoré" -- env QT_SCALE_FACTOR=1e308 "$course"
+    row "--echelle nan" 2 "échelle « nan » impossible" -- "$course" --echelle nan
+    row "--echelle inf" 2 "échelle « inf » impossible" -- "$course" --echelle inf
+fi
+
+runs_group state || exit $fail
 PREPARE='mkdir -p "$XDG_CONFIG_HOME/ferrite"; mkfifo "$XDG_CONFIG_HOME/ferrite/transformateur-impulsions.ini"' \
     row "a pipe for settings" runs "n.est pas un fichier" -- "$course"
 key="transformateur-impulsions-x11-_$number"
@@ -182,6 +231,7 @@ stop_courses
 wait $hung $later 2>/dev/null
 
 # The same screen by another name is the same screen; -display another.
+other_server second -screen 0 1024x768x24 || bad "the second X server does not start"
 fresh_user names
 "$course" 2>/dev/null &
 first=$!

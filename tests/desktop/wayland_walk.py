@@ -14,7 +14,12 @@ size). On the end page it asks the window to close as the desktop does (the
 close button of its title bar natively, WM_DELETE_WINDOW through XWayland)
 and checks that the course ends.
 
-usage: wayland_walk.py COURSE_EXECUTABLE native|xwayland
+A part of the walk starts on page FIRST (the title page for 0, else the
+course is opened there with --page) and ends on page LAST; parts that share
+their end pages walk every step of the course between them, and the part
+that reaches the end page makes the close request.
+
+usage: wayland_walk.py COURSE_EXECUTABLE native|xwayland [FIRST LAST]
 (the screenshots are kept where the walk fails, or in the folder WALK_SHOTS names)
 """
 
@@ -149,6 +154,9 @@ def start_weston(work, xwayland):
 
 def main():
     course, mode = sys.argv[1], sys.argv[2]
+    first, last = (int(v) for v in sys.argv[3:5]) if len(sys.argv) > 4 else (0, len(TITLES) - 1)
+    if not 0 <= first <= last < len(TITLES):
+        sys.exit(f"no pages {first} to {last}: the course has pages 0 to {len(TITLES) - 1}")
     xwayland = mode == "xwayland"
     work = tempfile.mkdtemp(prefix="wayland-walk-", dir=os.environ.get("WALK_SHOTS"))
     os.chmod(work, 0o700)
@@ -163,9 +171,10 @@ def main():
         env.update(QT_QPA_PLATFORM="wayland", WAYLAND_DISPLAY="course-test")
         env.pop("DISPLAY", None)
     log = open(os.path.join(work, "course.log"), "w")
-    process = subprocess.Popen([course], env=env, stdout=log, stderr=subprocess.STDOUT)
+    start = ["--page", str(first)] if first > 0 else []
+    process = subprocess.Popen([course] + start, env=env, stdout=log, stderr=subprocess.STDOUT)
     try:
-        walk(process, work, xwayland, display)
+        walk(process, work, xwayland, display, first, last)
     finally:
         if process.poll() is None:
             process.kill()
@@ -177,7 +186,7 @@ def main():
         print("screenshots in", work)
     elif not os.environ.get("WALK_SHOTS"):
         shutil.rmtree(work, ignore_errors=True)
-    print(f"{mode}: {len(problems)} problems")
+    print(f"{mode}, pages {first} to {last}: {len(problems)} problems")
     sys.exit(1 if problems else 0)
 
 
@@ -218,17 +227,19 @@ def ask_x_window_to_close(display, window):
     return True
 
 
-def walk(process, work, xwayland, display):
+def walk(process, work, xwayland, display, first, last):
     course_place = None
-    for number, title in enumerate(t.strip() for t in TITLES):
-        deadline = time.time() + 45
+    for number in range(first, last + 1):
+        title = TITLES[number].strip()
+        deadline = time.time() + 90  # (an animation, on a loaded machine)
         last_key = time.time()
         while shown_caption() != title and time.time() < deadline:
             if process.poll() is not None:
                 fail(f"the course ended before page {number}")
                 return
-            # Enter alone moves on; during an animation it waits.
-            if number > 1 and time.time() - last_key > 1.2:
+            # Enter alone moves on; during an animation it waits. (The
+            # title page moves on by itself.)
+            if number > max(first, 1) and time.time() - last_key > 1.2:
                 key("Return")
                 last_key = time.time()
             pump(0.2)
@@ -253,9 +264,9 @@ def walk(process, work, xwayland, display):
                 fail(f"«{title}»: the window moved from {course_place} to {box}")
         if number == 1:
             key("Return")  # Suite on the first page
-    # The desktop's close request: the close button at the right of the
-    # window's title bar, just above the page.
-    if course_place is None:
+    # The desktop's close request, on the end page: the close button at the
+    # right of the window's title bar, just above the page.
+    if course_place is None or last != len(TITLES) - 1:
         return
     x, y, w, _ = course_place
     if xwayland:

@@ -62,7 +62,12 @@ if [ "${3:-}" = --inside ]; then
     # What openbox allows: moving and closing, never resizing or maximising.
     # (Openbox keeps minimise and full screen for every normal window
     # whatever the hints say.)
-    actions="$(xprop -id "$window" _NET_WM_ALLOWED_ACTIONS)"
+    # (set once openbox manages the window, which a busy machine delays)
+    for _ in $(seq 50); do
+        actions="$(xprop -id "$window" _NET_WM_ALLOWED_ACTIONS)"
+        grep -q "_NET_WM_ACTION_" <<<"$actions" && break
+        sleep 0.1
+    done
     echo "openbox allows: $actions"
     grep -q "_NET_WM_ACTION_MOVE" <<<"$actions" || bad "the window cannot be moved"
     grep -q "_NET_WM_ACTION_CLOSE" <<<"$actions" || bad "the window cannot be closed"

@@ -6,10 +6,16 @@
 # metadata validate; lintian --pedantic reports no error and no warning. Then
 # checks that a file which no package holds stops the build of the package.
 #
-#   package-test.sh BUILD_DIR PROGRAM
+# In steps that can run side by side once the package is built: "build"
+# makes it in PACKAGE_DIR, "contents" and "lintian" check the package found
+# there, "incomplete" tries a package with a file that no package holds.
+# Without a step, all of them on a package of its own.
+#
+#   package-test.sh BUILD_DIR PROGRAM [build|contents|lintian|incomplete PACKAGE_DIR]
 set -u
 build="$1"
 program="$2"
+step="${3:-all}"
 fail=0
 bad() { echo "FAIL: $*"; fail=1; }
 
@@ -18,13 +24,56 @@ for tool in cpack dpkg-deb dpkg-query readelf qtpaths6; do
 done
 out="$(mktemp -d)"
 trap 'rm -rf "$out"' EXIT
+case "$step" in
+all) packages="$out/package" ;;
+build | contents | lintian | incomplete) packages="${4:?the folder of the package is missing}" ;;
+*)
+    echo "no step «$step»: build, contents, lintian or incomplete" >&2
+    exit 2
+    ;;
+esac
 
-if ! cpack --config "$build/CPackConfig.cmake" -G DEB -B "$out" >"$out/cpack.log" 2>&1; then
-    cat "$out/cpack.log"
-    bad "cpack failed"
-    exit 1
+if [ "$step" = all ] || [ "$step" = build ]; then
+    rm -rf "$packages"
+    mkdir -p "$packages"
+    if ! cpack --config "$build/CPackConfig.cmake" -G DEB -B "$packages" >"$out/cpack.log" 2>&1; then
+        cat "$out/cpack.log"
+        bad "cpack failed"
+        exit 1
+    fi
+    [ "$step" = build ] && { ls "$packages"/*.deb; exit 0; }
 fi
-deb="$(ls "$out"/*.deb)"
+
+# A file that no installed package holds stops the build of the package.
+incomplete_check() {
+    if cpack --config "$build/CPackConfig.cmake" -G DEB -B "$out/incomplete" \
+        -D COURSE_EXTRA_FILES=/nonexistent/libabsente.so.1 >"$out/incomplete.log" 2>&1; then
+        bad "a package was built with an incomplete Depends"
+    fi
+    grep -q "Paquet Debian incomplet" "$out/incomplete.log" ||
+        bad "the incomplete package is not reported: $(tail -3 "$out/incomplete.log")"
+}
+if [ "$step" = incomplete ]; then
+    incomplete_check
+    exit $fail
+fi
+deb="$(ls "$packages"/*.deb 2>/dev/null | head -1)"
+[ -n "$deb" ] || { bad "no package in $packages: its build failed"; exit 1; }
+
+lintian_check() {
+    if command -v lintian >/dev/null; then
+        report="$(lintian --pedantic --tag-display-limit 0 "$deb" 2>&1)"
+        echo "$report"
+        grep -q "^[EW]:" <<<"$report" && bad "lintian reports errors or warnings"
+    else
+        echo "lintian is missing: the package is not checked by it"
+        [ "$step" = lintian ] && exit 77
+    fi
+}
+if [ "$step" = lintian ]; then
+    lintian_check
+    exit $fail
+fi
 depends="$(dpkg-deb -f "$deb" Depends)"
 echo "Depends: $depends"
 # Whether Depends names the package with a lowest version.
@@ -92,19 +141,8 @@ if command -v appstreamcli >/dev/null; then
 else
     echo "appstreamcli is missing: the AppStream metadata is not validated"
 fi
-if command -v lintian >/dev/null; then
-    report="$(lintian --pedantic --tag-display-limit 0 "$deb" 2>&1)"
-    echo "$report"
-    grep -q "^[EW]:" <<<"$report" && bad "lintian reports errors or warnings"
-else
-    echo "lintian is missing: the package is not checked by it"
+if [ "$step" = all ]; then
+    lintian_check
+    incomplete_check
 fi
-
-# A file that no installed package holds stops the build of the package.
-if cpack --config "$build/CPackConfig.cmake" -G DEB -B "$out/incomplete" \
-    -D COURSE_EXTRA_FILES=/nonexistent/libabsente.so.1 >"$out/incomplete.log" 2>&1; then
-    bad "a package was built with an incomplete Depends"
-fi
-grep -q "Paquet Debian incomplet" "$out/incomplete.log" ||
-    bad "the incomplete package is not reported: $(tail -3 "$out/incomplete.log")"
 exit $fail
