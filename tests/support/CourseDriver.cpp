@@ -1,7 +1,7 @@
 #include "support/CourseDriver.h"
 
 #include "app/CourseSetup.h"
-#include "app/CourseWalk.h"
+#include "walk/CourseWalk.h"
 #include "shell/Debut.h"
 
 #include "toolkit/Button.h"
@@ -234,7 +234,7 @@ QStringList CourseDriver::visiblePages() const {
 }
 
 tk::PageWindow *CourseDriver::visiblePage() const {
-    return app::walk::visiblePage(*m_course);
+    return coursewalk::visiblePage(*m_course);
 }
 
 ulong CourseDriver::nextEventTime(ulong step) {
@@ -311,7 +311,7 @@ void CourseDriver::key(Qt::Key key, bool autoRepeat) {
 }
 
 int CourseDriver::fireUntilStopped(tk::Timer *timer, int limit) {
-    return app::walk::fireUntilStopped(timer, limit);
+    return coursewalk::fireUntilStopped(timer, limit);
 }
 
 bool CourseDriver::clickAndSee(tk::Button *button) {
@@ -327,7 +327,7 @@ bool CourseDriver::clickAndSee(tk::Button *button) {
 
 int CourseDriver::completeShownPage() {
     // A learner clicks the buttons that are there, not the places of hidden ones.
-    return app::walk::completeShownPage(
+    return coursewalk::completeShownPage(
         *m_course, [](tk::Button *button) { return button->isVisible() && clickAndSee(button); });
 }
 
