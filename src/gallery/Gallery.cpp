@@ -1,11 +1,11 @@
 #include "gallery/Gallery.h"
 
 #include "app/CourseSetup.h"
-#include "walk/CourseWalk.h"
 #include "shell/Course.h"
 #include "shell/CoursePage.h"
 #include "shell/Debut.h"
 #include "toolkit/Button.h"
+#include "walk/CourseWalk.h"
 
 #include "fonts/Fonts.h"
 #include "palette/Palette.h"
