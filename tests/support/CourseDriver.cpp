@@ -362,9 +362,9 @@ void CourseDriver::walkThrough(const Look &look) {
         look({end, true, pressed});
 }
 
-void CourseDriver::missingControl(PageId id, const QString &name) {
+void CourseDriver::missingControl(PageId id, const QString &name, std::source_location where) {
     const QString message = shell::formName(id) + u" has no control «"_s + name + u"»"_s;
-    QTest::qFail(qPrintable(message), __FILE__, __LINE__);
+    QTest::qFail(qPrintable(message), where.file_name(), int(where.line()));
 }
 
 void CourseDriver::flushDeletes() {

@@ -13,6 +13,7 @@
 #include <QTest>
 #include <functional>
 #include <memory>
+#include <source_location>
 
 namespace tk {
 class Button;
@@ -46,13 +47,15 @@ public:
     tk::PageWindow *visiblePage() const;
 
     /// \brief A control of a page by its name; if the page has none of that
-    /// name and type, fails the test, naming the control, and returns null
-    /// (FIND_CONTROL() then stops the test).
-    template <class T = QWidget> T *control(shell::PageId id, QAnyStringView name) {
+    /// name and type, fails the test, naming the control and the place that
+    /// asked for it, and returns null (FIND_CONTROL() then stops the test).
+    template <class T = QWidget>
+    T *control(shell::PageId id, QAnyStringView name,
+               std::source_location where = std::source_location::current()) {
         const QString wanted = name.toString();
         T *found = m_course->page(id).findChild<T *>(wanted);
         if (!found)
-            missingControl(id, wanted);
+            missingControl(id, wanted, where);
         return found;
     }
 
@@ -119,7 +122,7 @@ public:
     static void flushDeletes();
 
 private:
-    static void missingControl(shell::PageId id, const QString &name);
+    static void missingControl(shell::PageId id, const QString &name, std::source_location where);
 
     std::unique_ptr<shell::Course> m_course;
 };
