@@ -294,14 +294,17 @@ class Walk:
 
     def walk(self, first=0, last=13):
         """The pages first to last, each from its arrival to "Page suivante"
-        pressed; then the page that this brings, if there is one."""
+        pressed; then the arrival of the page that this brings, if any."""
         pages = [self.debut, self.fonction, self.convent, self.aimant, self.vide, self.produit,
                  self.passat, self.demag, self.incomp, self.rappcyc, self.chargeti, self.applic,
                  self.variat, self.finprog]
         for page in pages[first:last + 1]:
             page()
         if last + 1 < len(pages):
+            # What the move to the next page told the reader (the next
+            # stretch reads that page from a fresh start).
             self.wait_for_page(TITLES[last + 1])
+            self.check(f"{TITLES[last + 1]}, arrival")
 
     def debut(self):
         self.wait_for_page(TITLES[0])
