@@ -7,7 +7,7 @@
 // the start and at the end of the run, so that a drift shows.
 
 #include "app/CourseSetup.h"
-#include "app/CourseWalk.h"
+#include "walk/CourseWalk.h"
 
 #include "pages/Incomp.h"
 #include "shell/Course.h"
@@ -27,7 +27,7 @@ int main(int argc, char *argv[]) {
     course.start();
     course.debut().Timer1->fire();
     for (int n = 1; n < 8; ++n) {
-        app::walk::completeShownPage(course);
+        coursewalk::completeShownPage(course);
         course.coursePage(shell::pageAt(n)).Suivant->press();
     }
     auto &page = course.page<pages::Incomp>();

@@ -14,7 +14,7 @@
 // Start-up itself is timed from outside, as the learner sees it: bench-mapped.
 
 #include "app/CourseSetup.h"
-#include "app/CourseWalk.h"
+#include "walk/CourseWalk.h"
 
 #include "shell/Course.h"
 #include "shell/CoursePage.h"

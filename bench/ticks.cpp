@@ -7,7 +7,7 @@
 // repainted, so the figure holds the drawing, the update and the paint.
 
 #include "app/CourseSetup.h"
-#include "app/CourseWalk.h"
+#include "walk/CourseWalk.h"
 
 #include "pages/Demag.h"
 #include "pages/Incomp.h"
@@ -96,7 +96,7 @@ int main(int argc, char *argv[]) {
         // Walk to the no-load page and animate it.
         course.coursePage(PageId::Fonction).enter();
         for (int n = 1; n < 4; ++n) {
-            app::walk::completeShownPage(course);
+            coursewalk::completeShownPage(course);
             course.coursePage(shell::pageAt(n)).Suivant->press();
         }
         settle();
@@ -104,7 +104,7 @@ int main(int argc, char *argv[]) {
         const Figure fv = measure(v.Timer2, v.Picture1, meter);
         vide = {vide.ticks + fv.ticks, vide.ms + fv.ms, vide.pixels + fv.pixels};
         for (int n = 4; n < 7; ++n) {
-            app::walk::completeShownPage(course);
+            coursewalk::completeShownPage(course);
             course.coursePage(shell::pageAt(n)).Suivant->press();
         }
         settle();

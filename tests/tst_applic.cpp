@@ -17,20 +17,21 @@
 
 using shell::PageId;
 using namespace pages;
+using namespace Qt::StringLiterals;
 
 namespace {
 
-const QStringList ViewElements{"Image1",      "Frame",       "ImageImpulsions", "ImageTrain",
-                               "TextCalculs", "ImageGraphe", "BPLoupe",         "BPCalculs",
-                               "BPCourbes",   "FrameBoutons"};
+const QStringList ViewElements =
+    names({"Image1", "Frame", "ImageImpulsions", "ImageTrain", "TextCalculs", "ImageGraphe",
+           "BPLoupe", "BPCalculs", "BPCourbes", "FrameBoutons"});
 
 // The visibility table of the four views, in the order of ViewElements.
 const QMap<QString, QList<bool>> &views() {
     static const QMap<QString, QList<bool>> table{
-        {"arrival", {1, 1, 1, 0, 0, 0, 1, 0, 0, 1}},
-        {"pulse train", {1, 1, 1, 1, 0, 0, 0, 1, 1, 1}},
-        {"calculation", {1, 0, 0, 0, 1, 0, 1, 0, 1, 1}},
-        {"oscillogram", {1, 0, 0, 0, 0, 1, 1, 1, 0, 1}},
+        {u"arrival"_s, {1, 1, 1, 0, 0, 0, 1, 0, 0, 1}},
+        {u"pulse train"_s, {1, 1, 1, 1, 0, 0, 0, 1, 1, 1}},
+        {u"calculation"_s, {1, 0, 0, 0, 1, 0, 1, 0, 1, 1}},
+        {u"oscillogram"_s, {1, 0, 0, 0, 0, 1, 1, 1, 0, 1}},
     };
     return table;
 }
@@ -42,8 +43,9 @@ QList<bool> visibility(Applic &page) {
     return shown;
 }
 
-const QMap<QString, QString> ButtonView{
-    {"BPLoupe", "pulse train"}, {"BPCalculs", "calculation"}, {"BPCourbes", "oscillogram"}};
+const QMap<QString, QString> ButtonView{{u"BPLoupe"_s, u"pulse train"_s},
+                                        {u"BPCalculs"_s, u"calculation"_s},
+                                        {u"BPCourbes"_s, u"oscillogram"_s}};
 
 } // namespace
 
@@ -72,26 +74,24 @@ private slots:
         QCOMPARE(page.Picture1->size(), QSize(295, 96));
         // Back to RappCyc and forward again: the first state.
         QVERIFY(page.Precedent->press());
-        QCOMPARE(driver.visiblePages(), QStringList{"RappCyc"});
+        QCOMPARE(driver.visiblePages(), names({"RappCyc"}));
         QVERIFY(page.FrameBoutons->isHidden() && page.TextCharge[1]->isHidden() &&
                 page.ImageCourbes->isHidden());
         driver.key(Qt::Key_Return);
-        QCOMPARE(driver.visiblePages(), QStringList{"ChargeTi"});
+        QCOMPARE(driver.visiblePages(), names({"ChargeTi"}));
         QVERIFY(page.BPCourbes->isVisible());
     }
 
     void viewButtonsFromEveryView_data() {
         QTest::addColumn<QStringList>("presses");
         // Every button from every view it is shown in.
-        QTest::newRow("loupe from arrival") << QStringList{"BPLoupe"};
-        QTest::newRow("calculs from pulse train") << QStringList{"BPLoupe", "BPCalculs"};
-        QTest::newRow("courbes from pulse train") << QStringList{"BPLoupe", "BPCourbes"};
-        QTest::newRow("loupe from calculation") << QStringList{"BPLoupe", "BPCalculs", "BPLoupe"};
-        QTest::newRow("courbes from calculation")
-            << QStringList{"BPLoupe", "BPCalculs", "BPCourbes"};
-        QTest::newRow("loupe from oscillogram") << QStringList{"BPLoupe", "BPCourbes", "BPLoupe"};
-        QTest::newRow("calculs from oscillogram")
-            << QStringList{"BPLoupe", "BPCourbes", "BPCalculs"};
+        QTest::newRow("loupe from arrival") << names({"BPLoupe"});
+        QTest::newRow("calculs from pulse train") << names({"BPLoupe", "BPCalculs"});
+        QTest::newRow("courbes from pulse train") << names({"BPLoupe", "BPCourbes"});
+        QTest::newRow("loupe from calculation") << names({"BPLoupe", "BPCalculs", "BPLoupe"});
+        QTest::newRow("courbes from calculation") << names({"BPLoupe", "BPCalculs", "BPCourbes"});
+        QTest::newRow("loupe from oscillogram") << names({"BPLoupe", "BPCourbes", "BPLoupe"});
+        QTest::newRow("calculs from oscillogram") << names({"BPLoupe", "BPCourbes", "BPCalculs"});
     }
 
     void viewButtonsFromEveryView() {
@@ -99,7 +99,7 @@ private slots:
         CourseDriver driver;
         driver.walkTo(PageId::Applic);
         auto &page = driver.page<Applic>();
-        QCOMPARE(visibility(page), views()["arrival"]);
+        QCOMPARE(visibility(page), views()[u"arrival"_s]);
         const int before = driver.beeps();
         for (const QString &name : presses) {
             QVERIFY2(page.findChild<tk::Button *>(name)->press(), qPrintable(name));
@@ -109,7 +109,7 @@ private slots:
         QCOMPARE(driver.beeps(), before + presses.size());
         // Enter right after a view button moves on to Variat.
         driver.key(Qt::Key_Return);
-        QCOMPARE(driver.visiblePages(), QStringList{"Variat"});
+        QCOMPARE(driver.visiblePages(), names({"Variat"}));
     }
 
     void hiddenViewButtonsDoNothing() {
@@ -118,16 +118,18 @@ private slots:
         auto &page = driver.page<Applic>();
         QVERIFY(!page.BPCalculs->press());
         QVERIFY(!page.BPCourbes->press());
-        QCOMPARE(visibility(page), views()["arrival"]);
+        QCOMPARE(visibility(page), views()[u"arrival"_s]);
     }
 
     void arrivalViewForwardAndBack_data() {
         QTest::addColumn<QString>("lastView");
         QTest::addColumn<bool>("backFromVariat");
         for (const char *button : {"BPLoupe", "BPCalculs", "BPCourbes"}) {
-            QTest::newRow(qPrintable(QStringLiteral("%1, back from Variat").arg(button)))
+            QTest::newRow(
+                qPrintable(QStringLiteral("%1, back from Variat").arg(QLatin1StringView(button))))
                 << QString::fromLatin1(button) << true;
-            QTest::newRow(qPrintable(QStringLiteral("%1, forward from ChargeTi").arg(button)))
+            QTest::newRow(qPrintable(
+                QStringLiteral("%1, forward from ChargeTi").arg(QLatin1StringView(button))))
                 << QString::fromLatin1(button) << false;
         }
     }
@@ -145,12 +147,12 @@ private slots:
             QVERIFY(driver.page<Variat>().Precedent->press());
         } else {
             QVERIFY(page.Precedent->press());
-            QCOMPARE(driver.visiblePages(), QStringList{"ChargeTi"});
+            QCOMPARE(driver.visiblePages(), names({"ChargeTi"}));
             driver.completeShownPage();
             QVERIFY(driver.page<ChargeTi>().Suivant->press());
         }
-        QCOMPARE(driver.visiblePages(), QStringList{"Applic"});
-        QCOMPARE(visibility(page), views()["arrival"]);
+        QCOMPARE(driver.visiblePages(), names({"Applic"}));
+        QCOMPARE(visibility(page), views()[u"arrival"_s]);
         QCOMPARE(focusName(&page), QStringLiteral("Suivant"));
     }
 
@@ -225,7 +227,7 @@ private slots:
         QCOMPARE(calc->focusPolicy() & Qt::TabFocus, Qt::TabFocus);
         page.TextCalculs->setFocus();
         QCOMPARE(page.focusWidget(), calc);
-        QTest::keyClicks(calc, "abc");
+        QTest::keyClicks(calc, u"abc"_s);
         QTest::keyClick(calc, Qt::Key_Delete);
         QCOMPARE(page.TextCalculs->text(), text);
         QScrollBar *bar = calc->verticalScrollBar();
@@ -234,7 +236,7 @@ private slots:
         QCOMPARE(bar->value(), bar->maximum());
         // Enter in the calculation still moves on.
         driver.key(Qt::Key_Return);
-        QCOMPARE(driver.visiblePages(), QStringList{"Variat"});
+        QCOMPARE(driver.visiblePages(), names({"Variat"}));
     }
 
     void explanationKeepsTypedTextUntilTheTextsAreLoaded() {
@@ -245,7 +247,7 @@ private slots:
         tk::TextEditor *editor = page.TextExplication->editor();
         QVERIFY(!editor->isReadOnly());
         QTest::mouseClick(editor->viewport(), Qt::LeftButton);
-        QTest::keyClicks(editor, "note");
+        QTest::keyClicks(editor, u"note"_s);
         const QString typed = page.TextExplication->text();
         QVERIFY(typed != original);
         page.BPLoupe->press();

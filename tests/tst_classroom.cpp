@@ -32,6 +32,7 @@
 #include <functional>
 
 using shell::PageId;
+using namespace Qt::StringLiterals;
 using namespace pages;
 
 namespace {
@@ -120,7 +121,7 @@ private slots:
         lesson.classroom->resetScale();
         QCOMPARE(page->size(), client);
         QCOMPARE(calculs->editor()->font().pixelSize(), fontPixels);
-        QVERIFY(!lesson.settings.contains("echelle"));
+        QVERIFY(!lesson.settings.contains(u"echelle"));
     }
 
     // Ctrl++ and Ctrl+- walk 100 % to 300 % by 25 %, from wherever the scale
@@ -210,7 +211,7 @@ private slots:
         lesson.driver.startCourse();
         tk::PageWindow *page = lesson.driver.visiblePage();
         const QSize window = page->size();
-        auto *suite = page->findChild<tk::Button *>("Suite");
+        auto *suite = page->findChild<tk::Button *>(u"Suite"_s);
         lesson.driver.key(Qt::Key_F11);
         QTRY_VERIFY(page->window()->windowState() & Qt::WindowFullScreen);
         const QSize screen = page->screen()->geometry().size();
@@ -225,7 +226,7 @@ private slots:
         // The next page comes full screen too.
         CourseDriver::click(suite);
         CourseDriver::click(lesson.driver.control<tk::Button>(PageId::Fonction, "Suivant"));
-        QCOMPARE(lesson.driver.visiblePages(), QStringList{"Convent"});
+        QCOMPARE(lesson.driver.visiblePages(), names({"Convent"}));
         QVERIFY(lesson.driver.visiblePage()->window()->windowState() & Qt::WindowFullScreen);
         lesson.driver.key(Qt::Key_F11);
         QTRY_COMPARE(lesson.driver.visiblePage()->size(), window);
@@ -303,7 +304,7 @@ private slots:
         lesson.driver.key(Qt::Key_P);
         QVERIFY(lesson.classroom->isPaused());
         lesson.driver.course().goTo(PageId::Vide);
-        QCOMPARE(lesson.driver.visiblePages(), QStringList{"Vide"});
+        QCOMPARE(lesson.driver.visiblePages(), names({"Vide"}));
         QVERIFY(!lesson.classroom->isPaused());
         QVERIFY(!running(incomp)); // the animation left stopped with the page
         QVERIFY(lesson.driver.page<Vide>().Timer2->fire());
@@ -349,13 +350,13 @@ private slots:
         QTest::newRow("by name") << "Incomp" << 8;
         QTest::newRow("in lower case") << "demag" << 7;
         QTest::newRow("by number") << "11" << 11;
-        QTest::newRow("the end page") << "FinProg" << 13;
+        QTest::newRow("the end page") << "FinProg" << shell::number(PageId::FinProg);
         QTest::newRow("the first page") << "1" << 1;
     }
     void goingStraightToAPage() {
         QFETCH(QString, name);
         QFETCH(int, number);
-        const app::CommandLine line = app::parseCommandLine({"--page", name});
+        const app::CommandLine line = app::parseCommandLine({u"--page"_s, name});
         QCOMPARE(int(line.action), int(app::CommandLine::Action::Run));
         QVERIFY(line.page);
         QCOMPARE(int(*line.page), int(shell::pageAt(number)));
@@ -373,8 +374,8 @@ private slots:
         lesson.classroom->showPageList();
         QDialog *list = lesson.classroom->openDialog();
         QVERIFY(list);
-        auto *pages = list->findChild<QListWidget *>("Pages");
-        QCOMPARE(pages->count(), 13);
+        auto *pages = list->findChild<QListWidget *>(u"Pages"_s);
+        QCOMPARE(pages->count(), shell::PageCount - 1); // the course pages
         QCOMPARE(pages->item(7)->text(), QStringLiteral("8. ") + shell::pageTitle(PageId::Incomp));
         QCOMPARE(pages->currentRow(), number - 1);
         pages->setCurrentRow(10);
@@ -390,19 +391,18 @@ private slots:
     void unknownPagesAndScalesAreRefused_data() {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("error");
-        QTest::newRow("page 0") << QStringList{"--page", "0"} << "page inconnue « 0 »";
-        QTest::newRow("page 14") << QStringList{"--page=14"} << "page inconnue « 14 »";
-        QTest::newRow("no such page")
-            << QStringList{"--page", "Debut"} << "page inconnue « Debut »";
-        QTest::newRow("page missing") << QStringList{"--page"} << "« --page » attend une valeur";
+        QTest::newRow("page 0") << names({"--page", "0"}) << "page inconnue « 0 »";
+        QTest::newRow("page 14") << names({"--page=14"}) << "page inconnue « 14 »";
+        QTest::newRow("no such page") << names({"--page", "Debut"}) << "page inconnue « Debut »";
+        QTest::newRow("page missing") << names({"--page"}) << "« --page » attend une valeur";
         QTest::newRow("scale too small")
-            << QStringList{"--echelle", "0,5"} << "échelle « 0,5 » impossible";
+            << names({"--echelle", "0,5"}) << "échelle « 0,5 » impossible";
         QTest::newRow("scale too large")
-            << QStringList{"--echelle=3.5"} << "échelle « 3.5 » impossible";
+            << names({"--echelle=3.5"}) << "échelle « 3.5 » impossible";
         QTest::newRow("not a scale")
-            << QStringList{"--echelle", "grand"} << "échelle « grand » impossible";
+            << names({"--echelle", "grand"}) << "échelle « grand » impossible";
         QTest::newRow("silence with a value")
-            << QStringList{"--sans-son=1"} << "« --sans-son » ne prend pas de valeur";
+            << names({"--sans-son=1"}) << "« --sans-son » ne prend pas de valeur";
     }
     void unknownPagesAndScalesAreRefused() {
         QFETCH(QStringList, arguments);
@@ -411,7 +411,7 @@ private slots:
         QCOMPARE(int(line.action), int(app::CommandLine::Action::Error));
         QVERIFY2(line.error.contains(error), qPrintable(line.error));
         const app::CommandLine good =
-            app::parseCommandLine({"--echelle", "1,5", "--sans-son", "--page", "Vide"});
+            app::parseCommandLine(names({"--echelle", "1,5", "--sans-son", "--page", "Vide"}));
         QCOMPARE(good.scale.value_or(0), 1.5);
         QVERIFY(good.silent);
     }
@@ -424,9 +424,9 @@ private slots:
         QDialog *list = lesson.classroom->openDialog();
         QVERIFY(list);
         QTRY_VERIFY(list->isVisible());
-        QTest::keyClick(list->findChild<QListWidget *>("Pages"), Qt::Key_Escape);
+        QTest::keyClick(list->findChild<QListWidget *>(u"Pages"_s), Qt::Key_Escape);
         QTRY_VERIFY(!lesson.classroom->openDialog());
-        QCOMPARE(lesson.driver.visiblePages(), QStringList{"Convent"});
+        QCOMPARE(lesson.driver.visiblePages(), names({"Convent"}));
     }
 
     // A screen reader hears what the teacher's keys change, and the list
@@ -437,11 +437,12 @@ private slots:
         tk::PageWindow *page = lesson.driver.visiblePage();
         const auto told = [page] { return announced(*page); };
         const QList<std::pair<std::function<void()>, QString>> keys{
-            {[&] { QTest::keyClick(page, Qt::Key_Plus, Qt::ControlModifier); }, "Échelle : 125 %."},
-            {[&] { QTest::keyClick(page, Qt::Key_0, Qt::ControlModifier); }, "Échelle : 100 %."},
-            {[&] { QTest::keyClick(page, Qt::Key_F11); }, "Plein écran."},
-            {[&] { QTest::keyClick(page, Qt::Key_F11); }, "Fin du plein écran."},
-            {[&] { QTest::keyClick(page, Qt::Key_M, Qt::ControlModifier); }, "Son coupé."},
+            {[&] { QTest::keyClick(page, Qt::Key_Plus, Qt::ControlModifier); },
+             u"Échelle : 125 %."_s},
+            {[&] { QTest::keyClick(page, Qt::Key_0, Qt::ControlModifier); }, u"Échelle : 100 %."_s},
+            {[&] { QTest::keyClick(page, Qt::Key_F11); }, u"Plein écran."_s},
+            {[&] { QTest::keyClick(page, Qt::Key_F11); }, u"Fin du plein écran."_s},
+            {[&] { QTest::keyClick(page, Qt::Key_M, Qt::ControlModifier); }, u"Son coupé."_s},
         };
         told(); // what the walk here said
         for (const auto &[press, words] : keys) {
@@ -451,8 +452,9 @@ private slots:
         QTest::keyClick(page, Qt::Key_G, Qt::ControlModifier);
         QDialog *dialog = lesson.classroom->openDialog();
         QVERIFY(dialog);
-        QCOMPARE(dialog->findChild<QListWidget *>("Pages")->accessibleName(), "Pages du cours");
-        QCOMPARE(dialog->accessibleDescription(), "Page actuelle : 5. Produit  E . t");
+        QCOMPARE(dialog->findChild<QListWidget *>(u"Pages"_s)->accessibleName(),
+                 u"Pages du cours"_s);
+        QCOMPARE(dialog->accessibleDescription(), u"Page actuelle : 5. Produit  E . t"_s);
         dialog->reject();
     }
 
@@ -478,9 +480,9 @@ private slots:
                 QTest::keyClick(lesson.driver.visiblePage(), Qt::Key_H, Qt::ControlModifier);
                 QVERIFY(lesson.settings.value("contraste").toBool());
             }
-            for (int n = 1; n <= 13; ++n) {
-                lesson.driver.walkTo(shell::pageAt(n));
-                lesson.driver.completeShownPage();
+            lesson.driver.walkThrough([&](const CourseDriver::Stop &stop) {
+                if (!stop.complete)
+                    return;
                 tk::PageWindow *page = lesson.driver.visiblePage();
                 for (tk::TextBox *box : page->findChildren<tk::TextBox *>()) {
                     if (!box->isVisible())
@@ -506,7 +508,7 @@ private slots:
                         if (tk::contrastRatio(QColor(rgb), palette::PageGrey) < tk::TraceContrast)
                             faint << id + u' ' + QColor(rgb).name();
                 }
-            }
+            });
         }
         QVERIFY2(faint.isEmpty(), qPrintable(faint.join(u", ")));
         QVERIFY(!plain.isEmpty());
@@ -536,7 +538,7 @@ private slots:
         silent.silent = true;
         Lesson quiet(silent);
         QVERIFY(!quiet.driver.course().session().sound().isOn());
-        QVERIFY(!quiet.settings.contains("son"));
+        QVERIFY(!quiet.settings.contains(u"son"));
     }
 
     // Without sound, every page says so, low on the left, and the mark
@@ -547,8 +549,8 @@ private slots:
         lesson.driver.startCourse();
         QCOMPARE(window.mark(), QString());
         QTest::keyClick(lesson.driver.visiblePage(), Qt::Key_M, Qt::ControlModifier);
-        QCOMPARE(window.mark(), "Son coupé");
-        auto *mark = window.findChild<tk::TextBox *>("Marque");
+        QCOMPARE(window.mark(), u"Son coupé"_s);
+        auto *mark = window.findChild<tk::TextBox *>(u"Marque"_s);
         QVERIFY(mark);
         QStringList covered;
         // What the page shows under the mark: its grey alone.
@@ -566,18 +568,18 @@ private slots:
                         return;
                     }
         };
-        lesson.driver.visitEveryPage([&](PageId) { look(); });
+        lesson.driver.visitEveryPage([&](const CourseDriver::Stop &) { look(); });
         QVERIFY2(covered.isEmpty(), qPrintable(covered.join(u", ")));
         lesson.driver.key(Qt::Key_F1);
-        auto *help = lesson.classroom->openDialog()->findChild<QLabel *>("TexteAide");
-        QVERIFY(help->text().contains("son : coupé"));
+        auto *help = lesson.classroom->openDialog()->findChild<QLabel *>(u"TexteAide"_s);
+        QVERIFY(help->text().contains(u"son : coupé"));
         lesson.classroom->openDialog()->reject();
         lesson.classroom->toggleSound();
         QCOMPARE(window.mark(), QString());
         Lesson next;
         next.settings.setValue("son", false);
         app::Classroom kept(next.driver.course(), next.settings);
-        QCOMPARE(next.driver.course().session().window().mark(), "Son coupé");
+        QCOMPARE(next.driver.course().session().window().mark(), u"Son coupé"_s);
     }
 
     // The list of pages and the help follow the course's scale, and leave

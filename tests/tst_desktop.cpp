@@ -21,6 +21,7 @@
 #include <QWindow>
 
 using shell::PageId;
+using namespace Qt::StringLiterals;
 using namespace pages;
 
 class DesktopTest final : public QObject {
@@ -81,7 +82,7 @@ private slots:
         };
         check(driver.course().page(PageId::Debut));
         driver.course().debut().Timer1->fire();
-        for (int n = 1; n <= 13; ++n)
+        for (int n = 1; n < shell::PageCount; ++n)
             check(driver.course().page(shell::pageAt(n)));
         QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(u", ")));
     }
@@ -91,9 +92,9 @@ private slots:
     void aPageIsReadTopToBottom() {
         CourseDriver driver;
         QStringList wrong;
-        for (int n = 1; n <= 13; ++n) {
-            driver.walkTo(shell::pageAt(n));
-            driver.completeShownPage();
+        driver.walkThrough([&](const CourseDriver::Stop &stop) {
+            if (!stop.complete)
+                return;
             tk::PageWindow *page = driver.visiblePage();
             const QString reading = page->reading();
             QList<std::pair<int, qsizetype>> places; // (top, where in the reading)
@@ -114,7 +115,7 @@ private slots:
                 if (places[i].first - places[i - 1].first >= 8 &&
                     places[i].second < places[i - 1].second)
                     wrong << page->objectName() + u" (order)";
-        }
+        });
         QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(u", ")));
     }
 
@@ -160,17 +161,15 @@ private slots:
                  QString(20, u' ').append(u"Fonction d'un transformateur d'impulsions"));
         // Back through the title page, and on again.
         driver.completeShownPage();
-        CourseDriver::click(driver.control<tk::Button>(PageId::Fonction, "Precedent"));
-        QCOMPARE(driver.visiblePages(), QStringList{"Debut"});
+        FIND_CONTROL(precedent, tk::Button, driver, PageId::Fonction, "Precedent");
+        CourseDriver::click(precedent);
+        QCOMPARE(driver.visiblePages(), QStringList{u"Debut"_s});
         look();
-        driver.course().debut().Timer1->fire();
-        for (int n = 1; n < shell::PageCount; ++n) {
-            look();
-            driver.completeShownPage();
-            if (n + 1 < shell::PageCount)
-                CourseDriver::click(driver.course().coursePage(shell::pageAt(n)).Suivant);
-        }
-        QCOMPARE(driver.visiblePages(), QStringList{"FinProg"});
+        driver.walkThrough([&](const CourseDriver::Stop &stop) {
+            if (!stop.complete)
+                look();
+        });
+        QCOMPARE(driver.visiblePages(), QStringList{u"FinProg"_s});
         // Back from the end, each page again in the same window.
         for (int n = shell::PageCount - 1; n > 2; --n) {
             driver.completeShownPage();
@@ -246,7 +245,7 @@ private slots:
         click("Suivant"); // Applic
         click("Suivant"); // Variat
         click("Recommencer");
-        QCOMPARE(driver.visiblePages(), QStringList{"Fonction"});
+        QCOMPARE(driver.visiblePages(), names({"Fonction"}));
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u"\n")));
     }
 
@@ -321,9 +320,9 @@ private slots:
         auto &variat = driver.course().coursePage(PageId::Variat);
         const QImage before = variat.Precedent->grab().toImage();
         CourseDriver::click(variat.Precedent);
-        QCOMPARE(driver.visiblePages(), QStringList{"Applic"});
+        QCOMPARE(driver.visiblePages(), names({"Applic"}));
         CourseDriver::click(driver.course().coursePage(PageId::Applic).Suivant);
-        QCOMPARE(driver.visiblePages(), QStringList{"Variat"});
+        QCOMPARE(driver.visiblePages(), names({"Variat"}));
         QVERIFY(!variat.Precedent->isDown());
         QCOMPARE(variat.Precedent->grab().toImage(), before);
     }
@@ -356,23 +355,23 @@ private slots:
         QVERIFY(driver.visiblePage() == &demag);
         // While K switches, the plot holds the focus, and every text that
         // appears is told once; at the end the focus is where Enter acts.
-        const QStringList texts{"Lorsque K se ferme", "Quand il atteint la valeur",
-                                "L'énergie s'évacue"};
+        const QStringList texts =
+            names({"Lorsque K se ferme", "Quand il atteint la valeur", "L'énergie s'évacue"});
         for (int run = 0; run < 2; ++run) {
             CourseDriver::click(demag.BPKf);
-            QCOMPARE(focusName(&demag), "Picture1");
+            QCOMPARE(focusName(&demag), u"Picture1"_s);
             QVERIFY(announced(demag).contains(u"Tracé des oscillogrammes en cours"));
             QCOMPARE(announced(demag).contains(texts[0]), run == 0);
             CourseDriver::fireUntilStopped(demag.Timer1);
-            QCOMPARE(focusName(&demag), "BPKo");
+            QCOMPARE(focusName(&demag), u"BPKo"_s);
             QCOMPARE(announced(demag).contains(texts[1]), run == 0);
             QVERIFY(announced(demag).contains(u"Courant magnétisant : "));
             CourseDriver::click(demag.BPKo);
-            QCOMPARE(focusName(&demag), "Picture1");
+            QCOMPARE(focusName(&demag), u"Picture1"_s);
             QCOMPARE(announced(demag).contains(texts[2]), run == 0);
             CourseDriver::fireUntilStopped(demag.Timer2);
             if (run == 0) {
-                QCOMPARE(focusName(&demag), "Suite");
+                QCOMPARE(focusName(&demag), u"Suite"_s);
                 QVERIFY(announced(demag).contains(u"deux fois plus lentement"));
                 CourseDriver::click(demag.Suite);
                 QVERIFY(announced(demag).contains(u"Pour accélérer"));
@@ -387,7 +386,7 @@ private slots:
                         notices.filter(u"deux fois plus lentement").first());
                 continue;
             }
-            QCOMPARE(focusName(&demag), "Suivant");
+            QCOMPARE(focusName(&demag), u"Suivant"_s);
             QVERIFY(announced(demag).contains(u"boutons de navigation"));
             QVERIFY(announced(demag).contains(u"en rouge", Qt::CaseInsensitive));
             QVERIFY(demag.Picture1->accessibleDescription().contains(u"Zener"));
@@ -398,24 +397,25 @@ private slots:
         CourseDriver::click(incomp.Suite);
         QVERIFY(incomp.Surface->accessibleDescription().contains(u"en cours"));
         QVERIFY(announced(incomp).contains(u"Tracé des oscillogrammes en cours"));
-        QCOMPARE(focusName(&incomp), "ClientArea");
+        QCOMPARE(focusName(&incomp), u"ClientArea"_s);
         for (tk::Timer *timer : incomp.Timer)
             CourseDriver::fireUntilStopped(timer);
-        QCOMPARE(focusName(&incomp), "Suivant");
+        QCOMPARE(focusName(&incomp), u"Suivant"_s);
         QVERIFY(announced(incomp).contains(u"raccourcies"));
         QVERIFY(announced(incomp).contains(incomp.TextIncomp[1]->plainText().simplified()));
         QVERIFY(incomp.Surface->accessibleDescription().contains(u"saturation"));
 
         driver.walkTo(PageId::Applic);
         auto &applic = driver.page<Applic>();
-        const QList<std::pair<tk::Button *, QString>> views{{applic.BPLoupe, "train d'impulsions"},
-                                                            {applic.BPCalculs, "calculs"},
-                                                            {applic.BPCourbes, "oscillogrammes"}};
+        const QList<std::pair<tk::Button *, QString>> views{
+            {applic.BPLoupe, u"train d'impulsions"_s},
+            {applic.BPCalculs, u"calculs"_s},
+            {applic.BPCourbes, u"oscillogrammes"_s}};
         for (const auto &[button, words] : views) {
             CourseDriver::click(button);
             QVERIFY2(applic.lastAnnouncement().contains(words),
                      qPrintable(applic.lastAnnouncement()));
-            QCOMPARE(focusName(&applic), "Suivant");
+            QCOMPARE(focusName(&applic), u"Suivant"_s);
         }
         // The default button says so.
         auto *suivant = QAccessible::queryAccessibleInterface(applic.Suivant);
@@ -436,21 +436,21 @@ private slots:
 
         enter(); // Fonction: Suite
         enter(); // Suivant
-        QCOMPARE(shown(), "Convent");
+        QCOMPARE(shown(), u"Convent"_s);
         enter();
         enter(); // Aimant: Suite
         enter();
-        QCOMPARE(shown(), "Vide");
+        QCOMPARE(shown(), u"Vide"_s);
         ticks(driver.page<Vide>().Timer2);
         enter(); // Suite
         enter();
-        QCOMPARE(shown(), "Produit");
+        QCOMPARE(shown(), u"Produit"_s);
         enter(); // Suite1
         enter(); // Suite2
         enter();
-        QCOMPARE(shown(), "PasSat");
+        QCOMPARE(shown(), u"PasSat"_s);
         enter();
-        QCOMPARE(shown(), "Demag");
+        QCOMPARE(shown(), u"Demag"_s);
         auto &demag = driver.page<Demag>();
         for (int run = 0; run < 2; ++run) {
             driver.key(Qt::Key_Space); // Fermer K
@@ -461,34 +461,34 @@ private slots:
                 enter(); // Suite
         }
         enter();
-        QCOMPARE(shown(), "Incomp");
+        QCOMPARE(shown(), u"Incomp"_s);
         enter(); // Suite
         for (tk::Timer *timer : driver.page<Incomp>().Timer)
             ticks(timer);
         enter();
-        QCOMPARE(shown(), "RappCyc");
+        QCOMPARE(shown(), u"RappCyc"_s);
         enter();
-        QCOMPARE(shown(), "ChargeTi");
+        QCOMPARE(shown(), u"ChargeTi"_s);
         enter(); // the oscilloscope button
         enter();
-        QCOMPARE(shown(), "Applic");
+        QCOMPARE(shown(), u"Applic"_s);
         auto &applic = driver.page<Applic>();
-        tabTo("BPLoupe");
+        tabTo(u"BPLoupe"_s);
         driver.key(Qt::Key_Space);
         QVERIFY(applic.ImageTrain->isVisible());
-        tabTo("BPCalculs");
+        tabTo(u"BPCalculs"_s);
         driver.key(Qt::Key_Space);
         QVERIFY(applic.TextCalculs->isVisible());
-        tabTo("BPCourbes");
+        tabTo(u"BPCourbes"_s);
         driver.key(Qt::Key_Space);
         QVERIFY(applic.ImageGraphe->isVisible());
         enter();
-        QCOMPARE(shown(), "Variat");
+        QCOMPARE(shown(), u"Variat"_s);
         enter();
-        QCOMPARE(shown(), "FinProg");
-        tabTo("Recommencer");
+        QCOMPARE(shown(), u"FinProg"_s);
+        tabTo(u"Recommencer"_s);
         enter();
-        QCOMPARE(shown(), "Fonction");
+        QCOMPARE(shown(), u"Fonction"_s);
         // And Escape on the end page ends the course.
         QVERIFY(!driver.course().hasEnded());
     }
@@ -497,13 +497,13 @@ private slots:
         CourseDriver driver;
         driver.walkTo(PageId::FinProg);
         auto &end = driver.page<shell::FinProg>();
-        QCOMPARE(focusName(&end), "Quitter");
+        QCOMPARE(focusName(&end), u"Quitter"_s);
         driver.key(Qt::Key_Tab);
-        QCOMPARE(focusName(&end), "Recommencer");
+        QCOMPARE(focusName(&end), u"Recommencer"_s);
         driver.key(Qt::Key_Tab);
-        QCOMPARE(focusName(&end), "Precedent");
+        QCOMPARE(focusName(&end), u"Precedent"_s);
         driver.key(Qt::Key_Tab);
-        QCOMPARE(focusName(&end), "Quitter");
+        QCOMPARE(focusName(&end), u"Quitter"_s);
         driver.key(Qt::Key_Escape);
         QVERIFY(driver.course().hasEnded());
     }

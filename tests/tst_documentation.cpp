@@ -95,8 +95,9 @@ private slots:
     }
 
     void theReadmeListsTheTeachersKeysAndOptions() {
-        const QString table = section(source(QStringLiteral("README.md")),
-                                      QStringLiteral("## In the classroom"), QStringLiteral("\n## "));
+        const QString table =
+            section(source(QStringLiteral("README.md")), QStringLiteral("## In the classroom"),
+                    QStringLiteral("\n## "));
         QStringList keys;
         QStringList options;
         for (const QString &line : table.split(u'\n')) {

@@ -51,16 +51,16 @@ private slots:
         CourseDriver driver;
         driver.startCourse();
         auto &page = driver.page<pages::Fonction>();
-        const QStringList watched{"Suite",  "TextAvantages", "FrameBoutons",
-                                  "Image1", "Image2",        "Image3"};
-        QCOMPARE(shownOf(page, watched), (QStringList{"Suite", "Image1", "Image2", "Image3"}));
+        const QStringList watched =
+            names({"Suite", "TextAvantages", "FrameBoutons", "Image1", "Image2", "Image3"});
+        QCOMPARE(shownOf(page, watched), names({"Suite", "Image1", "Image2", "Image3"}));
         driver.key(Qt::Key_Return); // Suite has the focus
         QCOMPARE(shownOf(page, watched),
-                 (QStringList{"TextAvantages", "FrameBoutons", "Image1", "Image2", "Image3"}));
+                 names({"TextAvantages", "FrameBoutons", "Image1", "Image2", "Image3"}));
         QCOMPARE(focusName(&page), QStringLiteral("Suivant"));
         QCOMPARE(page.TextAvantages->foreground(), QColor(64, 128, 128));
         driver.key(Qt::Key_Return);
-        QCOMPARE(driver.visiblePages(), QStringList{"Convent"});
+        QCOMPARE(driver.visiblePages(), names({"Convent"}));
         QCOMPARE(shownOf(page, watched), (QStringList{}));
         QVERIFY(page.TextAvantages->isHidden() && page.FrameBoutons->isHidden());
         QCOMPARE(driver.beeps(), 2);
@@ -109,32 +109,32 @@ private slots:
         const int before = driver.beeps();
         QVERIFY(page.Precedent->press());
         QCOMPARE(driver.beeps(), before + 1);
-        QCOMPARE(driver.visiblePages(), QStringList{"Fonction"});
+        QCOMPARE(driver.visiblePages(), names({"Fonction"}));
         QVERIFY(driver.page<pages::Fonction>().Suite->isVisible());
         // Enter on arrival moves on, forward or back.
         driver.completeShownPage();
         driver.key(Qt::Key_Return);
         driver.key(Qt::Key_Return);
-        QCOMPARE(driver.visiblePages(), QStringList{"Aimant"});
+        QCOMPARE(driver.visiblePages(), names({"Aimant"}));
     }
 
     void aimantRevealsSaturationAndIsResetFromBothSides() {
         CourseDriver driver;
         driver.walkTo(PageId::Aimant);
         auto &page = driver.page<pages::Aimant>();
-        const QStringList watched{"TextModel",      "Image1", "Image2",
-                                  "TextSaturation", "Suite",  "FrameBoutons"};
-        QCOMPARE(shownOf(page, watched), (QStringList{"TextModel", "Image1", "Image2", "Suite"}));
+        const QStringList watched =
+            names({"TextModel", "Image1", "Image2", "TextSaturation", "Suite", "FrameBoutons"});
+        QCOMPARE(shownOf(page, watched), names({"TextModel", "Image1", "Image2", "Suite"}));
         QCOMPARE(page.Image1->size(), QSize(255, 184));
         driver.key(Qt::Key_Return);
         QCOMPARE(shownOf(page, watched),
-                 (QStringList{"TextModel", "Image1", "Image2", "TextSaturation", "FrameBoutons"}));
+                 names({"TextModel", "Image1", "Image2", "TextSaturation", "FrameBoutons"}));
         QVERIFY(page.Precedent->press()); // back to Convent, two beeps
-        QCOMPARE(driver.visiblePages(), QStringList{"Convent"});
+        QCOMPARE(driver.visiblePages(), names({"Convent"}));
         QCOMPARE(focusName(driver.existing(PageId::Convent)), QStringLiteral("Suivant"));
         QVERIFY(page.TextSaturation->isHidden() && page.FrameBoutons->isHidden());
         driver.key(Qt::Key_Return);
-        QCOMPARE(shownOf(page, watched), (QStringList{"TextModel", "Image1", "Image2", "Suite"}));
+        QCOMPARE(shownOf(page, watched), names({"TextModel", "Image1", "Image2", "Suite"}));
         QCOMPARE(driver.beeps(), 1 + 1 + 1 + 2 + 1 + 1);
     }
 
@@ -142,31 +142,30 @@ private slots:
         CourseDriver driver;
         driver.walkTo(PageId::Produit);
         auto &page = driver.page<pages::Produit>();
-        const QStringList watched{"Suite1",        "Suite2",  "TextExemple", "ImageProduit1",
-                                  "ImageProduit2", "Text10V", "Text5V",      "FrameBoutons"};
-        QCOMPARE(shownOf(page, watched), QStringList{"Suite1"});
+        const QStringList watched = names({"Suite1", "Suite2", "TextExemple", "ImageProduit1",
+                                           "ImageProduit2", "Text10V", "Text5V", "FrameBoutons"});
+        QCOMPARE(shownOf(page, watched), names({"Suite1"}));
         QCOMPARE(page.Suite1->geometry(), page.Suite2->geometry());
         CourseDriver::click(page.Suite1);
         QCOMPARE(shownOf(page, watched),
-                 (QStringList{"Suite2", "TextExemple", "ImageProduit1", "Text10V"}));
+                 names({"Suite2", "TextExemple", "ImageProduit1", "Text10V"}));
         CourseDriver::click(page.Suite2); // the same place: two clicks walk both steps
-        QCOMPARE(shownOf(page, watched),
-                 (QStringList{"TextExemple", "ImageProduit1", "ImageProduit2", "Text10V", "Text5V",
-                              "FrameBoutons"}));
+        QCOMPARE(shownOf(page, watched), names({"TextExemple", "ImageProduit1", "ImageProduit2",
+                                                "Text10V", "Text5V", "FrameBoutons"}));
         // The second picture lies in front of the first.
         QVERIFY(page.children().indexOf(page.ImageProduit2) >
                 page.children().indexOf(page.ImageProduit1));
         QCOMPARE(page.ImageProduit2->geometry(), page.ImageProduit1->geometry());
 
         QVERIFY(page.Suivant->press());
-        QCOMPARE(driver.visiblePages(), QStringList{"PasSat"});
+        QCOMPARE(driver.visiblePages(), names({"PasSat"}));
         QCOMPARE(shownOf(page, watched), QStringList{});
         for (const QString &name : watched)
-            if (name != "Suite1")
+            if (name != u"Suite1")
                 QVERIFY2(page.findChild<QWidget *>(name)->isHidden(), qPrintable(name));
         // Back from PasSat: the explanation alone, with Suite1.
         QVERIFY(driver.page<pages::PasSat>().Precedent->press());
-        QCOMPARE(shownOf(page, watched), QStringList{"Suite1"});
+        QCOMPARE(shownOf(page, watched), names({"Suite1"}));
     }
 
     void keyboardWalksThroughProduit() {
@@ -179,7 +178,7 @@ private slots:
         driver.key(Qt::Key_Space);
         QVERIFY(page.FrameBoutons->isVisible());
         driver.key(Qt::Key_Return); // the default button
-        QCOMPARE(driver.visiblePages(), QStringList{"PasSat"});
+        QCOMPARE(driver.visiblePages(), names({"PasSat"}));
     }
 
     void staticPagesFocusTheirNextButton_data() {

@@ -3,6 +3,7 @@
 
 #include "gallery/Gallery.h"
 #include "shell/PageId.h"
+#include "support/Names.h"
 
 #include <QImage>
 #include <QProcess>
@@ -10,6 +11,8 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -46,8 +49,8 @@ private slots:
             const QImage image(dir.filePath(name + u".png"));
             QVERIFY2(!image.isNull(), qPrintable(name));
         }
-        QCOMPARE(QImage(dir.filePath("00-debut.png")).size(), QSize(566, 316));
-        QCOMPARE(QImage(dir.filePath("08-incomp-fin.png")).size(), QSize(634, 455));
+        QCOMPARE(QImage(dir.filePath(u"00-debut.png"_s)).size(), QSize(566, 316));
+        QCOMPARE(QImage(dir.filePath(u"08-incomp-fin.png"_s)).size(), QSize(634, 455));
     }
 
     void readsTheArguments_data() {
@@ -56,33 +59,32 @@ private slots:
         QTest::addColumn<bool>("handout");
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("scale");
-        QTest::newRow("pictures") << QStringList{"out"} << true << false << "out"
+        QTest::newRow("pictures") << names({"out"}) << true << false << "out"
                                   << "";
         QTest::newRow("pictures at a scale")
-            << QStringList{"out", "--scale", "1.5"} << true << false << "out"
+            << names({"out", "--scale", "1.5"}) << true << false << "out"
             << "1.5";
-        QTest::newRow("handout") << QStringList{"--pdf", "cours.pdf"} << true << true << "cours.pdf"
+        QTest::newRow("handout") << names({"--pdf", "cours.pdf"}) << true << true << "cours.pdf"
                                  << "";
         QTest::newRow("nothing") << QStringList{} << false << false << ""
                                  << "";
-        QTest::newRow("handout without its file") << QStringList{"--pdf"} << false << false << ""
+        QTest::newRow("handout without its file") << names({"--pdf"}) << false << false << ""
                                                   << "";
         QTest::newRow("handout at a scale")
-            << QStringList{"--pdf", "cours.pdf", "--scale", "2"} << false << false << ""
+            << names({"--pdf", "cours.pdf", "--scale", "2"}) << false << false << ""
             << "";
         QTest::newRow("scale without its number")
-            << QStringList{"out", "--scale"} << false << false << ""
+            << names({"out", "--scale"}) << false << false << ""
             << "";
         QTest::newRow("scale not a number")
-            << QStringList{"out", "--scale", "deux"} << false << false << ""
+            << names({"out", "--scale", "deux"}) << false << false << ""
             << "";
-        QTest::newRow("scale zero") << QStringList{"out", "--scale", "0"} << false << false << ""
+        QTest::newRow("scale zero") << names({"out", "--scale", "0"}) << false << false << ""
                                     << "";
-        QTest::newRow("two folders") << QStringList{"out", "autre"} << false << false << ""
+        QTest::newRow("two folders") << names({"out", "autre"}) << false << false << ""
                                      << "";
-        QTest::newRow("an option for a folder")
-            << QStringList{"--png", "out"} << false << false << ""
-            << "";
+        QTest::newRow("an option for a folder") << names({"--png", "out"}) << false << false << ""
+                                                << "";
     }
     void readsTheArguments() {
         QFETCH(QStringList, arguments);
@@ -104,26 +106,26 @@ private slots:
     // texts are text; pictures and oscillograms are at print resolution,
     // lossless and never smoothed by the reader.
     void writesTheHandout() {
-        for (const QString tool : {"pdfinfo", "pdftotext", "pdfimages"}) {
+        for (const QString &tool : ::names({"pdfinfo", "pdftotext", "pdfimages"})) {
             if (QStandardPaths::findExecutable(tool).isEmpty())
                 QSKIP("pdfinfo, pdftotext and pdfimages (Debian's poppler-utils) are needed "
                       "to read the handout back");
         }
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
-        const QString file = dir.filePath("cours.pdf");
+        const QString file = dir.filePath(u"cours.pdf"_s);
         const QStringList names = gallery::stateNames();
         QCOMPARE(gallery::writeHandout(file), names.size());
 
-        const QString info = run("pdfinfo", {"-l", QString::number(names.size()), file});
+        const QString info = run(u"pdfinfo"_s, {u"-l"_s, QString::number(names.size()), file});
         const auto line = [&info](const QString &pattern) {
             return info.contains(QRegularExpression(pattern, QRegularExpression::MultilineOption));
         };
         QVERIFY2(line(QStringLiteral("^Pages:\\s+%1$").arg(names.size())), qPrintable(info));
-        QVERIFY(line("^Title:\\s+Transformateur d'impulsions$"));
+        QVERIFY(line(u"^Title:\\s+Transformateur d'impulsions$"_s));
         int sized = 0;
         for (const QRegularExpressionMatch &size :
-             QRegularExpression("^Page\\s+\\d+ size:\\s+([\\d.]+) x ([\\d.]+) pts",
+             QRegularExpression(u"^Page\\s+\\d+ size:\\s+([\\d.]+) x ([\\d.]+) pts"_s,
                                 QRegularExpression::MultilineOption)
                  .globalMatch(info)) {
             QCOMPARE(qRound(size.captured(1).toDouble()), 842); // A4 across
@@ -133,7 +135,7 @@ private slots:
         QCOMPARE(sized, names.size());
 
         // pdftotext ends every page with a form feed.
-        const QStringList pages = run("pdftotext", {file, "-"}).split(u'\f');
+        const QStringList pages = run(u"pdftotext"_s, {file, u"-"_s}).split(u'\f');
         QCOMPARE(pages.size(), names.size() + 1);
         for (int i = 0; i < names.size(); ++i) {
             const QString heading = pages[i].trimmed().section(u'\n', 0, 0);
@@ -142,23 +144,24 @@ private slots:
         const auto textOf = [&](const QString &state) {
             return pages.value(names.indexOf(state)).simplified();
         };
-        QVERIFY(textOf("01-fonction-arrivee").contains("permet la transmission d'un signal"));
+        QVERIFY(textOf(u"01-fonction-arrivee"_s).contains(u"permet la transmission d'un signal"));
         // The navigation buttons mean nothing on paper.
         for (const QString &state : names)
             for (const char *button : {"Page suivante", "Page précédente", "Quitter le programme"})
                 QVERIFY2(!textOf(state).contains(QString::fromUtf8(button)),
                          qPrintable(state + u": " + QString::fromUtf8(button)));
-        QVERIFY(textOf("08-incomp-fin").contains("Les impulsions de sortie sont raccourcies"));
-        QVERIFY(textOf("11-applic-calculs").contains("BTW66-400"));
+        QVERIFY(textOf(u"08-incomp-fin"_s).contains(u"Les impulsions de sortie sont raccourcies"));
+        QVERIFY(textOf(u"11-applic-calculs"_s).contains(u"BTW66-400"));
 
         // The title page (a photograph on a plotting surface, an emblem in an
         // image box) and an oscillogram page with its circuit diagram.
-        for (const QString state : {"00-debut", "08-incomp-fin"}) {
+        for (const QString &state : ::names({"00-debut", "08-incomp-fin"})) {
             const QString page = QString::number(names.indexOf(state) + 1);
             // page num type width height color comp bpc enc interp object ID x-ppi ...
-            const QStringList images = run("pdfimages", {"-list", "-f", page, "-l", page, file})
-                                           .split(u'\n', Qt::SkipEmptyParts)
-                                           .mid(2);
+            const QStringList images =
+                run(u"pdfimages"_s, {u"-list"_s, u"-f"_s, page, u"-l"_s, page, file})
+                    .split(u'\n', Qt::SkipEmptyParts)
+                    .mid(2);
             QVERIFY2(!images.isEmpty(), qPrintable(state));
             for (const QString &image : images) {
                 const QStringList column = image.simplified().split(u' ');

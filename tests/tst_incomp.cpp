@@ -238,7 +238,7 @@ private slots:
         // Leave forward and come back from RappCyc: the old plot, with Suite.
         QVERIFY(page.Suivant->press());
         QVERIFY(driver.course().coursePage(PageId::RappCyc).Precedent->press());
-        QCOMPARE(driver.visiblePages(), QStringList{"Incomp"});
+        QCOMPARE(driver.visiblePages(), names({"Incomp"}));
         QVERIFY(page.Suite->isVisible() && page.ImageZenKo->isVisible());
         QVERIFY(page.FrameBoutons->isHidden() && page.TextIncomp[1]->isHidden());
         QCOMPARE(page.Surface->grab().toImage(), first);

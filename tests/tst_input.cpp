@@ -135,13 +135,13 @@ private slots:
         QFETCH(int, page);
         QFETCH(int, count);
         CourseDriver driver;
-        driver.walkTo(PageId(page));
-        auto &shown = driver.course().coursePage(PageId(page));
+        driver.walkTo(shell::pageAt(page));
+        auto &shown = driver.course().coursePage(shell::pageAt(page));
         auto *suite = shown.findChild<tk::Button *>(QStringLiteral("Suite"));
         QVERIFY(suite && suite->isVisible());
         driver.resetBeeps();
         CourseDriver::clicks(suite, count);
-        QCOMPARE(driver.visiblePages(), QStringList{shell::formName(PageId(page))});
+        QCOMPARE(driver.visiblePages(), QStringList{shell::formName(shell::pageAt(page))});
         QCOMPARE(driver.beeps(), 1);
         QVERIFY(!suite->isVisible());
     }
@@ -251,41 +251,57 @@ private slots:
 
     void hiddenButtonsCannotBeClicked_data() {
         QTest::addColumn<QString>("button");
-        for (const char *name : {"Suivant", "Precedent", "Quitter"})
-            QTest::newRow(name) << QString::fromLatin1(name);
+        QTest::addColumn<QString>("over"); // the button shown at its place, if any
+        QTest::newRow("Suivant") << "Suivant"
+                                 << "Suite";
+        QTest::newRow("Precedent") << "Precedent"
+                                   << "";
+        QTest::newRow("Quitter") << "Quitter"
+                                 << "";
     }
 
     void hiddenButtonsCannotBeClicked() {
         QFETCH(QString, button);
+        QFETCH(QString, over);
         CourseDriver driver;
         driver.startCourse();
-        auto *b = driver.control<tk::Button>(PageId::Fonction, button);
-        QVERIFY(b && !b->isVisible());
+        FIND_CONTROL(b, tk::Button, driver, PageId::Fonction, button);
+        QVERIFY(!b->isVisible());
         bool ran = false;
         QObject::connect(b, &tk::Button::activated, [&ran] { ran = true; });
+        driver.resetBeeps();
         QVERIFY(!b->press());
         QVERIFY(!ran);
-        // A click at its place presses what is shown there, if anything.
+        QCOMPARE(driver.beeps(), 0);
+        // A click at its place presses what is shown there, if anything:
+        // only that beeps.
+        bool overRan = false;
+        if (!over.isEmpty()) {
+            FIND_CONTROL(shown, tk::Button, driver, PageId::Fonction, over);
+            QVERIFY(shown->isVisible());
+            QObject::connect(shown, &tk::Button::activated, [&overRan] { overRan = true; });
+        }
         CourseDriver::click(b);
         QVERIFY(!ran);
-        driver.resetBeeps();
-        QVERIFY(!ran);
-        QCOMPARE(driver.visiblePages(), QStringList{QStringLiteral("Fonction")});
+        QCOMPARE(overRan, !over.isEmpty());
+        QCOMPARE(driver.beeps(), over.isEmpty() ? 0 : 1);
+        QCOMPARE(driver.visiblePages(), names({"Fonction"}));
         // Nor can a button of a hidden page.
-        auto *other = driver.control<tk::Button>(PageId::Convent, button);
+        FIND_CONTROL(other, tk::Button, driver, PageId::Convent, button);
+        driver.resetBeeps();
         QVERIFY(!other->press());
+        QCOMPARE(driver.beeps(), 0);
         QVERIFY(!driver.course().hasEnded());
     }
 
     void escapeQuitsOnTheEndPageOnly() {
         CourseDriver driver;
-        driver.startCourse();
-        for (int n = 1; n <= 12; ++n) {
-            driver.completeShownPage();
-            driver.key(Qt::Key_Escape);
-            QVERIFY(!driver.course().hasEnded());
-            driver.course().coursePage(shell::pageAt(n)).Suivant->press();
-        }
+        driver.walkTo(PageId::FinProg, [&](const CourseDriver::Stop &stop) {
+            if (stop.complete) {
+                driver.key(Qt::Key_Escape);
+                QVERIFY2(!driver.course().hasEnded(), qPrintable(shell::formName(stop.page)));
+            }
+        });
         driver.key(Qt::Key_Escape);
         QVERIFY(driver.course().hasEnded());
     }
@@ -317,11 +333,7 @@ private slots:
 
     void quittingStopsARunningAnimationAtOnce() {
         CourseDriver driver;
-        driver.startCourse();
-        for (int n = 1; n <= 3; ++n) {
-            driver.completeShownPage();
-            driver.course().coursePage(shell::pageAt(n)).Suivant->press();
-        }
+        driver.walkTo(PageId::Vide);
         QPointer<pages::Vide> vide = &driver.page<pages::Vide>();
         QPointer<tk::Timer> timer = vide->Timer2;
         QVERIFY(timer->isEnabled());

@@ -13,9 +13,13 @@
 #include "pages/models/IncompModel.h"
 #include "pages/models/VideModel.h"
 
+#include "support/Names.h"
+
 #include <QTest>
 #include <algorithm>
 #include <functional>
+
+using namespace Qt::StringLiterals;
 
 using shell::PageId;
 using namespace pages;
@@ -37,7 +41,8 @@ QString name(IncompModel::Event event) {
 }
 
 QString name(VideModel::Event event) {
-    return event == VideModel::Event::NextTick ? "NextTick" : "Finished";
+    return event == VideModel::Event::NextTick ? QStringLiteral("NextTick")
+                                               : QStringLiteral("Finished");
 }
 
 QString name(DemagModel::Event event) {
@@ -58,20 +63,21 @@ struct Said {
 template <typename Event> Said said(const plot::Tick<Event> &tick) {
     Said out;
     if (tick.position)
-        out.marks << "at " + point(*tick.position);
+        out.marks << u"at "_s + point(*tick.position);
     for (const Mark &mark : tick.marks) {
         switch (mark.kind) {
         case Mark::Kind::Line:
-            out.marks << name(*mark.trace) + " " + point(mark.from) + "-" + point(mark.to);
+            out.marks << name(*mark.trace) + u" "_s + point(mark.from) + u"-"_s + point(mark.to);
             break;
         case Mark::Kind::Beneath:
-            out.marks << name(*mark.trace) + " beneath " + point(mark.from) + "-" + point(mark.to);
+            out.marks << name(*mark.trace) + u" beneath "_s + point(mark.from) + u"-"_s +
+                             point(mark.to);
             break;
         case Mark::Kind::Text: {
             QString text = QStringLiteral("text ");
             if (mark.trace)
-                text += name(*mark.trace) + " ";
-            out.marks << text + point(mark.from) + " " + mark.text;
+                text += name(*mark.trace) + u" "_s;
+            out.marks << text + point(mark.from) + u" "_s + mark.text;
             break;
         }
         }
@@ -126,12 +132,12 @@ Said demagStep(DemagModel &model, int step) {
 Said stepOf(const QString &model, int n) {
     Timp timp;
     Said out;
-    if (model == "Vide") {
+    if (model == u"Vide") {
         VideModel vide(timp);
         out = said(vide.start());
         for (int i = 1; i <= n; ++i)
             out = said(vide.tick());
-    } else if (model == "Demag") {
+    } else if (model == u"Demag") {
         DemagModel demag(timp);
         for (int i = 0; i <= n; ++i)
             out = demagStep(demag, i);
@@ -178,116 +184,107 @@ private slots:
         // The no-load plot: the rising edges on arrival, then a column per
         // tick, the first of zero length, until x = 140.
         QTest::newRow("Vide arrival")
-            << "Vide" << 0
-            << QStringList{"at (19,162)", "V1 (19,162)-(19,20)", "V2 (19,162)-(19,80)"}
-            << QStringList{"NextTick"};
+            << "Vide" << 0 << names({"at (19,162)", "V1 (19,162)-(19,20)", "V2 (19,162)-(19,80)"})
+            << names({"NextTick"});
         QTest::newRow("Vide first tick")
             << "Vide" << 1
-            << QStringList{"I1 (19,162)-(19,162)", "V1 (19,20)-(19,20)", "V2 (19,80)-(19,80)"}
-            << QStringList{"NextTick"};
+            << names({"I1 (19,162)-(19,162)", "V1 (19,20)-(19,20)", "V2 (19,80)-(19,80)"})
+            << names({"NextTick"});
         QTest::newRow("Vide second tick")
             << "Vide" << 2
-            << QStringList{"I1 (19,162)-(20,161)", "V1 (19,20)-(20,20)", "V2 (19,80)-(20,80)"}
-            << QStringList{"NextTick"};
+            << names({"I1 (19,162)-(20,161)", "V1 (19,20)-(20,20)", "V2 (19,80)-(20,80)"})
+            << names({"NextTick"});
         QTest::newRow("Vide last tick")
             << "Vide" << 122
-            << QStringList{"I1 (139,42)-(140,41)", "V1 (139,20)-(140,20)", "V2 (139,80)-(140,80)"}
-            << QStringList{"Finished"};
+            << names({"I1 (139,42)-(140,41)", "V1 (139,20)-(140,20)", "V2 (139,80)-(140,80)"})
+            << names({"Finished"});
         QTest::newRow("Vide after the end") << "Vide" << 123 << none << none;
 
         // The demagnetisation: up one pixel per tick to (90, 46), down through
         // D two pixels right per pixel, through D and Dz one.
         QTest::newRow("Demag K closed on D")
-            << "Demag" << 0 << QStringList{"at (17,119)"} << QStringList{"NextTick"};
+            << "Demag" << 0 << names({"at (17,119)"}) << names({"NextTick"});
         QTest::newRow("Demag first rise")
-            << "Demag" << 1 << QStringList{"Diode (17,119)-(18,118)"} << QStringList{"NextTick"};
+            << "Demag" << 1 << names({"Diode (17,119)-(18,118)"}) << names({"NextTick"});
         QTest::newRow("Demag last rise")
-            << "Demag" << 73 << QStringList{"Diode (89,47)-(90,46)"} << QStringList{"NextTick"};
-        QTest::newRow("Demag peak") << "Demag" << 74 << none << QStringList{"Peak"};
-        QTest::newRow("Demag K opened") << "Demag" << 75 << none << QStringList{"NextTick"};
+            << "Demag" << 73 << names({"Diode (89,47)-(90,46)"}) << names({"NextTick"});
+        QTest::newRow("Demag peak") << "Demag" << 74 << none << names({"Peak"});
+        QTest::newRow("Demag K opened") << "Demag" << 75 << none << names({"NextTick"});
         QTest::newRow("Demag first fall through D")
-            << "Demag" << 76 << QStringList{"Diode (90,46)-(92,47)"} << QStringList{"NextTick"};
+            << "Demag" << 76 << names({"Diode (90,46)-(92,47)"}) << names({"NextTick"});
         QTest::newRow("Demag last fall through D")
-            << "Demag" << 148 << QStringList{"Diode (234,118)-(236,119)"}
-            << QStringList{"NextTick"};
-        QTest::newRow("Demag D run over") << "Demag" << 149 << none << QStringList{"DiodeRunOver"};
+            << "Demag" << 148 << names({"Diode (234,118)-(236,119)"}) << names({"NextTick"});
+        QTest::newRow("Demag D run over") << "Demag" << 149 << none << names({"DiodeRunOver"});
         QTest::newRow("Demag K closed on Dz")
-            << "Demag" << 150 << QStringList{"at (17,119)"} << QStringList{"NextTick"};
+            << "Demag" << 150 << names({"at (17,119)"}) << names({"NextTick"});
         QTest::newRow("Demag first rise, Dz")
-            << "Demag" << 151 << QStringList{"Zener (17,119)-(18,118)"} << QStringList{"NextTick"};
-        QTest::newRow("Demag peak, Dz") << "Demag" << 224 << none << QStringList{"Peak"};
+            << "Demag" << 151 << names({"Zener (17,119)-(18,118)"}) << names({"NextTick"});
+        QTest::newRow("Demag peak, Dz") << "Demag" << 224 << none << names({"Peak"});
         QTest::newRow("Demag first fall through Dz")
-            << "Demag" << 226 << QStringList{"Zener (90,46)-(91,47)"} << QStringList{"NextTick"};
+            << "Demag" << 226 << names({"Zener (90,46)-(91,47)"}) << names({"NextTick"});
         QTest::newRow("Demag last fall through Dz")
-            << "Demag" << 298 << QStringList{"Zener (162,118)-(163,119)"}
-            << QStringList{"NextTick"};
-        QTest::newRow("Demag Dz run over") << "Demag" << 299 << none << QStringList{"ZenerRunOver"};
+            << "Demag" << 298 << names({"Zener (162,118)-(163,119)"}) << names({"NextTick"});
+        QTest::newRow("Demag Dz run over") << "Demag" << 299 << none << names({"ZenerRunOver"});
         QTest::newRow("Demag after the end") << "Demag" << 300 << none << none;
 
         // The incomplete demagnetisation: Suite, then 281 ticks over eight phases.
-        QTest::newRow("Incomp Suite") << "Incomp" << 0
-                                      << QStringList{"text (90,130) K",
-                                                     "text (90,180) v1",
-                                                     "text (90,250) i1",
-                                                     "text (90,310) Flux",
-                                                     "text (90,360) v2",
-                                                     "Axis beneath (120,140)-(410,140)",
-                                                     "Axis beneath (120,190)-(410,190)",
-                                                     "Axis beneath (120,260)-(410,260)",
-                                                     "Axis beneath (120,320)-(410,320)",
-                                                     "Axis beneath (120,370)-(410,370)",
-                                                     "text (125,120) fermé",
-                                                     "text V1 (110,150) E"}
-                                      << QStringList{"CircuitClosed", "NextPhase"};
+        QTest::newRow("Incomp Suite")
+            << "Incomp" << 0
+            << names({"text (90,130) K", "text (90,180) v1", "text (90,250) i1",
+                      "text (90,310) Flux", "text (90,360) v2", "Axis beneath (120,140)-(410,140)",
+                      "Axis beneath (120,190)-(410,190)", "Axis beneath (120,260)-(410,260)",
+                      "Axis beneath (120,320)-(410,320)", "Axis beneath (120,370)-(410,370)",
+                      "text (125,120) fermé", "text V1 (110,150) E"})
+            << names({"CircuitClosed", "NextPhase"});
         QTest::newRow("Incomp first column")
             << "Incomp" << 1 << traces(120, 140, 160, 260, 320, 340) << none;
         QTest::newRow("Incomp end of the first closing")
             << "Incomp" << 40 << traces(159, 140, 160, 240, 300, 340)
-            << QStringList{"PhaseOver", "CircuitOpen", "NextPhase"};
+            << names({"PhaseOver", "CircuitOpen", "NextPhase"});
         QTest::newRow("Incomp labelling tick")
             << "Incomp" << 41
-            << QStringList{"text V1 (115,200) -(Vd+Vz)", "text I1 (160,225) I"} +
+            << names({"text V1 (115,200) -(Vd+Vz)", "text I1 (160,225) I"}) +
                    column("V1", 160, 160, 210) + column("V2", 160, 340, 390) +
-                   QStringList{"text Label (165,110) ouvert"}
-            << QStringList{"PhaseOver", "CircuitOpen", "NextPhase"};
+                   names({"text Label (165,110) ouvert"})
+            << names({"PhaseOver", "CircuitOpen", "NextPhase"});
         QTest::newRow("Incomp first open column")
             << "Incomp" << 42 << traces(160, 130, 211, 240, 300, 391) << none;
         QTest::newRow("Incomp first closing again")
             << "Incomp" << 81
             << traces(199, 130, 211, 249, 309, 391) + column("V1", 200, 211, 161) +
-                   column("V2", 200, 391, 341) + QStringList{"text (205,120) fermé"}
-            << QStringList{"PhaseOver", "CircuitClosed", "NextPhase"};
+                   column("V2", 200, 391, 341) + names({"text (205,120) fermé"})
+            << names({"PhaseOver", "CircuitClosed", "NextPhase"});
         QTest::newRow("Incomp last column before saturation")
             << "Incomp" << 187 << traces(305, 140, 160, 227, 287, 340) << none;
         QTest::newRow("Incomp saturation")
             << "Incomp" << 188
             << column("V2", 306, 340, 369) + column("I1", 306, 227, 220) +
                    traces(306, 140, 160, 220, 287, 370)
-            << QStringList{"Saturated"};
+            << names({"Saturated"});
         QTest::newRow("Incomp saturated")
-            << "Incomp" << 189 << traces(307, 140, 160, 220, 287, 370) << QStringList{"Saturated"};
+            << "Incomp" << 189 << traces(307, 140, 160, 220, 287, 370) << names({"Saturated"});
         QTest::newRow("Incomp saturated opening")
             << "Incomp" << 201
-            << traces(319, 140, 160, 220, 287, 370) + QStringList{"text (325,110) ouvert"} +
+            << traces(319, 140, 160, 220, 287, 370) + names({"text (325,110) ouvert"}) +
                    column("I1", 320, 220, 227) + column("V1", 320, 160, 210) +
                    column("V2", 320, 370, 390)
-            << QStringList{"Saturated", "PhaseOver", "CircuitOpen", "NextPhase"};
+            << names({"Saturated", "PhaseOver", "CircuitOpen", "NextPhase"});
         QTest::newRow("Incomp second saturation")
             << "Incomp" << 264
             << column("V2", 382, 340, 369) + column("I1", 382, 227, 220) +
                    traces(382, 140, 160, 220, 287, 370)
-            << QStringList{"Saturated"};
+            << names({"Saturated"});
         QStringList last = traces(399, 140, 160, 220, 287, 370);
         for (const auto &[first, end] : {std::pair{120, 159}, {200, 239}, {280, 305}, {360, 381}})
             for (int x = first; x <= end; ++x)
                 for (int y = 341; y <= 370; ++y)
                     last << QStringLiteral("V2 (%1,%2)-(%1,%3)").arg(x).arg(y).arg(y + 1);
-        last << "Label (400,220)-(420,220)"
-             << "text (420,215) courant de court-circuit du générateur";
+        last << u"Label (400,220)-(420,220)"_s
+             << u"text (420,215) courant de court-circuit du générateur"_s;
         for (const int x : {130, 170, 210, 250, 290, 330, 370})
             last << QStringLiteral("text (%1,170) T/2").arg(x);
         QTest::newRow("Incomp last tick")
-            << "Incomp" << 281 << last << QStringList{"Saturated", "PhaseOver", "Finished"};
+            << "Incomp" << 281 << last << names({"Saturated", "PhaseOver", "Finished"});
         QTest::newRow("Incomp after the end") << "Incomp" << 282 << none << none;
     }
 

@@ -125,7 +125,7 @@ private slots:
             driver.completeShownPage();
             QVERIFY(driver.course().coursePage(PageId::Aimant).Suivant->press());
         }
-        QCOMPARE(driver.visiblePages(), QStringList{"Vide"});
+        QCOMPARE(driver.visiblePages(), names({"Vide"}));
         QVERIFY(vide.TextSaturation->isHidden() && vide.FrameBoutons->isHidden());
         // Not cleared: the finished ramp is there at once.
         QCOMPARE(vide.Picture1->pixelColour(100, 81), Red);
@@ -214,14 +214,14 @@ private slots:
             QVERIFY(d.Precedent->press());
             QVERIFY(driver.course().coursePage(PageId::PasSat).Suivant->press());
         }
-        QCOMPARE(driver.visiblePages(), QStringList{"Demag"});
+        QCOMPARE(driver.visiblePages(), names({"Demag"}));
         // Cleared plot, background kept.
         QCOMPARE(d.Picture1->pixelColour(50, 86), PageGrey);
         QCOMPARE(d.Picture1->pixelColour(15, 60), Black);
-        const QStringList hidden{"ImageDiodeKf", "ImageDiodeKfo", "ImageZenKo",   "ImageZenKf",
-                                 "ImageZenKfo",  "BPKo",          "TextDemag(0)", "TextDemag(1)",
-                                 "TextDemag(2)", "TextDemag(3)",  "TextI(0)",     "TextI(1)",
-                                 "FrameBoutons", "Suite"};
+        const QStringList hidden =
+            names({"ImageDiodeKf", "ImageDiodeKfo", "ImageZenKo", "ImageZenKf", "ImageZenKfo",
+                   "BPKo", "TextDemag(0)", "TextDemag(1)", "TextDemag(2)", "TextDemag(3)",
+                   "TextI(0)", "TextI(1)", "FrameBoutons", "Suite"});
         for (const QString &name : hidden)
             QVERIFY2(d.findChild<QWidget *>(name)->isHidden(), qPrintable(name));
         QVERIFY(d.ImageDiodeKo->isVisible() && d.BPKf->isVisible());

@@ -5,6 +5,7 @@
 #include "app/CommandLine.h"
 #include "app/Platform.h"
 #include "app/SingleInstance.h"
+#include "support/Names.h"
 #include "version/Version.h"
 
 #include <QDateTime>
@@ -41,9 +42,9 @@ private slots:
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<int>("action");
         QTest::addColumn<QString>("error");
-        const auto row = [](const char *name, QStringList args, Action action,
-                            const char *error = "") {
-            QTest::newRow(name) << args << int(action) << QString::fromUtf8(error);
+        const auto row = [](const char *name, std::initializer_list<const char *> args,
+                            Action action, const char *error = "") {
+            QTest::newRow(name) << names(args) << int(action) << QString::fromUtf8(error);
         };
         row("nothing", {}, Action::Run);
         row("help", {"--help"}, Action::Help);
@@ -63,7 +64,7 @@ private slots:
         for (const char *scale : {"nan", "inf", "-inf", "1e308", "0,5", "3,01"}) {
             const QByteArray error = QByteArray("échelle « ") + scale +
                                      " » impossible : donnez un nombre de 1 à 3, comme 1,5";
-            QTest::newRow(scale) << QStringList{"--echelle", scale} << int(Action::Error)
+            QTest::newRow(scale) << names({"--echelle", scale}) << int(Action::Error)
                                  << QString::fromUtf8(error);
         }
     }
@@ -83,13 +84,13 @@ private slots:
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("out");
         QTest::addColumn<QString>("err");
-        QTest::newRow("help") << QStringList{"--help"} << 0
+        QTest::newRow("help") << names({"--help"}) << 0
                               << "Usage : transformateur-impulsions [options]" << QString();
-        QTest::newRow("version") << QStringList{"--version"} << 0
+        QTest::newRow("version") << names({"--version"}) << 0
                                  << QStringLiteral("transformateur-impulsions ") +
                                         QLatin1StringView(version::Full) + u'\n'
                                  << QString();
-        QTest::newRow("unknown") << QStringList{"--vitesse"} << 2 << QString()
+        QTest::newRow("unknown") << names({"--vitesse"}) << 2 << QString()
                                  << "transformateur-impulsions : option inconnue « --vitesse »\n"
                                     "\nUsage : transformateur-impulsions";
         QTest::newRow("no display") << QStringList{} << 1 << QString() << "aucun écran graphique";
@@ -131,9 +132,9 @@ private slots:
         QTRY_VERIFY(first->isListening());
         QSignalSpy front(first.get(), &app::SingleInstance::frontRequested);
         app::SingleInstance second(QStringLiteral("essai"), folder.path());
-        QVERIFY(!claimWhileTheCourseRuns(second, {"--page=5", "--echelle=2"}));
+        QVERIFY(!claimWhileTheCourseRuns(second, names({"--page=5", "--echelle=2"})));
         QTRY_COMPARE(front.count(), 1);
-        QCOMPARE(front.at(0).at(0).toStringList(), QStringList({"--page=5", "--echelle=2"}));
+        QCOMPARE(front.at(0).at(0).toStringList(), names({"--page=5", "--echelle=2"}));
         first.reset();
         app::SingleInstance third(QStringLiteral("essai"), folder.path());
         QVERIFY(third.claim());

@@ -20,7 +20,8 @@ namespace {
 // and in the state the session gives.
 QStringList cutTexts(CourseDriver &driver, const QString &state) {
     QStringList cut;
-    driver.visitEveryPage([&](PageId id) {
+    driver.visitEveryPage([&](const CourseDriver::Stop &stop) {
+        const PageId id = stop.page;
         for (const tk::TextBox *box : driver.course().page(id).findChildren<tk::TextBox *>())
             if (box->isVisible() && !box->showsWholeText())
                 cut << QStringLiteral("%1 %2.%3")

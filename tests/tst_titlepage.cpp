@@ -47,7 +47,7 @@ private slots:
             QString(18, QLatin1Char(' ')).append(QStringLiteral("Transformateur d'impulsions")));
         QCOMPARE(debut.size(), QSize(566, 316));
         QVERIFY(debut.Timer1->isEnabled());
-        QCOMPARE(debut.Timer1->interval(), shell::Debut::TitleDelayMs);
+        QCOMPARE(debut.Timer1->interval(), 5000); // 5 s, whole
         for (const PageId id : shell::CreationOrder)
             QVERIFY(!driver.course().exists(id));
         QCOMPARE(debut.TexteDebut->text(), QStringLiteral("Transformateur \r\nd'impulsions\r\n"));
@@ -180,13 +180,10 @@ private slots:
                      QPoint(tk::px(place.x()), tk::px(place.y())));
         };
         check(driver.visiblePage());
-        driver.course().debut().Timer1->fire();
-        for (int n = 1; n <= 13; ++n) {
-            check(driver.visiblePage());
-            driver.completeShownPage();
-            if (n < 13)
-                CourseDriver::click(driver.course().coursePage(shell::pageAt(n)).Suivant);
-        }
+        driver.walkTo(PageId::FinProg, [&](const CourseDriver::Stop &stop) {
+            if (!stop.complete)
+                check(driver.visiblePage());
+        });
     }
 
     // The title page, destroyed when the course is entered, goes once the

@@ -1,11 +1,11 @@
 #include "gallery/Gallery.h"
 
 #include "app/CourseSetup.h"
-#include "app/CourseWalk.h"
 #include "shell/Course.h"
 #include "shell/CoursePage.h"
 #include "shell/Debut.h"
 #include "toolkit/Button.h"
+#include "walk/CourseWalk.h"
 
 #include "fonts/Fonts.h"
 #include "palette/Palette.h"
@@ -42,7 +42,7 @@ void visit(const std::function<void(const QString &, shell::Course &)> &shoot) {
                                        [](const shell::Move &m) { return !m.state.isEmpty(); });
         shoot(named ? prefix + QStringLiteral("-arrivee") : prefix, course);
         for (const shell::Move &move : page.walk()) {
-            app::walk::make(move);
+            coursewalk::make(move);
             if (!move.state.isEmpty())
                 shoot(prefix + u'-' + move.state, course);
         }
@@ -128,7 +128,7 @@ QStringList writeAll(const QString &outputDir) {
     QDir().mkpath(outputDir);
     QStringList written;
     visit([&](const QString &name, shell::Course &course) {
-        tk::PageWindow *page = app::walk::visiblePage(course);
+        tk::PageWindow *page = coursewalk::visiblePage(course);
         const QString file = QDir(outputDir).filePath(name + u".png");
         if (page && page->grab().save(file))
             written << file;
@@ -151,7 +151,7 @@ int writeHandout(const QString &file) {
     const QRectF area(0, 0, writer.width(), writer.height());
     int pages = 0;
     visit([&](const QString &, shell::Course &course) {
-        tk::PageWindow *page = app::walk::visiblePage(course);
+        tk::PageWindow *page = coursewalk::visiblePage(course);
         if (!page || (pages > 0 && !writer.newPage()))
             return;
         printPage(painter, area, heading(course, *page), *page);

@@ -1,15 +1,19 @@
 #!/usr/bin/env bash
 # The course walked with Enter alone under Orca itself, in an X server with
 # a window manager, Orca speaking through a server of the test's own that
-# only writes down what it would say. Exits 77 (skipped) where Orca, the X
-# tools or the accessibility bus is missing.
+# only writes down what it would say; from page FIRST until page LAST has
+# come (the whole course by default). Each run has its own X server, D-Bus
+# session, accessibility bus, Orca and settings, so that several stretches
+# of the course can be walked side by side. Exits 77 (skipped) where Orca,
+# the X tools or the accessibility bus is missing.
 #
-#   orca-test.sh COURSE_EXECUTABLE
+#   orca-test.sh COURSE_EXECUTABLE [FIRST LAST]
 set -u
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 course="$1"
+stretch=("${@:2}")
 launcher=/usr/libexec/at-spi-bus-launcher
-for tool in orca openbox xdotool xvfb-run dbus-run-session "$launcher"; do
+for tool in orca openbox xdotool Xvfb dbus-run-session "$launcher"; do
     if ! command -v "$tool" >/dev/null 2>&1; then
         echo "SKIP: $tool is missing"
         exit 77
@@ -33,15 +37,20 @@ SETTINGS
 export PYTHONPATH="$here${PYTHONPATH:+:$PYTHONPATH}" PYTHONDONTWRITEBYTECODE=1
 export SPEECH_LOG="$work/speech.log" LANG=C.UTF-8 LANGUAGE= GTK_USE_PORTAL=0
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+# The X server takes the first free display itself and says which
+# (-displayfd): runs started at the same moment never pick the same one.
 setsid dbus-run-session -- bash -c '
     "$0" --launch-immediately >/dev/null 2>&1 &
     launcher=$!
-    trap "kill $launcher 2>/dev/null" EXIT
-    xvfb-run -a -s "-screen 0 1280x1024x24" bash -c "
-        openbox >/dev/null 2>&1 &
-        /usr/bin/python3 \"\$0\" \"\$1\" \"\$2\"
-    " "$1" "$2" "$3"
-' "$launcher" "$here/orca_walk.py" "$course" "$SPEECH_LOG" &
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$4" >/dev/null 2>&1 &
+    xvfb=$!
+    trap "kill $launcher $xvfb 2>/dev/null" EXIT
+    for _ in $(seq 100); do [ -s "$4" ] && break; sleep 0.1; done
+    [ -s "$4" ] || { echo "FAIL: the X server did not start"; exit 1; }
+    export DISPLAY=":$(head -n 1 "$4")"
+    openbox >/dev/null 2>&1 &
+    /usr/bin/python3 "$1" "$2" "$3" "${@:5}"
+' "$launcher" "$here/orca_walk.py" "$course" "$SPEECH_LOG" "$work/display" "${stretch[@]}" &
 session=$!
 trap 'kill -- -$session 2>/dev/null; rm -rf "$work"' EXIT
 wait $session

@@ -1,11 +1,15 @@
 #!/usr/bin/python3
-"""The whole course heard through Orca, by a learner who only presses Enter.
+"""The course heard through Orca, by a learner who only presses Enter.
 
 Orca is started first, as at a blind learner's login, with a speech server
 that writes down what it would say (speech_log.py). The course is then
 walked with Enter alone, each press once Orca has fallen silent and no plot
-is being drawn, up to the end page. After every press the objects shown are read over the
-accessibility bus, and at the end Orca's speech is checked:
+is being drawn, from the page FIRST (the title page, 0, by default; another
+page is opened with --page, as a teacher does) until the page LAST has come
+and been read (the end page, 13, by default): a stretch of the course, so
+that the whole walk can be heard in stretches side by side. After every
+press the objects shown are read over the accessibility bus, and at the end
+Orca's speech is checked:
 
 - every text that the course showed was spoken, and spoken once;
 - every plot that an animation drew was told to be in progress, and its
@@ -13,7 +17,7 @@ accessibility bus, and at the end Orca's speech is checked:
 - no button was named that was not shown, and the focus never rested on
   a hidden object.
 
-usage: orca_walk.py COURSE_EXECUTABLE SPEECH_LOG
+usage: orca_walk.py COURSE_EXECUTABLE SPEECH_LOG [FIRST LAST]
 """
 
 import json
@@ -28,12 +32,14 @@ import gi
 gi.require_version("Atspi", "2.0")
 from gi.repository import Atspi  # noqa: E402
 
-sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+HERE = os.path.dirname(os.path.abspath(__file__))
+sys.path.insert(0, HERE)
 sys.dont_write_bytecode = True  # (nothing written into the source tree)
-from screen_reader_walk import R, application, descendants, live_states, pump  # noqa: E402
+from screen_reader_walk import (R, TITLES, application, descendants, live_states,  # noqa: E402
+                                pump)
 
-TITLE_PAGE = "Transformateur d'impulsions"
-END_PAGE = "Auteur"
+TITLE_PAGE = TITLES[0]
+END_PAGE = TITLES[-1]
 QUIET = 1.2  # seconds of silence before the learner presses Enter again
 
 problems = []
@@ -107,20 +113,29 @@ def snapshot():
     return seen
 
 
+def looks_alike(a, b):
+    """Whether two looks at the course saw the same page in the same state."""
+    return (a["page"] == b["page"] and a["buttons"] == b["buttons"] and a["focus"] == b["focus"]
+            and [(n, busy) for n, _, busy in a["images"]] == [(n, busy) for n, _, busy in b["images"]])
+
+
 def main():
     course, log = sys.argv[1], sys.argv[2]
+    first, last = (int(sys.argv[3]), int(sys.argv[4])) if len(sys.argv) == 5 else (0, 13)
     speech = Speech(log)
     env = dict(os.environ)
-    orca = subprocess.Popen(["orca"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
-                            env=env)
+    orca = subprocess.Popen([sys.executable, os.path.join(HERE, "orca_alone.py")],
+                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, env=env)
     try:
         if not speech.wait(r"^Screen reader on", 60):
             print("SKIP: Orca did not start")
             return 77
-        process = subprocess.Popen([course], env=env, stdout=subprocess.DEVNULL,
+        arguments = [course] + (["--page", str(first)] if first else [])
+        launched = time.time()
+        process = subprocess.Popen(arguments, env=env, stdout=subprocess.DEVNULL,
                                    stderr=subprocess.DEVNULL)
         try:
-            return walk(speech, process)
+            return walk(speech, process, launched, TITLES[first], TITLES[last])
         finally:
             process.kill()
             process.wait()
@@ -132,18 +147,22 @@ def main():
             orca.kill()
 
 
-def walk(speech, process):
-    if not speech.wait(r"Transformateur d'impulsions", 30):
-        fail("the title page was never spoken")
+def walk(speech, process, launched, first, last):
+    if not speech.wait(re.escape(first), 30):
+        fail(f"the first page «{first}» was never spoken")
         return 1
-    snapshots = [snapshot()]
-    arrived = snapshots[0]["t"]  # when the page shown came
+    # What was there before the course: nothing (a plot that the first page
+    # draws from the start is told of from then on).
+    snapshots = [{"t": launched, "page": "", "texts": set(), "images": [], "buttons": set(),
+                  "focus": None}, snapshot()]
+    arrived = snapshots[-1]["t"]  # when the page shown came
     end = time.time() + 400
     while time.time() < end and process.poll() is None:
         if not speech.quiet_for(QUIET):
             pump(0.2)
             continue
-        if any(re.match(rf"^{END_PAGE} dialog", u["text"]) for u in speech.utterances()):
+        if last == END_PAGE and any(re.match(rf"^{END_PAGE} dialog", u["text"])
+                                    for u in speech.utterances()):
             break
         # As a learner does: not on the title page, which goes by itself,
         # nor while a plot is said to be drawn.
@@ -155,16 +174,31 @@ def walk(speech, process):
         # page gives way by itself).
         spoken = speech.lines()
         unread = time.time() - arrived < 3 and (not spoken or spoken[-1]["t"] < arrived)
-        if now["page"] == TITLE_PAGE or unread or any(busy for _, _, busy in now["images"]):
+        if now["page"] == last and last != END_PAGE and not unread:
+            break  # the stretch is walked: the next one begins here
+        # Nor while the page still changes (a plot just complete, the
+        # buttons it brings coming): two looks alike in a row.
+        still = looks_alike(now, snapshots[-2])
+        if (now["page"] == TITLE_PAGE or unread or not still
+                or any(busy for _, _, busy in now["images"])):
             pump(0.5)
             continue
         subprocess.run(["xdotool", "key", "Return"], check=False)
         pump(0.6)
         snapshots.append(snapshot())
     else:
-        fail("the end page was not reached by Enter alone")
+        fail(f"the page «{last}» was not reached by Enter alone")
     pump(QUIET)
     snapshots.append(snapshot())
+    if last != END_PAGE:
+        # The plots of the page where the next stretch begins are that
+        # stretch's to hear: here only what the page says as it comes.
+        for s in snapshots:
+            if s["page"] == last:
+                s["images"] = []
+    for before, after in zip(snapshots, snapshots[1:]):
+        if after["page"] != before["page"]:
+            print(f"{after['t'] - launched:5.1f} s: {after['page']}", flush=True)
     check(speech.utterances(), snapshots)
     return 1 if problems else 0
 

@@ -1,8 +1,10 @@
 #include "support/CourseDriver.h"
 
+#include "support/Arrivals.h"
+
 #include "app/CourseSetup.h"
-#include "app/CourseWalk.h"
 #include "shell/Debut.h"
+#include "walk/CourseWalk.h"
 
 #include "toolkit/Button.h"
 #include "toolkit/Timer.h"
@@ -18,65 +20,35 @@
 #include <QWindow>
 
 using shell::PageId;
+using namespace Qt::StringLiterals;
 
 Q_GUI_EXPORT void qt_handleMouseEvent(QWindow *window, const QPointF &local, const QPointF &global,
                                       Qt::MouseButtons state, Qt::MouseButton button,
                                       QEvent::Type type, Qt::KeyboardModifiers mods, int timestamp);
 
-namespace {
-
-// What a page shows, hides and focuses on arrival, as its declarations say:
-// what its arrival shows and hides, and everything a visit reveals that the
-// arrival does not set again (the leaving reset hid it).
-struct Arrival {
-    QStringList shown;
-    QStringList hidden;
-    QString focus; ///< control focused on arrival, "" for none
-};
-
-Arrival declaredArrival(const shell::CoursePage &page) {
-    Arrival expected;
-    QList<QWidget *> touched;
-    for (const QList<shell::Change> *changes : {&page.arrival().before, &page.arrival().after})
-        for (const shell::Change &change : *changes) {
-            touched << change.target;
-            if (change.kind == shell::Change::Kind::Show)
-                expected.shown << change.target->objectName();
-            else if (change.kind == shell::Change::Kind::Hide)
-                expected.hidden << change.target->objectName();
-        }
-    for (QWidget *control : page.revealed())
-        if (!touched.contains(control))
-            expected.hidden << control->objectName();
-    // Where no control takes the focus on arrival, the page's focus holder holds it.
-    const QWidget *holder = page.focusHolder();
-    expected.focus = page.arrival().focus ? page.arrival().focus->objectName()
-                     : holder != &page    ? holder->objectName()
-                                          : QString();
-    return expected;
-}
-
-} // namespace
-
 QStringList arrivalProblems(CourseDriver &driver, PageId id) {
-    QStringList problems;
-    auto *page = qobject_cast<shell::CoursePage *>(driver.existing(id));
+    tk::PageWindow *page = driver.existing(id);
     if (!page || !page->isVisible())
-        return {shell::formName(id) + QStringLiteral(" not shown")};
-    const Arrival expected = declaredArrival(*page);
-    for (const QString &name : expected.shown) {
-        QWidget *w = page->findChild<QWidget *>(name);
-        if (!w || !w->isVisible())
-            problems << name + QStringLiteral(" hidden");
+        return {shell::formName(id) + u" not shown"_s};
+    const Arrival &expected = arrivalOf(id);
+    QStringList problems;
+    for (const char *name : expected.shown) {
+        const QWidget *w = page->findChild<QWidget *>(QLatin1StringView(name));
+        if (!w)
+            problems << QLatin1StringView(name) + u" missing"_s;
+        else if (!w->isVisible())
+            problems << QLatin1StringView(name) + u" hidden"_s;
     }
-    for (const QString &name : expected.hidden) {
-        QWidget *w = page->findChild<QWidget *>(name);
-        if (!w || w->isVisible())
-            problems << name + QStringLiteral(" shown");
+    for (const char *name : expected.hidden) {
+        const QWidget *w = page->findChild<QWidget *>(QLatin1StringView(name));
+        if (!w)
+            problems << QLatin1StringView(name) + u" missing"_s;
+        else if (w->isVisible())
+            problems << QLatin1StringView(name) + u" shown"_s;
     }
-    if (focusName(page) != expected.focus)
-        problems
-            << QStringLiteral("focus on «%1» instead of «%2»").arg(focusName(page), expected.focus);
+    const QString focus = QLatin1StringView(expected.focus);
+    if (focusName(page) != focus)
+        problems << u"focus on «%1» instead of «%2»"_s.arg(focusName(page), focus);
     return problems;
 }
 
@@ -234,7 +206,7 @@ QStringList CourseDriver::visiblePages() const {
 }
 
 tk::PageWindow *CourseDriver::visiblePage() const {
-    return app::walk::visiblePage(*m_course);
+    return coursewalk::visiblePage(*m_course);
 }
 
 ulong CourseDriver::nextEventTime(ulong step) {
@@ -311,7 +283,7 @@ void CourseDriver::key(Qt::Key key, bool autoRepeat) {
 }
 
 int CourseDriver::fireUntilStopped(tk::Timer *timer, int limit) {
-    return app::walk::fireUntilStopped(timer, limit);
+    return coursewalk::fireUntilStopped(timer, limit);
 }
 
 bool CourseDriver::clickAndSee(tk::Button *button) {
@@ -327,38 +299,72 @@ bool CourseDriver::clickAndSee(tk::Button *button) {
 
 int CourseDriver::completeShownPage() {
     // A learner clicks the buttons that are there, not the places of hidden ones.
-    return app::walk::completeShownPage(
+    return coursewalk::completeShownPage(
         *m_course, [](tk::Button *button) { return button->isVisible() && clickAndSee(button); });
 }
 
-void CourseDriver::visitEveryPage(const std::function<void(shell::PageId)> &look) {
+void CourseDriver::visitEveryPage(const Look &look) {
     if (!visiblePage())
         startCourse();
     for (int n = 1; n < shell::PageCount; ++n) {
         const shell::PageId id = shell::pageAt(n);
         m_course->goTo(id);
         QCoreApplication::processEvents();
-        look(id);
-        completeShownPage();
+        look({id});
+        if (QTest::currentTestFailed())
+            return;
+        const int pressed = completeShownPage();
         QCoreApplication::processEvents();
-        look(id);
+        look({id, true, pressed});
+        if (QTest::currentTestFailed())
+            return;
     }
 }
 
-void CourseDriver::walkTo(shell::PageId id) {
+void CourseDriver::walkTo(shell::PageId id, const Look &look) {
+    const auto seen = [&](const Stop &stop) {
+        if (look)
+            look(stop);
+        return !QTest::currentTestFailed();
+    };
     auto *shown = qobject_cast<shell::CoursePage *>(visiblePage());
     if (!shown) {
         if (!visiblePage())
             start();
-        QVERIFY(m_course->debut().Timer1->fire());
+        QVERIFY2(m_course->debut().Timer1->fire(), "the title page gives way to no page");
         shown = qobject_cast<shell::CoursePage *>(visiblePage());
+        QVERIFY2(shown, "no course page after the title page");
+        if (!seen({shown->id()}))
+            return;
     }
-    QVERIFY2(shown && shell::number(shown->id()) <= shell::number(id), "walking back");
+    QVERIFY2(shell::number(shown->id()) <= shell::number(id),
+             qPrintable(u"walking back from "_s + shell::formName(shown->id())));
     for (int n = shell::number(shown->id()); n < shell::number(id); ++n) {
-        completeShownPage();
-        QVERIFY(clickAndSee(m_course->coursePage(shell::pageAt(n)).Suivant));
+        const PageId at = shell::pageAt(n);
+        const int pressed = completeShownPage();
+        if (!seen({at, true, pressed}))
+            return;
+        QVERIFY2(clickAndSee(m_course->coursePage(at).Suivant),
+                 qPrintable(shell::formName(at) + u": \"Page suivante\" cannot be clicked"_s));
+        if (!seen({shell::pageAt(n + 1)}))
+            return;
     }
     QCOMPARE(visiblePages(), QStringList{shell::formName(id)});
+}
+
+void CourseDriver::walkThrough(const Look &look) {
+    const PageId end = shell::pageAt(shell::PageCount - 1);
+    walkTo(end, look);
+    if (QTest::currentTestFailed())
+        return;
+    const int pressed = completeShownPage();
+    if (look)
+        look({end, true, pressed});
+}
+
+void CourseDriver::missingControl(PageId id, const QString &name, std::source_location where) {
+    const QString message = shell::formName(id) + u" has no control «"_s + name + u"»"_s;
+    QTest::qFail(qPrintable(message), where.file_name(), int(where.line()));
 }
 
 void CourseDriver::flushDeletes() {

@@ -3,13 +3,17 @@
 #include "art/Art.h"
 #include "shell/Course.h"
 #include "shell/CoursePage.h"
+#include "support/Names.h"
 
+#include <QAnyStringView>
 #include <QEvent>
 #include <QImage>
 #include <QList>
 #include <QString>
+#include <QTest>
 #include <functional>
 #include <memory>
+#include <source_location>
 
 namespace tk {
 class Button;
@@ -42,9 +46,17 @@ public:
     /// The one page shown now (null if none or several).
     tk::PageWindow *visiblePage() const;
 
-    /// A control of a page by its name; fails the test if it is missing.
-    template <class T = QWidget> T *control(shell::PageId id, const QString &name) {
-        return m_course->page(id).findChild<T *>(name);
+    /// \brief A control of a page by its name; if the page has none of that
+    /// name and type, fails the test, naming the control and the place that
+    /// asked for it, and returns null (FIND_CONTROL() then stops the test).
+    template <class T = QWidget>
+    T *control(shell::PageId id, QAnyStringView name,
+               std::source_location where = std::source_location::current()) {
+        const QString wanted = name.toString();
+        T *found = m_course->page(id).findChild<T *>(wanted);
+        if (!found)
+            missingControl(id, wanted, where);
+        return found;
     }
 
     /// \brief Clicks with the mouse where the button is on screen: a press and
@@ -80,21 +92,48 @@ public:
     /// steps, animations), as a learner would; returns the buttons pressed.
     int completeShownPage();
 
-    /// \brief Walks forward, completing each page, from the page shown (the
-    /// course is started first if it has not been) until \a id is shown.
-    void walkTo(shell::PageId id);
+    /// \brief A page on the way of a walk, as it arrives or once complete.
+    struct Stop {
+        shell::PageId page;
+        bool complete =
+            false;       ///< false as the page arrives, true once completed, before it is left
+        int pressed = 0; ///< (complete) the buttons that completing the page pressed
+    };
+    using Look = std::function<void(const Stop &)>;
+
+    /// \brief Walks forward as a learner does, from the page shown (the
+    /// course is started first if it has not been, the title page's time
+    /// is let run out) until \a id is shown: completes each page on the way
+    /// and clicks its "Page suivante". Calls \a look as each page that the
+    /// walk brings arrives, and as each page that it leaves is complete;
+    /// stops at the first failure.
+    void walkTo(shell::PageId id, const Look &look = {});
+
+    /// \brief Walks as walkTo() does up to the end page, and completes it too
+    /// (calling \a look then as well).
+    void walkThrough(const Look &look);
 
     /// \brief Goes to each course page in turn (the course is started first
     /// if it has not been) and calls \a look as the page arrives, then once
-    /// it is complete (completeShownPage()).
-    void visitEveryPage(const std::function<void(shell::PageId)> &look);
+    /// it is complete (completeShownPage()), the events of each let through.
+    void visitEveryPage(const Look &look);
 
     /// Runs the deferred deletions of destroyed pages.
     static void flushDeletes();
 
 private:
+    static void missingControl(shell::PageId id, const QString &name, std::source_location where);
+
     std::unique_ptr<shell::Course> m_course;
 };
+
+/// \brief Declares \a var, the control \a name (of type \a Type) of the page
+/// \a id of \a driver; where the page has none, the test fails, naming it,
+/// and the test function returns.
+#define FIND_CONTROL(var, Type, driver, id, name)                                                  \
+    Type *const var = (driver).control<Type>(id, name);                                            \
+    if (!var)                                                                                      \
+    return
 
 /// A picture painted at 100 % on white, for reading its pixels.
 QImage renderPicture(art::Picture picture);
@@ -105,8 +144,9 @@ QString focusName(const tk::PageWindow *page);
 /// told it has returned (as the event loop lets it appear).
 QString announced(const tk::PageWindow &page);
 
-/// \brief How the shown page differs from its arrival state (what it shows,
-/// hides and focuses when it is entered); empty when it is in that state.
+/// \brief How the shown page differs from its arrival state, as the table
+/// of arrivals of the tests gives it (support/Arrivals.cpp): what it shows,
+/// hides and focuses when it is entered; empty when it is in that state.
 QStringList arrivalProblems(CourseDriver &driver, shell::PageId id);
 
 /// Checks that \a id alone is shown, in its arrival state.

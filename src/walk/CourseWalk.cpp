@@ -1,11 +1,11 @@
-#include "app/CourseWalk.h"
+#include "walk/CourseWalk.h"
 
 #include "shell/Course.h"
 #include "shell/CoursePage.h"
 #include "toolkit/Button.h"
 #include "toolkit/Timer.h"
 
-namespace app::walk {
+namespace coursewalk {
 
 using shell::PageId;
 
@@ -54,4 +54,4 @@ int completeShownPage(shell::Course &course, const Presser &press) {
     return presses;
 }
 
-} // namespace app::walk
+} // namespace coursewalk

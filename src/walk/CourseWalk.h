@@ -14,7 +14,7 @@ class Timer;
 
 /// \brief Walking through the course as a learner does, without waiting:
 /// used by the gallery and by the tests.
-namespace app::walk {
+namespace coursewalk {
 
 /// \brief The one page shown now, or null if none or several are.
 tk::PageWindow *visiblePage(shell::Course &course);
@@ -39,4 +39,4 @@ bool make(const shell::Move &move, const Presser &press = pressByCode);
 /// pressed.
 int completeShownPage(shell::Course &course, const Presser &press = pressByCode);
 
-} // namespace app::walk
+} // namespace coursewalk
