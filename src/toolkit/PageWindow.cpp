@@ -179,11 +179,8 @@ void PageWindow::refreshColours() {
 }
 
 void PageWindow::setMark(const Mark &mark) {
-    if (!m_mark && mark.words.isEmpty())
-        return;
-    const bool made = !m_mark;
     m_mark = showMark(m_mark, this, QStringLiteral("MarquePage"), mark);
-    if (made || !mark.words.isEmpty())
+    if (!mark.words.isEmpty())
         m_mark->setZoom(m_zoom, m_offset);
 }
 
