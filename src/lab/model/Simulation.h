@@ -83,6 +83,15 @@ struct Verdict {
     int saturatedPeriods = 0; ///< how many periods saturate
 };
 
+/// \brief The magnetising current after \a dt (µs) of L di/dt = a - b i
+/// from \a i0 (A), with L in mH, a in V, b in Ω: exponential towards a / b,
+/// or a straight line when b is 0.
+double magnetisingCurrent(double L, double a, double b, double i0, double dt);
+/// \brief How long (µs) the current of L di/dt = a - b i takes from \a i0
+/// to \a target; nothing when it never gets there (the target is not
+/// between \a i0 and the asymptote a / b).
+std::optional<double> timeToReach(double L, double a, double b, double i0, double target);
+
 /// \brief The circuit solved exactly, piece by piece, over its periods:
 /// the events (saturation, end of demagnetisation, the load's diodes) are
 /// solved for, not stepped to.
