@@ -1,5 +1,11 @@
 #include "lab/model/Presets.h"
 
+// The names are marked for Qt's translation tools, which read the sources;
+// the laboratory's view translates them (context "lab::Preset").
+#ifndef QT_TRANSLATE_NOOP
+#define QT_TRANSLATE_NOOP(context, text) text
+#endif
+
 namespace lab {
 
 namespace {
@@ -38,21 +44,24 @@ const std::vector<Preset> &presets() {
     using enum Demagnetisation;
     static const std::vector<Preset> list{
         // A pulse of 10 V for 10 µs: the 100 V·µs that the transformer is rated for.
-        {"Vide", "Fonctionnement à vide", unloaded(10, 40, 0.25, 1, 100, DiodeZener, 1, 9, 1)},
+        {"Vide", QT_TRANSLATE_NOOP("lab::Preset", "Fonctionnement à vide"),
+         unloaded(10, 40, 0.25, 1, 100, DiodeZener, 1, 9, 1)},
         // D alone at half the source: the current falls at half the rate it rose.
-        {"Demag", "Démagnétisation par la diode D", unloaded(2, 80, 0.25, 1, 100, Diode, 1, 0, 1)},
+        {"Demag", QT_TRANSLATE_NOOP("lab::Preset", "Démagnétisation par la diode D"),
+         unloaded(2, 80, 0.25, 1, 100, Diode, 1, 0, 1)},
         // D and Dz together at the source's voltage: the fall as steep as the rise.
-        {"Demag", "Démagnétisation par D et Dz",
+        {"Demag", QT_TRANSLATE_NOOP("lab::Preset", "Démagnétisation par D et Dz"),
          unloaded(2, 80, 0.25, 1, 100, DiodeZener, 1, 1, 1)},
         // Half the source in half the period: half the flux is left at each period's end.
-        {"Incomp", "Démagnétisation incomplète",
+        {"Incomp", QT_TRANSLATE_NOOP("lab::Preset", "Démagnétisation incomplète"),
          unloaded(10, 20, 0.5, 1, 165, DiodeZener, 1, 4, 4)},
-        {"RappCyc", "Rapport cyclique 1/2 : Vd + Vz > E",
+        {"RappCyc", QT_TRANSLATE_NOOP("lab::Preset", "Rapport cyclique 1/2 : Vd + Vz > E"),
          unloaded(10, 20, 0.5, 1, 165, DiodeZener, 1, 12, 4)},
-        {"ChargeTi", "Fonctionnement en charge (m = 1, Vz = 2 × E)",
+        {"ChargeTi",
+         QT_TRANSLATE_NOOP("lab::Preset", "Fonctionnement en charge (m = 1, Vz = 2 × E)"),
          loaded(unloaded(10, 20, 0.5, 1, 165, DiodeZener, 0, 20, 2), 1, 100, 0, 1)},
         // 25 kHz, two gates of thyristors, each 1 V in Dg and Vgt = 3 V.
-        {"Applic", "Commande des thyristors (IT249)",
+        {"Applic", QT_TRANSLATE_NOOP("lab::Preset", "Commande des thyristors (IT249)"),
          loaded(unloaded(15, 40, 0.5, 17, 330, DiodeZener, 1, 18, 4), 0.5, 23.3, 4, 2)},
     };
     return list;
