@@ -8,6 +8,7 @@
 #include "toolkit/TextBox.h"
 
 #include "fonts/Fonts.h"
+#include "lab/Laboratory.h"
 #include "palette/Palette.h"
 
 #include <QAction>
@@ -82,8 +83,13 @@ const TeacherKey TeacherKeys[] = {
      QT_TRANSLATE_NOOP("app::Classroom", "suspend l'animation de la page, puis la reprend"),
      &Classroom::togglePause, &Classroom::canPause},
     {"pages", "Ctrl+G", QKeySequence::UnknownKey,
-     QT_TRANSLATE_NOOP("app::Classroom", "liste des pages, pour aller à l'une d'elles"),
-     &Classroom::showPageList},
+     QT_TRANSLATE_NOOP("app::Classroom", "liste des pages, pour aller à l'une d'elles, ou au "
+                                         "laboratoire"),
+     &Classroom::showPageList, &Classroom::onPage},
+    {"laboratoire", "Ctrl+L", QKeySequence::UnknownKey,
+     QT_TRANSLATE_NOOP("app::Classroom", "le laboratoire : on règle le circuit, le transformateur "
+                                         "répond ; Échap rend la page laissée"),
+     &Classroom::toggleLaboratory},
     {"son", "Ctrl+M", QKeySequence::UnknownKey,
      QT_TRANSLATE_NOOP("app::Classroom", "coupe ou rétablit le son ; sans le son, chaque page "
                                          "porte la marque « Son coupé »"),
@@ -216,11 +222,15 @@ void Classroom::take(const CommandLine &options) {
         setHighContrast(true, false);
     if (options.page)
         m_course.goTo(*options.page);
+    if (options.laboratory)
+        openLaboratory();
 }
 
 void Classroom::applyScale() {
     if (tk::PageWindow *page = shownPage())
         page->applyScale();
+    if (lab::Laboratory *lab = laboratory())
+        lab->applyAppearance();
 }
 
 void Classroom::zoomIn() {
@@ -305,13 +315,18 @@ void Classroom::setHighContrast(bool on, bool remember) {
         m_settings.setHighContrast(on);
     for (tk::PageWindow *page : session.window().findChildren<tk::PageWindow *>())
         page->refreshColours();
+    if (lab::Laboratory *lab = laboratory())
+        lab->applyAppearance();
     if (tk::PageWindow *page = shownPage())
         page->announce(session.appearance().highContrast() ? tr("Contraste élevé.")
                                                            : tr("Couleurs du cours."));
 }
 
 QDialog *Classroom::openDialogFor(const QString &name, const QString &title) {
-    auto *dialog = new QDialog(shownPage());
+    QWidget *above = laboratory();
+    if (!above)
+        above = shownPage();
+    auto *dialog = new QDialog(above);
     dialog->setObjectName(name);
     dialog->setWindowTitle(title);
     dialog->setPalette(tk::coursePalette());
@@ -351,12 +366,13 @@ void Classroom::showPageList() {
         const QString title = shell::pageTitle(shell::pageAt(n));
         list->addItem(QStringLiteral("%1. %2").arg(n).arg(title));
     }
+    list->addItem(tr("Laboratoire"));
     const auto *shown = qobject_cast<const shell::CoursePage *>(page);
     list->setCurrentRow(shown ? shell::number(shown->id()) - 1 : 0);
     // Told when the list opens, before an arrow is pressed.
     dialog->setAccessibleDescription(tr("Page actuelle : %1").arg(list->currentItem()->text()));
     list->setMinimumWidth(list->sizeHintForColumn(0) + 40);
-    list->setMinimumHeight(list->sizeHintForRow(0) * (shell::PageCount - 1) + 8);
+    list->setMinimumHeight(list->sizeHintForRow(0) * list->count() + 8);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, dialog);
     buttons->button(QDialogButtonBox::Ok)->setText(tr("Aller à cette page"));
     buttons->button(QDialogButtonBox::Cancel)->setText(tr("Annuler"));
@@ -369,8 +385,12 @@ void Classroom::showPageList() {
     connect(dialog, &QDialog::finished, this, [this, dialog, list](int result) {
         const int row = list->currentRow();
         dialog->deleteLater();
-        if (result == QDialog::Accepted && row >= 0)
+        if (result != QDialog::Accepted || row < 0)
+            return;
+        if (row + 1 < shell::PageCount)
             m_course.goTo(shell::pageAt(row + 1));
+        else
+            openLaboratory();
     });
     dialog->show();
     list->setFocus();
@@ -436,11 +456,15 @@ void Classroom::showHelp() {
 }
 
 bool Classroom::eventFilter(QObject *watched, QEvent *event) {
+    if (blockedByLaboratory(watched, event))
+        return true;
     switch (event->type()) {
     case QEvent::KeyPress: {
-        // Only what is typed on a page: the list and the help have their own keys.
+        // Only what is typed on a page or in the laboratory: the list and the
+        // help have their own keys.
         auto *widget = qobject_cast<QWidget *>(watched);
-        if (!widget || !qobject_cast<tk::HostWindow *>(widget->window()))
+        if (!widget ||
+            !(qobject_cast<tk::HostWindow *>(widget->window()) || widget->window() == laboratory()))
             break;
         if (handleKey(static_cast<QKeyEvent *>(event)))
             return true;
@@ -458,7 +482,87 @@ bool Classroom::eventFilter(QObject *watched, QEvent *event) {
 }
 
 bool Classroom::canPause() const {
-    return isPaused() || hasAnimation(shownPage());
+    return onPage() && (isPaused() || hasAnimation(shownPage()));
+}
+
+bool Classroom::onPage() const {
+    return !laboratory();
+}
+
+lab::Laboratory *Classroom::laboratory() const {
+    return m_laboratory && m_laboratory->isVisible() ? m_laboratory.data() : nullptr;
+}
+
+void Classroom::toggleLaboratory() {
+    if (lab::Laboratory *lab = laboratory())
+        lab->close();
+    else
+        openLaboratory();
+}
+
+void Classroom::openLaboratory() {
+    if (lab::Laboratory *lab = laboratory()) {
+        lab->raise();
+        lab->activateWindow();
+        return;
+    }
+    tk::Session &session = m_course.session();
+    if (!m_laboratory) {
+        m_laboratory = new lab::Laboratory(session, &session.window());
+        connect(m_laboratory, &lab::Laboratory::closed, this, &Classroom::laboratoryClosed);
+    }
+    if (m_dialog)
+        m_dialog->close();
+    m_focusBeforeLaboratory = QApplication::focusWidget();
+    // The page waits as it was left: its animation stops until the learner comes back.
+    m_pausedForLaboratory = !session.clock().isPaused();
+    if (m_pausedForLaboratory)
+        session.clock().setPaused(true);
+    m_laboratory->applyAppearance();
+    if (session.appearance().fullScreen())
+        m_laboratory->showFullScreen();
+    else
+        m_laboratory->show();
+    m_laboratory->raise();
+    m_laboratory->activateWindow();
+}
+
+void Classroom::laboratoryClosed() {
+    tk::Session &session = m_course.session();
+    if (m_pausedForLaboratory)
+        session.clock().setPaused(false);
+    m_pausedForLaboratory = false;
+    if (tk::PageWindow *page = shownPage())
+        page->bringToFront();
+    if (m_focusBeforeLaboratory && m_focusBeforeLaboratory->isVisible())
+        m_focusBeforeLaboratory->setFocus(Qt::OtherFocusReason);
+}
+
+bool Classroom::blockedByLaboratory(QObject *watched, QEvent *event) const {
+    if (!laboratory())
+        return false;
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::Wheel:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::Shortcut:
+        break;
+    default:
+        return false;
+    }
+    // The course's window waits behind the laboratory, as behind a dialog,
+    // but its close still ends the course.
+    auto *widget = qobject_cast<QWidget *>(watched);
+    if (!widget || !qobject_cast<tk::HostWindow *>(widget->window()))
+        return false;
+    if (event->type() == QEvent::MouseButtonPress) {
+        m_laboratory->raise();
+        m_laboratory->activateWindow();
+    }
+    return true;
 }
 
 bool Classroom::handleKey(QKeyEvent *key) {

@@ -19,6 +19,9 @@ class Course;
 namespace tk {
 class PageWindow;
 }
+namespace lab {
+class Laboratory;
+}
 
 namespace app {
 
@@ -65,6 +68,14 @@ public:
     /// \brief The list of the pages; choosing one goes there (Course::goTo).
     void showPageList();
     void showHelp();
+    /// \brief Ctrl+L: opens the laboratory above the page, or closes it;
+    /// closing it gives back the page as it was left.
+    void toggleLaboratory();
+    void openLaboratory();
+    /// The laboratory, while it is on screen.
+    lab::Laboratory *laboratory() const;
+    /// Whether the page takes the teacher's page keys (not while the laboratory is open).
+    bool onPage() const;
 
     /// The window of the list of pages or of the help, while it is open (tests).
     QDialog *openDialog() const { return m_dialog; }
@@ -102,12 +113,20 @@ private:
     /// Shows the pages at \a scale, and says so.
     void showAt(double scale);
     tk::PageWindow *shownPage() const;
+    /// The page is given back: its animation goes on, its focus comes back.
+    void laboratoryClosed();
+    /// Whether \a event is the learner's input to the course's window while
+    /// the laboratory is open (it goes to the laboratory instead).
+    bool blockedByLaboratory(QObject *watched, QEvent *event) const;
 
     shell::Course &m_course;
     Settings m_settings;
     QList<QAction *> m_actions;        ///< the teacher's keys, in the order of their table
     QPointer<tk::PageWindow> m_paused; ///< the page whose animation is paused
     QPointer<QDialog> m_dialog;
+    QPointer<lab::Laboratory> m_laboratory;
+    QPointer<QWidget> m_focusBeforeLaboratory; ///< where the focus goes back
+    bool m_pausedForLaboratory = false;        ///< the laboratory paused the animation
     double m_wanted = MinScale; ///< the scale asked for, which the screen may not fit
 };
 

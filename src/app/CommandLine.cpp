@@ -84,6 +84,9 @@ constexpr OptionHelp Options[] = {
     {"--page NOM", QT_TRANSLATE_NOOP("app::CommandLine",
                                      "ouvre le cours à une page : son numéro, de 1 à %1, ou son "
                                      "nom (%2)")},
+    {"--labo", QT_TRANSLATE_NOOP("app::CommandLine",
+                                 "ouvre aussi le laboratoire, où l'on règle le circuit et voit "
+                                 "le transformateur répondre")},
     {"--sans-son", QT_TRANSLATE_NOOP("app::CommandLine", "ouvre le cours sans les bips")},
     {"--contraste", QT_TRANSLATE_NOOP("app::CommandLine", "ouvre le cours en contraste élevé")},
     {"-h, --help", QT_TRANSLATE_NOOP("app::CommandLine", "affiche l'aide des options et s'arrête")},
@@ -155,13 +158,16 @@ CommandLine parseCommandLine(const QStringList &arguments) {
         QString value = valueGiven ? option.mid(equals + 1) : QString();
         if (valueGiven)
             option.truncate(equals);
-        if (argument.startsWith(u"--") && (option == u"echelle" || option == u"page" ||
-                                           option == u"sans-son" || option == u"contraste")) {
-            if (option == u"sans-son" || option == u"contraste") {
+        if (argument.startsWith(u"--") &&
+            (option == u"echelle" || option == u"page" || option == u"sans-son" ||
+             option == u"contraste" || option == u"labo")) {
+            if (option == u"sans-son" || option == u"contraste" || option == u"labo") {
                 if (valueGiven)
                     return refuse(
                         QStringLiteral("l'option « --%1 » ne prend pas de valeur").arg(option));
-                (option == u"sans-son" ? line.silent : line.highContrast) = true;
+                (option == u"sans-son"    ? line.silent
+                 : option == u"contraste" ? line.highContrast
+                                          : line.laboratory) = true;
                 continue;
             }
             if (!valueGiven) {
@@ -228,6 +234,8 @@ QStringList forwardedOptions(const CommandLine &line) {
         options << QStringLiteral("--sans-son");
     if (line.highContrast)
         options << QStringLiteral("--contraste");
+    if (line.laboratory)
+        options << QStringLiteral("--labo");
     return options;
 }
 

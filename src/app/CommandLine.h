@@ -23,6 +23,8 @@ struct CommandLine {
     bool silent = false;
     /// --contraste: texts and traces in high contrast, for this start only.
     bool highContrast = false;
+    /// --labo: the laboratory opens too, above the first page.
+    bool laboratory = false;
     /// Qt's -display option: the X display to open, if given.
     QString display;
 };
@@ -37,7 +39,8 @@ std::optional<shell::PageId> pageNamed(const QString &name);
 CommandLine parseCommandLine(const QStringList &arguments);
 
 /// \brief The course's own options of \a line, as a running course is
-/// given them by a later start (--page, --echelle, --sans-son, --contraste).
+/// given them by a later start (--page, --echelle, --sans-son, --contraste,
+/// --labo).
 QStringList forwardedOptions(const CommandLine &line);
 
 /// \brief The course's own options and what each does, in the order that

@@ -103,6 +103,8 @@ int main(int argc, char *argv[]) {
     QObject::connect(&course, &shell::Course::finished, &application, &QCoreApplication::quit,
                      Qt::QueuedConnection);
     course.start(line.page.value_or(shell::PageId::Debut));
+    if (line.laboratory)
+        classroom.openLaboratory();
     instance.listenWhen([&course] { return course.isOnScreen(); });
     // The desktop's sound events, opened once the first page is on its way
     // to the screen, on a thread of their own.
