@@ -34,6 +34,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSettings>
 #include <QSlider>
 #include <QTemporaryDir>
@@ -217,6 +218,12 @@ private slots:
                         Qt::ControlModifier);
         QCOMPARE(lesson.classroom->scale(), 1.25);
         QVERIFY2(lab->font().pixelSize() > small, qPrintable(QString::number(small)));
+        // Never larger than the screen: at 300 % the laboratory takes the
+        // largest step that fits (760 × 2,5 = 1900 of the 2160 pixels).
+        lesson.classroom->setScale(3);
+        QCOMPARE(lab->shownZoom(), 2.5);
+        QVERIFY(lab->screen()->availableGeometry().contains(lab->frameGeometry()));
+        lesson.classroom->setScale(1.25);
 
         lab->choosePreset(presetOfPage("Incomp"));
         const QImage course = lab->oscillogram()->image(1);

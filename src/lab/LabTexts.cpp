@@ -19,10 +19,11 @@ QString demagSymbols(const Circuit &circuit) {
 
 // Decimals enough for three significant figures, at most \a most.
 int decimalsFor(double x, int most = 2) {
+    // Judged on the value as it is shown: 99,99 is shown "100", not "100,0".
     const double a = std::abs(x);
-    if (a >= 100 || a == 0)
+    if (a >= 99.95 || a == 0)
         return 0;
-    if (a >= 10)
+    if (a >= 9.995)
         return qMin(1, most);
     return most;
 }
@@ -145,8 +146,11 @@ QStringList figures(const Simulation &simulation) {
                         .arg(time(f.demagTime), time(f.openTime))
                   : Texts::tr("Démagnétisation : jamais achevée, pour %1 de K ouvert")
                         .arg(time(f.openTime)));
-    lines << Texts::tr("Rapport cyclique maximal : αmax = (%1) / (E + %1) = %2, pour α = %3")
-                 .arg(demag, number(f.alphaMax, 2), number(c.alpha, 2));
+    const QString ratio = c.demag == Demagnetisation::DiodeZener
+                              ? QStringLiteral("(Vd + Vz) / (E + Vd + Vz)")
+                              : QStringLiteral("Vd / (E + Vd)");
+    lines << Texts::tr("Rapport cyclique maximal : αmax = %1 = %2, pour α = %3")
+                 .arg(ratio, number(f.alphaMax, 2), number(c.alpha, 2));
     lines << Texts::tr("Énergie stockée en fin d'impulsion : W = 1/2 × L × I² = %1 µJ")
                  .arg(number(f.energy, decimalsFor(f.energy)));
     lines << Texts::tr("Tension aux bornes de K à son ouverture : E + %1 = %2")

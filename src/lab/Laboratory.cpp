@@ -153,13 +153,14 @@ void Laboratory::build() {
                 [this, value = b.value](double x) { setValue(value, x); });
         m_controls.append(control);
     }
+    grid->setRowStretch(row, 1); // the rows together at the top
     auto *scroll = new QScrollArea;
     scroll->setWidget(values);
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     left->addWidget(scroll, 1);
-    layout->addLayout(left, 4);
+    layout->addLayout(left, 5);
 
     // Right: the oscillograms, their drawing, the figures, the exports.
     auto *right = new QVBoxLayout;
@@ -266,7 +267,7 @@ void Laboratory::recompute() {
         control(v)->setEnabled(m_circuit.loaded);
     m_plot->setSimulation(m_simulation);
     m_timer->stop();
-    m_pause->setEnabled(false);
+    setPauseOffered(false);
     setUntil(m_simulation->duration());
     m_figures->setText(texts::figures(*m_simulation).mid(0, 6).join(u'\n'));
     const QString verdict = verdictText();
@@ -338,7 +339,7 @@ void Laboratory::step() {
 
 void Laboratory::drawAll() {
     m_timer->stop();
-    m_pause->setEnabled(false);
+    setPauseOffered(false);
     setUntil(m_simulation->duration());
 }
 
@@ -352,8 +353,14 @@ void Laboratory::tick() {
             m_session.sound().beep();
     if (to >= m_simulation->duration()) {
         m_timer->stop();
-        m_pause->setEnabled(false);
+        setPauseOffered(false);
     }
+}
+
+void Laboratory::setPauseOffered(bool offered) {
+    m_pause->setEnabled(offered);
+    if (!offered)
+        m_pause->setText(tr("P&ause"));
 }
 
 void Laboratory::setUntil(double t) {
@@ -393,7 +400,13 @@ void Laboratory::updateSchematic() {
 
 void Laboratory::applyAppearance() {
     const tk::Appearance &appearance = m_session.appearance();
-    const double zoom = appearance.zoom();
+    // The course's scale, or the largest step below it at which the whole
+    // laboratory fits the screen (full screen: the screen itself).
+    double zoom = appearance.zoom();
+    const QSize space = appearance.fullScreen() ? room() : room() * 0.95;
+    while (zoom > 1 && (Width * zoom > space.width() || Height * zoom > space.height()))
+        zoom = std::max(1.0, zoom - 0.25);
+    m_zoom = zoom;
     setFont(fonts::font(qMax(1, int(std::floor(fonts::Pt9_75 * zoom + 1e-9)))));
     QFont bold = font();
     bold.setBold(true);
@@ -401,16 +414,18 @@ void Laboratory::applyAppearance() {
     m_plot->setColours(
         [this](const QColor &c) { return m_session.appearance().shown(c, tk::TraceContrast); });
     recompute();
-    // As large as the scale asks, never larger than the screen.
-    const QScreen *screen = parentWidget() ? parentWidget()->screen() : this->screen();
-    const QSize room = screen ? screen->availableGeometry().size() : QSize(Width, Height) * zoom;
-    resize(QSize(int(Width * zoom), int(Height * zoom)).boundedTo(room * 0.95));
+    resize(QSize(int(Width * zoom), int(Height * zoom)).boundedTo(room() * 0.95));
     if (!isVisible())
         return;
     if (appearance.fullScreen())
         showFullScreen();
     else if (isFullScreen())
         showNormal();
+}
+
+QSize Laboratory::room() const {
+    const QScreen *screen = parentWidget() ? parentWidget()->screen() : this->screen();
+    return screen ? screen->availableGeometry().size() : QSize(Width, Height);
 }
 
 bool Laboratory::exportPng(const QString &path) {

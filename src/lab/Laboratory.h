@@ -50,6 +50,9 @@ public:
 
     /// Follows the course's scale, full screen and colours.
     void applyAppearance();
+    /// \brief The scale the laboratory is shown at: the course's, or the
+    /// largest step below it that fits the screen.
+    double shownZoom() const { return m_zoom; }
 
     /// \brief Draws step by step from the start, at the chosen speed; pause
     /// stops and resumes, step draws one step, drawAll the whole run.
@@ -92,6 +95,10 @@ private:
     void tick();
     void setUntil(double t);
     void updateSchematic();
+    /// Pause and resume are offered only while a drawing is under way.
+    void setPauseOffered(bool offered);
+    /// The room the screen leaves for the laboratory, in logical pixels.
+    QSize room() const;
     void chooseAndExport(const QString &filter, const QString &suffix,
                          bool (Laboratory::*write)(const QString &));
     void report(bool ok, const QString &path);
@@ -115,6 +122,7 @@ private:
     tk::Announcer *m_announcer = nullptr;
     QString m_lastVerdict;
     QString m_lastFolder;
+    double m_zoom = 1; ///< the scale the laboratory is shown at
 };
 
 } // namespace lab

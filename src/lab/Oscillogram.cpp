@@ -2,6 +2,7 @@
 
 #include "lab/LabTexts.h"
 #include "palette/Palette.h"
+#include "toolkit/Accessibility.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -110,6 +111,7 @@ Oscillogram::Oscillogram(QWidget *parent) : QWidget(parent) {
     setObjectName(QStringLiteral("Oscillogrammes"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAccessibleName(QCoreApplication::translate("lab::Laboratory", "Oscillogrammes"));
+    tk::accessibility::showAsImage(this);
 }
 
 void Oscillogram::setSimulation(std::shared_ptr<const Simulation> simulation) {
@@ -228,7 +230,8 @@ void Oscillogram::paint(QPainter &painter, const QSizeF &size, const Simulation 
                 return s.t <= until && saturated(s, circuit);
             });
             if (first != samples.end()) {
-                const QString label = QStringLiteral("→ ") + texts::current((*first).*trace.field);
+                const QString label =
+                    QStringLiteral("→ ") + texts::current(simulation.figures().saturationCurrent);
                 painter.drawText(QPointF(std::min(xOf(first->t) + line * 0.3,
                                                   right - metrics.horizontalAdvance(label)),
                                          y0 + band * 0.08 + line * 0.8),

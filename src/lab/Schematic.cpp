@@ -1,6 +1,7 @@
 #include "lab/Schematic.h"
 
 #include "palette/Palette.h"
+#include "toolkit/Accessibility.h"
 
 #include <QPainter>
 
@@ -8,6 +9,7 @@ namespace lab {
 
 Schematic::Schematic(QWidget *parent) : QWidget(parent) {
     setObjectName(QStringLiteral("Schema"));
+    tk::accessibility::showAsImage(this);
     QSizePolicy policy(QSizePolicy::Preferred, QSizePolicy::Preferred);
     policy.setHeightForWidth(true);
     setSizePolicy(policy);

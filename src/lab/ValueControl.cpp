@@ -35,6 +35,7 @@ ValueControl::ValueControl(Value value, QGridLayout *grid, int row, QObject *par
     m_slider->setSingleStep(1);
     m_slider->setPageStep(std::max(1, positionsOf(m_bound) / 20));
     m_slider->setAccessibleName(name);
+    m_slider->setMinimumWidth(m_slider->fontMetrics().horizontalAdvance(u'0') * 14);
     m_field->setObjectName(QStringLiteral("Valeur") + key);
     m_field->setRange(m_bound.min, m_bound.max);
     m_field->setDecimals(m_bound.decimals);

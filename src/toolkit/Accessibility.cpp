@@ -285,7 +285,9 @@ QAccessibleInterface *factory(const QString &, QObject *object) {
         return new TextAccessible(editor, editor->box());
     if (auto *box = qobject_cast<TextBox *>(object); box && !box->editor())
         return new TextAccessible(box, box);
-    if (qobject_cast<ImageBox *>(object) || qobject_cast<PlotSurface *>(object))
+    if (qobject_cast<ImageBox *>(object) || qobject_cast<PlotSurface *>(object) ||
+        (object && object->isWidgetType() &&
+         object->property(accessibility::ImageProperty).toBool()))
         return new ImageAccessible(static_cast<QWidget *>(object));
     if (auto *notice = qobject_cast<Notice *>(object))
         return new NoticeAccessible(notice);
@@ -353,6 +355,10 @@ private:
 } // namespace
 
 namespace accessibility {
+
+void showAsImage(QWidget *widget) {
+    widget->setProperty(ImageProperty, true);
+}
 
 void install() {
     QCoreApplication *app = QCoreApplication::instance();

@@ -21,6 +21,13 @@ namespace tk::accessibility {
 /// do nothing.
 void install();
 
+/// \brief Tells screen readers that \a widget, drawn by its own painter, is
+/// an image: its accessible name and description say what it shows. Call it
+/// before the widget is first shown.
+void showAsImage(QWidget *widget);
+/// The property that showAsImage() sets.
+inline constexpr const char *ImageProperty = "tk-image";
+
 } // namespace tk::accessibility
 
 namespace tk {
