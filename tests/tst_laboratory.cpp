@@ -224,6 +224,12 @@ private slots:
         QCOMPARE(lab->shownZoom(), 2.5);
         QVERIFY(lab->screen()->availableGeometry().contains(lab->frameGeometry()));
         lesson.classroom->setScale(1.25);
+        // F11 is the laboratory's own: the course's window waits as it was.
+        QTest::keyClick(lab->findChild<QPushButton *>(u"Tracer"_s), Qt::Key_F11);
+        QVERIFY(lab->isFullScreen());
+        QVERIFY(!lesson.driver.course().session().appearance().fullScreen());
+        QTest::keyClick(lab->findChild<QPushButton *>(u"Tracer"_s), Qt::Key_F11);
+        QVERIFY(!lab->isFullScreen());
 
         lab->choosePreset(presetOfPage("Incomp"));
         const QImage course = lab->oscillogram()->image(1);

@@ -255,6 +255,12 @@ void Classroom::resetScale() {
 }
 
 void Classroom::toggleFullScreen() {
+    // In the laboratory, F11 is the laboratory's own: the course's window
+    // waits behind it as it was left.
+    if (lab::Laboratory *lab = laboratory()) {
+        lab->toggleFullScreen();
+        return;
+    }
     tk::Session &session = m_course.session();
     session.appearance().setFullScreen(!session.appearance().fullScreen());
     applyScale();

@@ -33,40 +33,59 @@ int decimalsFor(double x, int most = 2) {
 ValueText valueText(Value value) {
     switch (value) {
     case Value::E:
-        return {QStringLiteral("E"), Texts::tr("tension de la source"), QStringLiteral("V"),
-                Texts::tr("volts")};
+        return {QStringLiteral("E"), Texts::tr("source"), Texts::tr("tension de la source"),
+                QStringLiteral("V"), Texts::tr("volts")};
     case Value::T:
-        return {QStringLiteral("T"), Texts::tr("période de commutation"), QStringLiteral("µs"),
-                Texts::tr("microsecondes")};
+        return {QStringLiteral("T"), Texts::tr("période"), Texts::tr("période de commutation"),
+                QStringLiteral("µs"), Texts::tr("microsecondes")};
     case Value::Alpha:
-        return {QStringLiteral("α"), Texts::tr("rapport cyclique, K fermé pendant α × T"), {}, {}};
+        return {QStringLiteral("α"),
+                Texts::tr("rapport cyclique"),
+                Texts::tr("rapport cyclique, K fermé pendant α × T"),
+                {},
+                {}};
     case Value::L:
-        return {QStringLiteral("L"), Texts::tr("inductance magnétisante"), QStringLiteral("mH"),
+        return {QStringLiteral("L"), Texts::tr("inductance magnétisante"),
+                Texts::tr("inductance magnétisante"), QStringLiteral("mH"),
                 Texts::tr("millihenrys")};
     case Value::Rating:
         return {QStringLiteral("E × t"), Texts::tr("produit du transformateur"),
-                QStringLiteral("V.µs"), Texts::tr("volts-microsecondes")};
+                Texts::tr("produit du transformateur"), QStringLiteral("V.µs"),
+                Texts::tr("volts-microsecondes")};
     case Value::R_primary:
-        return {QStringLiteral("r"), Texts::tr("résistance du primaire"), QStringLiteral("Ω"),
-                Texts::tr("ohms")};
+        return {QStringLiteral("r"), Texts::tr("résistance du primaire"),
+                Texts::tr("résistance du primaire"), QStringLiteral("Ω"), Texts::tr("ohms")};
     case Value::M:
-        return {QStringLiteral("m"), Texts::tr("rapport de transformation n2 / n1"), {}, {}};
+        return {QStringLiteral("m"),
+                Texts::tr("rapport n2 / n1"),
+                Texts::tr("rapport de transformation n2 / n1"),
+                {},
+                {}};
     case Value::Vd:
-        return {QStringLiteral("Vd"), Texts::tr("seuil de la diode D"), QStringLiteral("V"),
-                Texts::tr("volts")};
+        return {QStringLiteral("Vd"), Texts::tr("seuil de D"), Texts::tr("seuil de la diode D"),
+                QStringLiteral("V"), Texts::tr("volts")};
     case Value::Vz:
-        return {QStringLiteral("Vz"), Texts::tr("tension de la diode Zener Dz"),
-                QStringLiteral("V"), Texts::tr("volts")};
+        return {QStringLiteral("Vz"), Texts::tr("tension de Dz"),
+                Texts::tr("tension de la diode Zener Dz"), QStringLiteral("V"), Texts::tr("volts")};
     case Value::R_load:
-        return {QStringLiteral("R"), Texts::tr("charge de chaque secondaire"), QStringLiteral("Ω"),
-                Texts::tr("ohms")};
+        return {QStringLiteral("R"), Texts::tr("charge par secondaire"),
+                Texts::tr("charge de chaque secondaire"), QStringLiteral("Ω"), Texts::tr("ohms")};
     case Value::Vr:
-        return {QStringLiteral("Vr"), Texts::tr("seuil en série avec R (diode, gâchette)"),
-                QStringLiteral("V"), Texts::tr("volts")};
+        return {QStringLiteral("Vr"), Texts::tr("seuil de la charge"),
+                Texts::tr("seuil en série avec R (diode, gâchette)"), QStringLiteral("V"),
+                Texts::tr("volts")};
     case Value::Secondaries:
-        return {QStringLiteral("n"), Texts::tr("secondaires chargés"), {}, {}};
+        return {QStringLiteral("n"),
+                Texts::tr("secondaires chargés"),
+                Texts::tr("secondaires chargés"),
+                {},
+                {}};
     case Value::Periods:
-        return {QStringLiteral("N"), Texts::tr("périodes tracées"), {}, {}};
+        return {QStringLiteral("N"),
+                Texts::tr("périodes tracées"),
+                Texts::tr("périodes tracées"),
+                {},
+                {}};
     }
     return {};
 }

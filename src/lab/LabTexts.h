@@ -14,7 +14,8 @@ namespace lab::texts {
 /// How the learner reads one value of the circuit.
 struct ValueText {
     QString symbol; ///< "E", "α", "E × t"
-    QString what;   ///< "tension de la source"
+    QString label;  ///< what the learner reads beside the slider: "source"
+    QString what;   ///< what the value is, in full: "tension de la source"
     QString unit;   ///< "V", "µs", "" (none)
     QString spoken; ///< the unit in words, for screen readers: "volts"
 };

@@ -54,8 +54,8 @@ constexpr int Height = 760;
 } // namespace
 
 Laboratory::Laboratory(tk::Session &session, QWidget *parent)
-    : QWidget(parent, Qt::Window), m_session(session),
-      m_simulation(std::make_shared<Simulation>(Circuit{})) {
+    : QWidget(parent, Qt::Dialog | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint),
+      m_session(session), m_simulation(std::make_shared<Simulation>(Circuit{})) {
     setObjectName(QStringLiteral("Laboratoire"));
     setWindowTitle(tr("Laboratoire : transformateur d'impulsions"));
     setPalette(tk::coursePalette());
@@ -158,7 +158,7 @@ void Laboratory::build() {
     scroll->setWidget(values);
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     left->addWidget(scroll, 1);
     layout->addLayout(left, 5);
 
@@ -401,9 +401,10 @@ void Laboratory::updateSchematic() {
 void Laboratory::applyAppearance() {
     const tk::Appearance &appearance = m_session.appearance();
     // The course's scale, or the largest step below it at which the whole
-    // laboratory fits the screen (full screen: the screen itself).
+    // laboratory fits the screen (full screen: the screen itself). Whether it
+    // is full screen is its own (F11 in it), set as the course's when it opens.
     double zoom = appearance.zoom();
-    const QSize space = appearance.fullScreen() ? room() : room() * 0.95;
+    const QSize space = isFullScreen() ? room() : room() * 0.95;
     while (zoom > 1 && (Width * zoom > space.width() || Height * zoom > space.height()))
         zoom = std::max(1.0, zoom - 0.25);
     m_zoom = zoom;
@@ -415,12 +416,14 @@ void Laboratory::applyAppearance() {
         [this](const QColor &c) { return m_session.appearance().shown(c, tk::TraceContrast); });
     recompute();
     resize(QSize(int(Width * zoom), int(Height * zoom)).boundedTo(room() * 0.95));
-    if (!isVisible())
-        return;
-    if (appearance.fullScreen())
-        showFullScreen();
-    else if (isFullScreen())
+}
+
+void Laboratory::toggleFullScreen() {
+    if (isFullScreen())
         showNormal();
+    else
+        showFullScreen();
+    m_announcer->announce(isFullScreen() ? tr("Plein écran.") : tr("Fin du plein écran."));
 }
 
 QSize Laboratory::room() const {
@@ -474,9 +477,23 @@ void Laboratory::chooseAndExport(const QString &filter, const QString &suffix,
 }
 
 void Laboratory::closeEvent(QCloseEvent *event) {
-    // Closing hides the laboratory: its values stay for the next visit.
+    // Closing hides the laboratory: its values stay for the next visit. The
+    // course's window is made active first, while the laboratory still has
+    // the focus to hand over (a Wayland compositor lets only the window that
+    // has it give it away).
     event->ignore();
+    if (QWidget *course = parentWidget()) {
+        course->window()->raise();
+        course->window()->activateWindow();
+    }
     hide();
+}
+
+void Laboratory::showEvent(QShowEvent *event) {
+    QWidget::showEvent(event);
+    // The keyboard starts at the top: the starting points, then the values.
+    if (!focusWidget())
+        m_presets->setFocus(Qt::ActiveWindowFocusReason);
 }
 
 void Laboratory::hideEvent(QHideEvent *event) {

@@ -53,6 +53,8 @@ public:
     /// \brief The scale the laboratory is shown at: the course's, or the
     /// largest step below it that fits the screen.
     double shownZoom() const { return m_zoom; }
+    /// F11: the laboratory full screen, or back to its window.
+    void toggleFullScreen();
 
     /// \brief Draws step by step from the start, at the chosen speed; pause
     /// stops and resumes, step draws one step, drawAll the whole run.
@@ -85,6 +87,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     void hideEvent(QHideEvent *event) override;
 
 private:
