@@ -222,8 +222,12 @@ void Oscillogram::paint(QPainter &painter, const QSizeF &size, const Simulation 
             points.append({xOf(until), yOf(last.*trace.field)});
         }
         painter.setPen(QPen(colour, 1));
-        if (points.size() > 1)
-            painter.drawPolyline(points.constData(), int(points.size()));
+        // In short runs: a long polyline under a pen wider than a device
+        // pixel (200 %) is stroked as one large shape, many times slower.
+        constexpr qsizetype Run = 32;
+        for (qsizetype from = 0; from + 1 < points.size(); from += Run)
+            painter.drawPolyline(points.constData() + from,
+                                 int(std::min(Run + 1, points.size() - from)));
         if (span.cut) {
             // Where the current leaves the band: its value, once.
             const auto first = std::find_if(samples.begin(), samples.end(), [&](const Sample &s) {
