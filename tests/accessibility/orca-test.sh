@@ -5,11 +5,18 @@
 # come (the whole course by default). Each run has its own X server, D-Bus
 # session, accessibility bus, Orca and settings, so that several stretches
 # of the course can be walked side by side. Exits 77 (skipped) where Orca,
-# the X tools or the accessibility bus is missing.
+# the X tools or the accessibility bus is missing. With --walk, another
+# walk of this folder is made in the same setting, with its own arguments.
 #
 #   orca-test.sh COURSE_EXECUTABLE [FIRST LAST]
+#   orca-test.sh --walk SCRIPT COURSE_EXECUTABLE [ARGUMENTS]
 set -u
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+walk="$here/orca_walk.py"
+if [ "${1:-}" = --walk ]; then
+    walk="$here/$2"
+    shift 2
+fi
 course="$1"
 stretch=("${@:2}")
 launcher=/usr/libexec/at-spi-bus-launcher
@@ -50,7 +57,7 @@ setsid dbus-run-session -- bash -c '
     export DISPLAY=":$(head -n 1 "$4")"
     openbox >/dev/null 2>&1 &
     /usr/bin/python3 "$1" "$2" "$3" "${@:5}"
-' "$launcher" "$here/orca_walk.py" "$course" "$SPEECH_LOG" "$work/display" "${stretch[@]}" &
+' "$launcher" "$walk" "$course" "$SPEECH_LOG" "$work/display" "${stretch[@]}" &
 session=$!
 trap 'kill -- -$session 2>/dev/null; rm -rf "$work"' EXIT
 wait $session
