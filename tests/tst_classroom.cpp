@@ -3,6 +3,7 @@
 // of it changes the course for a learner who does not ask for it.
 
 #include "support/CourseDriver.h"
+#include "support/Lesson.h"
 
 #include "app/Classroom.h"
 #include "app/CommandLine.h"
@@ -36,18 +37,6 @@ using namespace Qt::StringLiterals;
 using namespace pages;
 
 namespace {
-
-// A classroom over the driver's course, with settings of its own.
-struct Lesson {
-    QTemporaryDir folder;
-    QSettings settings{folder.filePath(QStringLiteral("reglages.ini")), QSettings::IniFormat};
-    CourseDriver driver;
-    std::unique_ptr<app::Classroom> classroom;
-
-    explicit Lesson(const app::CommandLine &options = {}) {
-        classroom = std::make_unique<app::Classroom>(driver.course(), settings, options);
-    }
-};
 
 // Every pixel of a surface drawn at 100 %, and the device pixels that cover
 // it at \a zoom, hold the same colour.

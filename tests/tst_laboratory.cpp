@@ -4,6 +4,7 @@
 // what a screen reader is told.
 
 #include "support/CourseDriver.h"
+#include "support/Lesson.h"
 
 #include "app/Classroom.h"
 #include "app/CommandLine.h"
@@ -46,23 +47,14 @@ using namespace pages;
 
 namespace {
 
-struct Lesson {
-    QTemporaryDir folder;
-    QSettings settings{folder.filePath(QStringLiteral("reglages.ini")), QSettings::IniFormat};
-    CourseDriver driver;
-    std::unique_ptr<app::Classroom> classroom;
-
-    explicit Lesson(const app::CommandLine &options = {}) {
-        classroom = std::make_unique<app::Classroom>(driver.course(), settings, options);
-    }
-    lab::Laboratory *open() {
-        classroom->openLaboratory();
-        lab::Laboratory *lab = classroom->laboratory();
-        if (lab && !QTest::qWaitForWindowActive(lab))
-            qWarning("the laboratory did not become the active window");
-        return lab;
-    }
-};
+// The laboratory opened by the classroom, once it is the active window.
+lab::Laboratory *openLaboratory(Lesson &lesson) {
+    lesson.classroom->openLaboratory();
+    lab::Laboratory *lab = lesson.classroom->laboratory();
+    if (lab && !QTest::qWaitForWindowActive(lab))
+        qWarning("the laboratory did not become the active window");
+    return lab;
+}
 
 tk::Timer *running(Incomp &incomp) {
     for (tk::Timer *timer : incomp.Timer)
@@ -150,7 +142,7 @@ private slots:
         lesson.driver.walkTo(PageId::Demag);
         Demag &demag = lesson.driver.page<Demag>();
         QVERIFY(demag.BPKf->isVisible());
-        QVERIFY(lesson.open());
+        QVERIFY(openLaboratory(lesson));
         const int beeps = lesson.driver.beeps();
         CourseDriver::clickAt(&demag, demag.BPKf->mapTo(&demag, demag.BPKf->rect().center()));
         QCOMPARE(lesson.driver.beeps(), beeps);
@@ -169,7 +161,7 @@ private slots:
         CourseDriver::click(lesson.driver.page<Incomp>().Suite);
         lesson.driver.key(Qt::Key_P);
         QVERIFY(lesson.classroom->isPaused());
-        lab::Laboratory *lab = lesson.open();
+        lab::Laboratory *lab = openLaboratory(lesson);
         QVERIFY(lab);
         QTest::keyClick(lab->findChild<QPushButton *>(u"Tracer"_s), Qt::Key_P);
         QVERIFY(lesson.classroom->isPaused());
@@ -211,7 +203,7 @@ private slots:
     void itFollowsTheClassroom() {
         Lesson lesson;
         lesson.driver.walkTo(PageId::Demag);
-        lab::Laboratory *lab = lesson.open();
+        lab::Laboratory *lab = openLaboratory(lesson);
         QVERIFY(lab);
         const int small = lab->font().pixelSize();
         QTest::keyClick(lab->findChild<QPushButton *>(u"Tracer"_s), Qt::Key_Plus,
