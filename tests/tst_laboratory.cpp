@@ -407,6 +407,21 @@ private slots:
         QVERIFY(copied.contains(u"R = 100,0 Ω (charge de chaque secondaire)"_s));
     }
 
+    // The keyboard starts at the starting points, marked, and Tab goes
+    // from control to control with no stop that shows nothing.
+    void theKeyboardWalksThroughIt() {
+        CourseDriver driver;
+        lab::Laboratory lab(driver.course().session());
+        lab.show();
+        QVERIFY(QTest::qWaitForWindowActive(&lab));
+        QCOMPARE(QApplication::focusWidget(), lab.findChild<QComboBox *>(u"Presets"_s));
+        QVERIFY(lab.testAttribute(Qt::WA_KeyboardFocusChange));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), lab.control(lab::Value::E)->slider());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), lab.control(lab::Value::E)->field());
+    }
+
     // Every control is named with its unit; the verdict is text, and a new
     // one is announced.
     void screenReadersHearIt() {

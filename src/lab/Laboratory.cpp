@@ -158,6 +158,9 @@ void Laboratory::build() {
     scroll->setWidget(values);
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
+    // Not a stop of its own for Tab: the keyboard goes from value to value,
+    // and the area scrolls to the one that takes the focus.
+    scroll->setFocusPolicy(Qt::NoFocus);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     left->addWidget(scroll, 1);
     layout->addLayout(left, 5);
@@ -492,8 +495,11 @@ void Laboratory::closeEvent(QCloseEvent *event) {
 void Laboratory::showEvent(QShowEvent *event) {
     QWidget::showEvent(event);
     // The keyboard starts at the top: the starting points, then the values.
-    if (!focusWidget())
-        m_presets->setFocus(Qt::ActiveWindowFocusReason);
+    // Marked as a focus the keyboard gave, so that it shows from the start.
+    if (!focusWidget()) {
+        m_presets->setFocus(Qt::TabFocusReason);
+        setAttribute(Qt::WA_KeyboardFocusChange);
+    }
 }
 
 void Laboratory::hideEvent(QHideEvent *event) {
