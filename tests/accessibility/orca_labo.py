@@ -25,7 +25,7 @@ import time
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, HERE)
 sys.dont_write_bytecode = True  # (nothing written into the source tree)
-from orca_walk import Speech, words  # noqa: E402
+from orca_walk import Speech, with_orca, words  # noqa: E402
 from screen_reader_walk import TITLES, pump  # noqa: E402
 
 LABORATORY = "Laboratoire : transformateur d'impulsions"
@@ -80,26 +80,8 @@ def show(said):
 def main():
     course, log, page = sys.argv[1], sys.argv[2], int(sys.argv[3])
     speech = Speech(log)
-    env = dict(os.environ)
-    orca = subprocess.Popen([sys.executable, os.path.join(HERE, "orca_alone.py")],
-                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, env=env)
-    try:
-        if not speech.wait(r"^Screen reader on", 60):
-            print("SKIP: Orca did not start")
-            return 77
-        process = subprocess.Popen([course, "--page", str(page), "--labo"], env=env,
-                                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        try:
-            return listen(Learner(speech), TITLES[page])
-        finally:
-            process.kill()
-            process.wait()
-    finally:
-        orca.terminate()
-        try:
-            orca.wait(10)
-        except subprocess.TimeoutExpired:
-            orca.kill()
+    return with_orca(speech, [course, "--page", str(page), "--labo"],
+                     lambda process, launched: listen(Learner(speech), TITLES[page]))
 
 
 def listen(learner, title):

@@ -119,10 +119,10 @@ def looks_alike(a, b):
             and [(n, busy) for n, _, busy in a["images"]] == [(n, busy) for n, _, busy in b["images"]])
 
 
-def main():
-    course, log = sys.argv[1], sys.argv[2]
-    first, last = (int(sys.argv[3]), int(sys.argv[4])) if len(sys.argv) == 5 else (0, 13)
-    speech = Speech(log)
+def with_orca(speech, arguments, listen):
+    """Starts Orca, then the course with arguments once Orca speaks, and
+    returns what listen(process, launched) returns; both end with it. 77
+    (skipped) when Orca does not start."""
     env = dict(os.environ)
     orca = subprocess.Popen([sys.executable, os.path.join(HERE, "orca_alone.py")],
                             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, env=env)
@@ -130,12 +130,11 @@ def main():
         if not speech.wait(r"^Screen reader on", 60):
             print("SKIP: Orca did not start")
             return 77
-        arguments = [course] + (["--page", str(first)] if first else [])
         launched = time.time()
         process = subprocess.Popen(arguments, env=env, stdout=subprocess.DEVNULL,
                                    stderr=subprocess.DEVNULL)
         try:
-            return walk(speech, process, launched, TITLES[first], TITLES[last])
+            return listen(process, launched)
         finally:
             process.kill()
             process.wait()
@@ -145,6 +144,15 @@ def main():
             orca.wait(10)
         except subprocess.TimeoutExpired:
             orca.kill()
+
+
+def main():
+    course, log = sys.argv[1], sys.argv[2]
+    first, last = (int(sys.argv[3]), int(sys.argv[4])) if len(sys.argv) == 5 else (0, 13)
+    speech = Speech(log)
+    arguments = [course] + (["--page", str(first)] if first else [])
+    return with_orca(speech, arguments, lambda process, launched: walk(
+        speech, process, launched, TITLES[first], TITLES[last]))
 
 
 def walk(speech, process, launched, first, last):
