@@ -147,8 +147,7 @@ def start_weston(work, xwayland):
         sys.exit(1)
     time.sleep(1)
     # The pointer over weston's output: the X server gives it the keyboard.
-    subprocess.run(["xdotool", "mousemove", str(SCREEN[0] // 2), str(SCREEN[1] - 5)],
-                   check=False)
+    move_pointer(SCREEN[0] // 2, SCREEN[1] - 5)
     return weston, display
 
 
@@ -188,6 +187,32 @@ def main():
         shutil.rmtree(work, ignore_errors=True)
     print(f"{mode}, pages {first} to {last}: {len(problems)} problems")
     sys.exit(1 if problems else 0)
+
+
+def move_pointer(x, y):
+    """Moves the X server's pointer to (x, y) as a mouse does, through XTEST
+    (libXtst, by ctypes), so that weston's pointer follows: its X11 backend
+    takes each motion as a step from the last it saw (a warp of the pointer,
+    xdotool's mousemove, is not one on every X server) and holds its pointer
+    within its output. Two steps to opposite corners first bring its pointer
+    to the X server's; the third goes to (x, y)."""
+    x11 = ctypes.CDLL(ctypes.util.find_library("X11"))
+    xtst = ctypes.CDLL(ctypes.util.find_library("Xtst"))
+    x11.XOpenDisplay.restype = ctypes.c_void_p
+    x11.XOpenDisplay.argtypes = [ctypes.c_char_p]
+    x11.XFlush.argtypes = [ctypes.c_void_p]
+    x11.XCloseDisplay.argtypes = [ctypes.c_void_p]
+    xtst.XTestFakeMotionEvent.argtypes = [ctypes.c_void_p, ctypes.c_int, ctypes.c_int,
+                                          ctypes.c_int, ctypes.c_ulong]
+    dpy = x11.XOpenDisplay(None)
+    if not dpy:
+        return False
+    for step in ((0, 0), (SCREEN[0] - 1, SCREEN[1] - 1), (x, y)):
+        xtst.XTestFakeMotionEvent(dpy, -1, step[0], step[1], 0)
+        x11.XFlush(dpy)
+        time.sleep(0.1)
+    x11.XCloseDisplay(dpy)
+    return True
 
 
 def ask_x_window_to_close(display, window):
@@ -284,8 +309,9 @@ def walk(process, work, xwayland, display, first, last):
         # the course's own title bar, 26 pixels high above the page, its close
         # button 18 pixels wide, 4 from the right
         target = (x + w - 13, y - 13)
-        subprocess.run(["xdotool", "mousemove", str(target[0]), str(target[1]), "click", "1"],
-                       check=False)
+        move_pointer(*target)
+        time.sleep(0.3)
+        subprocess.run(["xdotool", "click", "1"], check=False)
     for _ in range(50):
         if process.poll() is not None:
             break
