@@ -48,7 +48,8 @@ int main(int argc, char *argv[]) {
     const int moves = argc > 1 ? std::max(10, atoi(argv[1])) : 300;
     tk::Session session;
     lab::Laboratory lab(session);
-    lab.choosePreset(3); // the incomplete demagnetisation: saturation, beeps, cut currents
+    // the incomplete demagnetisation: saturation, beeps, cut currents
+    lab.choosePreset(lab::presetOf("Incomp"));
     lab::Circuit circuit = lab.circuit();
     circuit.periods = 100;
     lab.setCircuit(circuit);

@@ -63,14 +63,6 @@ tk::Timer *running(Incomp &incomp) {
     return nullptr;
 }
 
-int presetOfPage(const char *page) {
-    const auto &all = lab::presets();
-    for (std::size_t i = 0; i < all.size(); ++i)
-        if (qstrcmp(all[i].page, page) == 0)
-            return int(i);
-    return -1;
-}
-
 QPushButton *labButton(lab::Laboratory *lab, const QString &name) {
     auto *button = lab->findChild<QPushButton *>(name);
     if (!button)
@@ -223,7 +215,7 @@ private slots:
         QTest::keyClick(lab->findChild<QPushButton *>(u"Tracer"_s), Qt::Key_F11);
         QVERIFY(!lab->isFullScreen());
 
-        lab->choosePreset(presetOfPage("Incomp"));
+        lab->choosePreset(lab::presetOf("Incomp"));
         const QImage course = lab->oscillogram()->image(1);
         QTest::keyClick(lab->findChild<QPushButton *>(u"Tracer"_s), Qt::Key_H, Qt::ControlModifier);
         QVERIFY(lesson.classroom->isPaused()); // still waiting for the learner
@@ -250,7 +242,7 @@ private slots:
     void valuesUnderTheHands() {
         CourseDriver driver;
         lab::Laboratory lab(driver.course().session());
-        lab.choosePreset(presetOfPage("Incomp"));
+        lab.choosePreset(lab::presetOf("Incomp"));
         lab::ValueControl *e = lab.control(lab::Value::E);
         QTest::keyClick(e->slider(), Qt::Key_Right);
         QCOMPARE(lab.circuit().E, 10.5);
@@ -287,24 +279,24 @@ private slots:
     void presetsAndTheirStory() {
         CourseDriver driver;
         lab::Laboratory lab(driver.course().session());
-        lab.choosePreset(presetOfPage("Incomp"));
+        lab.choosePreset(lab::presetOf("Incomp"));
         QCOMPARE(lab.verdictText(), u"Saturation à la période 3, à t = 46,5 µs"_s);
         QVERIFY(lab.oscillogram()->accessibleDescription().contains(u"troisième période"_s));
         QVERIFY(lab.figuresText().contains(u"Rapport cyclique maximal : αmax = (Vd + Vz) / (E + "
                                            u"Vd + Vz) = 0,33, pour α = 0,50"_s));
 
-        lab.choosePreset(presetOfPage("RappCyc"));
+        lab.choosePreset(lab::presetOf("RappCyc"));
         QCOMPARE(lab.verdictText(), u"Démagnétisation complète à chaque période"_s);
         // Shorten the demagnetisation: a Zener voltage too low.
         lab.control(lab::Value::Vz)->field()->setValue(4);
         QVERIFY(lab.verdictText().startsWith(u"Saturation à la période 3"_s));
         // Or raise the duty cycle past αmax = 13 / 23.
-        lab.choosePreset(presetOfPage("RappCyc"));
+        lab.choosePreset(lab::presetOf("RappCyc"));
         lab.control(lab::Value::Alpha)->field()->setValue(0.6);
         QVERIFY2(lab.verdictText() != u"Démagnétisation complète à chaque période"_s,
                  qPrintable(lab.verdictText()));
 
-        lab.choosePreset(presetOfPage("Applic"));
+        lab.choosePreset(lab::presetOf("Applic"));
         QCOMPARE(lab.verdictText(), u"Démagnétisation complète à chaque période"_s);
         const QString figures = lab.figuresText();
         for (const QString &wanted : {u"15,0 V × 20,0 µs = 300 V.µs, pour 330 V.µs"_s,
@@ -317,7 +309,7 @@ private slots:
     void drawingStepByStep() {
         CourseDriver driver;
         lab::Laboratory lab(driver.course().session());
-        lab.choosePreset(presetOfPage("Incomp"));
+        lab.choosePreset(lab::presetOf("Incomp"));
         const double duration = lab.simulation().duration();
         QCOMPARE(lab.shownUntil(), duration); // drawn at once after each change
         QCOMPARE(lab.stepLength(), lab.circuit().T / 80);
@@ -345,6 +337,11 @@ private slots:
         QCOMPARE(lab.stepLength(), lab.circuit().T / 20);
         QTest::mouseClick(labButton(&lab, u"Tracer"_s), Qt::LeftButton);
         QTRY_VERIFY_WITH_TIMEOUT(lab.shownUntil() > 0, 1000);
+        // A change of scale or colours leaves the drawing where it is.
+        const double drawn = lab.shownUntil();
+        lab.applyAppearance();
+        QVERIFY(lab.isPlaying());
+        QVERIFY(lab.shownUntil() >= drawn && lab.shownUntil() < duration);
         QTest::mouseClick(labButton(&lab, u"ToutTracer"_s), Qt::LeftButton);
         QVERIFY(!lab.isPlaying());
         QCOMPARE(lab.shownUntil(), duration);
@@ -357,7 +354,7 @@ private slots:
         CourseDriver driver;
         lab::Laboratory lab(driver.course().session());
         lab.resize(1000, 700);
-        lab.choosePreset(presetOfPage("ChargeTi"));
+        lab.choosePreset(lab::presetOf("ChargeTi"));
         QTemporaryDir folder;
         const QString png = folder.filePath(u"o.png"_s);
         QVERIFY(lab.exportPng(png));
@@ -442,7 +439,7 @@ private slots:
                 (qobject_cast<QSlider *>(w) || qobject_cast<QComboBox *>(w)))
                 QVERIFY2(!w->accessibleName().isEmpty(), qPrintable(w->objectName()));
 
-        lab.choosePreset(presetOfPage("RappCyc"));
+        lab.choosePreset(lab::presetOf("RappCyc"));
         QTest::qWait(20);
         auto *announcer = lab.findChild<tk::Announcer *>();
         QVERIFY(announcer);

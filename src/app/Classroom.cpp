@@ -124,16 +124,6 @@ bool matches(const QKeySequence &sequence, QKeyCombination pressed) {
                QKeyCombination(pressed.keyboardModifiers() & ~Qt::ShiftModifier, pressed.key());
 }
 
-// The steps of 25 % just above and just below a scale, whatever the scale.
-double stepAbove(double scale) {
-    return std::floor(scale / Classroom::ScaleStep + 1e-9) * Classroom::ScaleStep +
-           Classroom::ScaleStep;
-}
-double stepBelow(double scale) {
-    return std::ceil(scale / Classroom::ScaleStep - 1e-9) * Classroom::ScaleStep -
-           Classroom::ScaleStep;
-}
-
 double clampScale(double scale) {
     return qBound(Settings::MinScale, scale, Settings::MaxScale);
 }
@@ -195,10 +185,9 @@ void Classroom::setScale(double scale, bool remember) {
 
 double Classroom::fitting(double wanted) const {
     const tk::HostWindow &window = m_course.session().window();
-    double scale = wanted;
-    while (scale > MinScale && !window.fits(shell::CoursePage::clientSizeAt(scale)))
-        scale = stepBelow(scale);
-    return qMax(scale, MinScale);
+    return tk::largestFitting(wanted, MinScale, [&window](double scale) {
+        return window.fits(shell::CoursePage::clientSizeAt(scale));
+    });
 }
 
 void Classroom::showAt(double scale) {
@@ -235,7 +224,7 @@ void Classroom::applyScale() {
 
 void Classroom::zoomIn() {
     // The next step up, if the screen has room for it.
-    const double next = stepAbove(scale());
+    const double next = tk::zoomStepAbove(scale());
     if (next <= MaxScale && fitting(next) < next) {
         if (tk::PageWindow *page = shownPage())
             page->announce(
@@ -246,7 +235,7 @@ void Classroom::zoomIn() {
 }
 
 void Classroom::zoomOut() {
-    setScale(stepBelow(scale()));
+    setScale(tk::zoomStepBelow(scale()));
 }
 
 void Classroom::resetScale() {

@@ -2,6 +2,7 @@
 
 #include "app/CommandLine.h"
 #include "app/Settings.h"
+#include "toolkit/Appearance.h"
 
 #include <QDialog>
 #include <QObject>
@@ -44,7 +45,7 @@ public:
     /// The scales that Ctrl++ and Ctrl+- step through: 100 % to 300 % by 25 %.
     static constexpr double MinScale = Settings::MinScale;
     static constexpr double MaxScale = Settings::MaxScale;
-    static constexpr double ScaleStep = 0.25;
+    static constexpr double ScaleStep = tk::ZoomStep;
 
     /// The scale the pages are shown at.
     double scale() const;

@@ -32,10 +32,7 @@ QString figuresText(const Simulation &simulation) {
     QStringList lines;
     for (const Bound &b : bounds()) {
         const Value value = b.value;
-        if (value == Value::Vz && circuit.demag == Demagnetisation::Diode)
-            continue;
-        if ((value == Value::R_load || value == Value::Vr || value == Value::Secondaries) &&
-            !circuit.loaded)
+        if (!takesPart(circuit, value))
             continue;
         const texts::ValueText name = texts::valueText(value);
         QString line =
@@ -49,14 +46,15 @@ QString figuresText(const Simulation &simulation) {
                   : QCoreApplication::translate("lab::Laboratory", "Démagnétisation par D seule"));
     lines << QString();
     lines << texts::figures(simulation);
+    lines << QCoreApplication::translate("lab::Laboratory", "Verdict : %1")
+                 .arg(texts::verdict(simulation));
     return lines.join(u'\n') + u'\n';
 }
 
-bool save(const QString &path, const QString &text) {
+bool save(const QString &path, const QByteArray &bytes) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
-    const QByteArray bytes = text.toUtf8();
     return file.write(bytes) == bytes.size() && file.commit();
 }
 

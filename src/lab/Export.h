@@ -16,7 +16,7 @@ QString csv(const Simulation &simulation, int perPeriod = 200);
 /// The circuit's values, the figures and the verdict, as plain text.
 QString figuresText(const Simulation &simulation);
 
-/// \brief Writes \a text (UTF-8) to \a path, whole or not at all; false if it could not.
-bool save(const QString &path, const QString &text);
+/// \brief Writes \a bytes to \a path, whole or not at all; false if it could not.
+bool save(const QString &path, const QByteArray &bytes);
 
 } // namespace lab::exports

@@ -181,7 +181,6 @@ QStringList figures(const Simulation &simulation) {
     if (simulation.verdict().kind == Verdict::Saturation)
         currents += Texts::tr(" ; saturé, i1 = E / r = %1").arg(current(f.saturationCurrent));
     lines << currents;
-    lines << Texts::tr("Verdict : %1").arg(verdict(simulation));
     return lines;
 }
 

@@ -35,7 +35,7 @@ QString voltage(double volts);
 /// \brief The verdict: "démagnétisation complète à chaque période",
 /// "saturation à la période 3, à t = 46,5 µs"...
 QString verdict(const Simulation &simulation);
-/// The figures beside the oscillograms, one line each, the verdict last.
+/// The figures beside the oscillograms, one line each (the verdict apart).
 QStringList figures(const Simulation &simulation);
 /// \brief What the oscillograms show, in words: the plot's description for
 /// screen readers ("Le noyau sature à la troisième période, à t = 46,5 µs...").

@@ -10,6 +10,7 @@
 #include "fonts/Fonts.h"
 #include "palette/Palette.h"
 #include "toolkit/Accessibility.h"
+#include "toolkit/Appearance.h"
 #include "toolkit/ColourScheme.h"
 #include "toolkit/Session.h"
 
@@ -36,7 +37,6 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
-#include <string_view>
 
 namespace lab {
 namespace {
@@ -69,11 +69,7 @@ Laboratory::Laboratory(tk::Session &session, QWidget *parent)
     auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, this, &QWidget::close);
     // The incomplete demagnetisation first: the case to break and to mend.
-    const std::vector<Preset> &all = presets();
-    const auto incomp = std::find_if(all.begin(), all.end(), [](const Preset &p) {
-        return std::string_view(p.page) == "Incomp";
-    });
-    choosePreset(incomp == all.end() ? 0 : int(incomp - all.begin()));
+    choosePreset(std::max(0, presetOf("Incomp")));
     applyAppearance();
 }
 
@@ -265,28 +261,31 @@ void Laboratory::showValues() {
 void Laboratory::recompute() {
     m_simulation = std::make_shared<Simulation>(m_circuit);
     // What does not take part is shown but cannot be set.
-    control(Value::Vz)->setEnabled(m_circuit.demag == Demagnetisation::DiodeZener);
-    for (Value v : {Value::R_load, Value::Vr, Value::Secondaries})
-        control(v)->setEnabled(m_circuit.loaded);
+    for (ValueControl *c : m_controls)
+        c->setEnabled(takesPart(m_circuit, c->value()));
     m_plot->setSimulation(m_simulation);
     m_timer->stop();
     setPauseOffered(false);
     setUntil(m_simulation->duration());
-    m_figures->setText(texts::figures(*m_simulation).mid(0, 6).join(u'\n'));
+    m_figures->setText(texts::figures(*m_simulation).join(u'\n'));
     const QString verdict = verdictText();
     m_verdict->setText(verdict);
     m_verdict->setAccessibleName(verdict);
+    colourVerdict();
+    // A screen reader hears the field's new value from the field itself, and
+    // the verdict when it changes.
+    if (verdict != m_lastVerdict && isVisible())
+        m_announcer->announce(verdict);
+    m_lastVerdict = verdict;
+}
+
+void Laboratory::colourVerdict() {
     const bool saturates = m_simulation->verdict().kind == Verdict::Saturation;
     QPalette colours = m_verdict->palette();
     colours.setColor(
         QPalette::WindowText,
         m_session.appearance().shown(saturates ? palette::Red : palette::Green, tk::TextContrast));
     m_verdict->setPalette(colours);
-    // A screen reader hears the field's new value from the field itself, and
-    // the verdict when it changes.
-    if (verdict != m_lastVerdict && isVisible())
-        m_announcer->announce(verdict);
-    m_lastVerdict = verdict;
 }
 
 QString Laboratory::verdictText() const {
@@ -378,14 +377,9 @@ void Laboratory::updateSchematic() {
     }
     // While the drawing grows, the circuit follows K and the demagnetising current.
     Phase phase = Phase::Rest;
-    if (shownUntil() < m_simulation->duration()) {
-        for (const Piece &piece : m_simulation->pieces()) {
-            if (piece.t0 <= shownUntil() && shownUntil() < piece.t1) {
-                phase = piece.phase;
-                break;
-            }
-        }
-    }
+    if (shownUntil() < m_simulation->duration())
+        if (const Piece *piece = m_simulation->pieceAt(shownUntil()))
+            phase = piece->phase;
     const bool zener = m_circuit.demag == Demagnetisation::DiodeZener;
     switch (phase) {
     case Phase::Closed:
@@ -406,10 +400,10 @@ void Laboratory::applyAppearance() {
     // The course's scale, or the largest step below it at which the whole
     // laboratory fits the screen (full screen: the screen itself). Whether it
     // is full screen is its own (F11 in it), set as the course's when it opens.
-    double zoom = appearance.zoom();
     const QSize space = isFullScreen() ? room() : room() * 0.95;
-    while (zoom > 1 && (Width * zoom > space.width() || Height * zoom > space.height()))
-        zoom = std::max(1.0, zoom - 0.25);
+    const double zoom = tk::largestFitting(appearance.zoom(), 1, [space](double z) {
+        return Width * z <= space.width() && Height * z <= space.height();
+    });
     m_zoom = zoom;
     setFont(fonts::font(qMax(1, int(std::floor(fonts::Pt9_75 * zoom + 1e-9)))));
     QFont bold = font();
@@ -417,7 +411,7 @@ void Laboratory::applyAppearance() {
     m_verdict->setFont(bold);
     m_plot->setColours(
         [this](const QColor &c) { return m_session.appearance().shown(c, tk::TraceContrast); });
-    recompute();
+    colourVerdict();
     resize(QSize(int(Width * zoom), int(Height * zoom)).boundedTo(room() * 0.95));
 }
 
@@ -435,19 +429,19 @@ QSize Laboratory::room() const {
 }
 
 bool Laboratory::exportPng(const QString &path) {
-    const bool ok = m_plot->savePng(path);
-    report(ok, path);
-    return ok;
+    return write(path, m_plot->png());
 }
 
 bool Laboratory::exportSvg(const QString &path) {
-    const bool ok = m_plot->saveSvg(path);
-    report(ok, path);
-    return ok;
+    return write(path, m_plot->svg());
 }
 
 bool Laboratory::exportCsv(const QString &path) {
-    const bool ok = exports::save(path, exports::csv(*m_simulation));
+    return write(path, exports::csv(*m_simulation).toUtf8());
+}
+
+bool Laboratory::write(const QString &path, const QByteArray &bytes) {
+    const bool ok = !bytes.isEmpty() && exports::save(path, bytes);
     report(ok, path);
     return ok;
 }
@@ -505,7 +499,8 @@ void Laboratory::showEvent(QShowEvent *event) {
 void Laboratory::hideEvent(QHideEvent *event) {
     QWidget::hideEvent(event);
     if (!event->spontaneous()) {
-        m_timer->stop();
+        // Back in the laboratory, the learner finds the whole run drawn.
+        drawAll();
         emit closed();
     }
 }

@@ -94,6 +94,8 @@ private:
     void build();
     void setValue(Value value, double x);
     void recompute();
+    /// The verdict in green, or in red for a saturation, as the course's colours are shown.
+    void colourVerdict();
     void showValues();
     void tick();
     void setUntil(double t);
@@ -104,6 +106,8 @@ private:
     QSize room() const;
     void chooseAndExport(const QString &filter, const QString &suffix,
                          bool (Laboratory::*write)(const QString &));
+    /// Writes \a bytes (nothing to write fails) and says how it went.
+    bool write(const QString &path, const QByteArray &bytes);
     void report(bool ok, const QString &path);
     QPushButton *button(const QString &name, const QString &text, std::function<void()> act);
 

@@ -9,7 +9,6 @@
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
-#include <QSaveFile>
 #include <QSvgGenerator>
 #include <algorithm>
 #include <cmath>
@@ -70,8 +69,7 @@ Span spanOf(const Trace &trace, const std::vector<Sample> &samples, const Circui
         span.hi = std::max(span.hi, v);
     }
     if (anySaturated && (trace.field == &Sample::i1 || trace.field == &Sample::im)) {
-        const double isat = circuit.rating / circuit.L * 1e-3; // V.µs / mH = mA → A
-        span.hi = std::max(span.hi, isat) * 4 / 3;
+        span.hi = std::max(span.hi, circuit.saturatingCurrent()) * 4 / 3;
         span.cut = true;
     }
     if (span.hi - span.lo < 1e-12)
@@ -281,14 +279,17 @@ QImage Oscillogram::image(double ratio) const {
     return picture;
 }
 
-bool Oscillogram::savePng(const QString &path) const {
-    return m_simulation && image(2).save(path, "PNG");
+QByteArray Oscillogram::png() const {
+    if (!m_simulation)
+        return {};
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    return image(2).save(&buffer, "PNG") ? buffer.data() : QByteArray();
 }
 
-bool Oscillogram::saveSvg(const QString &path) const {
+QByteArray Oscillogram::svg() const {
     if (!m_simulation)
-        return false;
-    // Written whole or not at all: a file that cannot be written is said to fail.
+        return {};
     QBuffer buffer;
     QSvgGenerator svg;
     svg.setOutputDevice(&buffer);
@@ -299,13 +300,11 @@ bool Oscillogram::saveSvg(const QString &path) const {
     svg.setDescription(texts::description(*m_simulation));
     QPainter painter;
     if (!painter.begin(&svg))
-        return false;
+        return {};
     paint(painter, size(), *m_simulation, m_simulation->duration(), font(), m_colours);
     if (!painter.end())
-        return false;
-    QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(buffer.data()) == buffer.size() &&
-           file.commit();
+        return {};
+    return buffer.data();
 }
 
 } // namespace lab

@@ -36,9 +36,10 @@ public:
 
     /// The whole oscillograms, at the widget's size, as a picture for \a ratio.
     QImage image(double ratio) const;
-    /// Writes the whole oscillograms as a PNG (at twice the widget's size) or an SVG file.
-    bool savePng(const QString &path) const;
-    bool saveSvg(const QString &path) const;
+    /// \brief The whole oscillograms as a PNG file (at twice the widget's
+    /// size) or an SVG file; empty without a simulation.
+    QByteArray png() const;
+    QByteArray svg() const;
 
     QSize sizeHint() const override { return {640, 480}; }
     QSize minimumSizeHint() const override { return {320, 280}; }

@@ -3,7 +3,24 @@
 
 #include "palette/Palette.h"
 
+#include <cmath>
+
 namespace tk {
+
+double zoomStepAbove(double zoom) {
+    return std::floor(zoom / ZoomStep + 1e-9) * ZoomStep + ZoomStep;
+}
+
+double zoomStepBelow(double zoom) {
+    return std::ceil(zoom / ZoomStep - 1e-9) * ZoomStep - ZoomStep;
+}
+
+double largestFitting(double wanted, double least, const std::function<bool(double)> &fits) {
+    double zoom = wanted;
+    while (zoom > least && !fits(zoom))
+        zoom = zoomStepBelow(zoom);
+    return std::max(zoom, least);
+}
 
 QColor Appearance::shown(const QColor &colour, double ratio) const {
     if (!m_highContrast)

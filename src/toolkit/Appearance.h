@@ -2,8 +2,18 @@
 
 #include <QColor>
 #include <QHash>
+#include <functional>
 
 namespace tk {
+
+/// The step of the scales that the zoom keys go through: 25 %.
+inline constexpr double ZoomStep = 0.25;
+/// The steps of ZoomStep just above and just below \a zoom, whatever \a zoom.
+double zoomStepAbove(double zoom);
+double zoomStepBelow(double zoom);
+/// \brief \a wanted if it \a fits, else the largest step below it that
+/// does, never below \a least.
+double largestFitting(double wanted, double least, const std::function<bool(double)> &fits);
 
 /// \brief How the pages are shown: their scale, full screen or not, and
 /// their colours, as the course's or in high contrast.

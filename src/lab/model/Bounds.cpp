@@ -119,6 +119,19 @@ void set(Circuit &circuit, Value value, double x) {
     }
 }
 
+bool takesPart(const Circuit &circuit, Value value) {
+    switch (value) {
+    case Value::Vz:
+        return circuit.demag == Demagnetisation::DiodeZener;
+    case Value::R_load:
+    case Value::Vr:
+    case Value::Secondaries:
+        return circuit.loaded;
+    default:
+        return true;
+    }
+}
+
 Circuit clamped(Circuit circuit) {
     for (const Bound &b : bounds())
         set(circuit, b.value, get(circuit, b.value));

@@ -28,6 +28,9 @@ const Bound &bound(Value value);
 /// The value of \a circuit that \a value names, and setting it (clamped to its bounds).
 double get(const Circuit &circuit, Value value);
 void set(Circuit &circuit, Value value, double x);
+/// \brief Whether \a value takes part in \a circuit: Vz only with the Zener
+/// diode, the load's values only with a load.
+bool takesPart(const Circuit &circuit, Value value);
 /// \a circuit with every value within its bounds (and a number: NaN takes the minimum).
 Circuit clamped(Circuit circuit);
 

@@ -33,6 +33,9 @@ struct Circuit {
 
     /// Vd, plus Vz with the Zener diode: what v1 is while the core demagnetises.
     double demagVoltage() const { return demag == Demagnetisation::DiodeZener ? Vd + Vz : Vd; }
+    /// A, the magnetising current at which the flux L i_m reaches the rating
+    /// (1 mH·A = 1e3 V·µs).
+    double saturatingCurrent() const { return rating / (L * 1e3); }
     bool operator==(const Circuit &) const = default;
 };
 

@@ -67,4 +67,12 @@ const std::vector<Preset> &presets() {
     return list;
 }
 
+int presetOf(std::string_view page) {
+    const std::vector<Preset> &all = presets();
+    for (std::size_t i = 0; i < all.size(); ++i)
+        if (all[i].page == page)
+            return int(i);
+    return -1;
+}
+
 } // namespace lab

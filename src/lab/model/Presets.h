@@ -2,6 +2,7 @@
 
 #include "lab/model/Circuit.h"
 
+#include <string_view>
 #include <vector>
 
 namespace lab {
@@ -16,5 +17,7 @@ struct Preset {
 
 /// The presets, in the order of the course.
 const std::vector<Preset> &presets();
+/// The index of the first preset of the page named \a page ("Incomp"), or -1.
+int presetOf(std::string_view page);
 
 } // namespace lab

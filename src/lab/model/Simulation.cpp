@@ -67,8 +67,7 @@ namespace {
 // from one stretch to the next.
 struct Solver {
     explicit Solver(const Circuit &c)
-        : c(c), k(c.secondaries), vdem(c.demagVoltage()),
-          isat(c.rating / (c.L * voltMicrosecondsPerMilliHenryAmpere)),
+        : c(c), k(c.secondaries), vdem(c.demagVoltage()), isat(c.saturatingCurrent()),
           // m e > Vr with e = E - r i_m: the load conducts below this current
           loadLimit((c.E - c.Vr / c.m) / c.r), g(1 + c.r * c.m * c.m * k / c.R) {}
 
@@ -247,9 +246,9 @@ Sample Simulation::sampleIn(const Piece &piece, double t) const {
     case Phase::Demagnetising:
         break;
     }
-    const double isat = c.rating / (c.L * voltMicrosecondsPerMilliHenryAmpere);
     const double dt = std::clamp(t, piece.t0, piece.t1) - piece.t0;
-    s.im = std::clamp(magnetisingCurrent(c.L, piece.a, piece.b, piece.im0, dt), 0.0, isat);
+    s.im = std::clamp(magnetisingCurrent(c.L, piece.a, piece.b, piece.im0, dt), 0.0,
+                      c.saturatingCurrent());
     const double e = piece.a - piece.b * s.im;
     if (piece.phase == Phase::Closed) {
         s.k = 1;
@@ -265,18 +264,21 @@ Sample Simulation::sampleIn(const Piece &piece, double t) const {
     return s;
 }
 
-Sample Simulation::at(double t) const {
-    if (m_pieces.empty()) {
-        Sample s;
-        s.t = t;
-        return s;
-    }
+const Piece *Simulation::pieceAt(double t) const {
+    if (m_pieces.empty())
+        return nullptr;
     // the last piece that starts at or before t: just after a boundary
     auto it = std::upper_bound(m_pieces.begin(), m_pieces.end(), t,
                                [](double x, const Piece &piece) { return x < piece.t0; });
     if (it != m_pieces.begin())
         --it;
-    Sample s = sampleIn(*it, t);
+    return &*it;
+}
+
+Sample Simulation::at(double t) const {
+    Sample s;
+    if (const Piece *piece = pieceAt(t))
+        s = sampleIn(*piece, t);
     s.t = t;
     return s;
 }

@@ -109,6 +109,10 @@ public:
     const Figures &figures() const { return m_figures; }
     const Verdict &verdict() const { return m_verdict; }
 
+    /// \brief The piece that \a t (µs) lies in: at a boundary, the one that
+    /// starts there; the first before 0 and the last from duration() on;
+    /// nothing when there is no piece.
+    const Piece *pieceAt(double t) const;
     /// \brief Every quantity at \a t (µs): at a switching instant or an
     /// event, the value just after it.
     Sample at(double t) const;
