@@ -8,6 +8,8 @@
 // runs until the window is repainted. Prints the median, the 95th
 // percentile and the largest, in ms, and the part the model takes alone.
 
+#include "PaintMeter.h"
+
 #include "app/CourseSetup.h"
 #include "lab/Laboratory.h"
 #include "lab/Oscillogram.h"
@@ -17,23 +19,12 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QPaintEvent>
 #include <QSlider>
 #include <algorithm>
 #include <cstdio>
 #include <vector>
 
 namespace {
-
-class PaintWatch final : public QObject {
-public:
-    int paints = 0;
-    bool eventFilter(QObject *, QEvent *event) override {
-        if (event->type() == QEvent::Paint)
-            ++paints;
-        return false;
-    }
-};
 
 double percentile(std::vector<double> v, double p) {
     std::sort(v.begin(), v.end());
@@ -57,18 +48,18 @@ int main(int argc, char *argv[]) {
     lab.show();
     for (int i = 0; i < 20; ++i)
         QApplication::processEvents();
-    PaintWatch watch;
-    lab.oscillogram()->installEventFilter(&watch);
+    PaintMeter meter;
+    lab.oscillogram()->installEventFilter(&meter);
 
     QSlider *slider = lab.control(lab::Value::E)->slider();
     std::vector<double> whole;
     std::vector<double> model;
     QElapsedTimer clock;
     for (int i = 0; i < moves; ++i) {
-        const int paints = watch.paints;
+        const int paints = meter.paints;
         clock.start();
         slider->setValue(40 + i % 60);
-        while (watch.paints == paints)
+        while (meter.paints == paints)
             QApplication::processEvents();
         whole.push_back(double(clock.nsecsElapsed()) / 1e6);
         clock.start();

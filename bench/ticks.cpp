@@ -6,6 +6,8 @@
 // Each tick is fired directly, then the event loop runs until the page is
 // repainted, so the figure holds the drawing, the update and the paint.
 
+#include "PaintMeter.h"
+
 #include "app/CourseSetup.h"
 #include "walk/CourseWalk.h"
 
@@ -16,7 +18,6 @@
 #include "shell/Debut.h"
 
 #include <QApplication>
-#include <QPaintEvent>
 #include <QWindow>
 #include <cstdio>
 #include <ctime>
@@ -28,22 +29,6 @@ double cpuMs() {
     clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
     return ts.tv_sec * 1e3 + ts.tv_nsec / 1e6;
 }
-
-// Adds up the area of the paint events of the plotting surfaces.
-class PaintMeter final : public QObject {
-public:
-    qint64 pixels = 0;
-    int paints = 0;
-    bool eventFilter(QObject *, QEvent *event) override {
-        if (event->type() == QEvent::Paint) {
-            // The region repainted (the painter is clipped to it).
-            for (const QRect &r : static_cast<QPaintEvent *>(event)->region())
-                pixels += qint64(r.width()) * r.height();
-            ++paints;
-        }
-        return false;
-    }
-};
 
 struct Figure {
     int ticks = 0;
